@@ -1,0 +1,37 @@
+# Helpers shared by the project's CMake files.
+
+# GoogleTest as GTest::gtest_main: Debian's package on the host, its sources for win32.
+macro(tessaloom_googletest)
+  if(TESSALOOM_WIN32)
+    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+    add_library(GTest::gtest ALIAS gtest)
+  else()
+    find_package(GTest REQUIRED)
+  endif()
+endmacro()
+
+# One Xvfb display and one Wine prefix in the build tree, booted once, shared by every Wine test.
+function(tessaloom_wine_session)
+  set(session ${CMAKE_BINARY_DIR}/wine-session)
+  set(TESSALOOM_WINE_SESSION ${session} CACHE INTERNAL "")
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/wine/wine-run.sh ${session}
+      CACHE INTERNAL "" FORCE)
+  add_test(NAME wine_session_start
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/wine-session.sh start ${session})
+  add_test(NAME wine_session_stop
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/wine-session.sh stop ${session})
+  set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP WineSession TIMEOUT 300)
+  set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP WineSession)
+endfunction()
+
+# A test program run under the shared Wine session.
+function(tessaloom_wine_test target)
+  add_test(NAME ${target}
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/wine-run.sh ${TESSALOOM_WINE_SESSION}
+                   $<TARGET_FILE:${target}>)
+  set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED WineSession TIMEOUT 300)
+endfunction()

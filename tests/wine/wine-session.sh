@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# start DIR: starts a private Xvfb display and boots the Wine prefix DIR/prefix (once);
+# stop DIR: ends the prefix's wineserver and the display. DIR/env holds what wine-run.sh needs.
+set -euo pipefail
+cmd=$1 dir=$2
+mkdir -p "$dir"
+
+start() {
+  local display
+  for display in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
+  done
+  Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  echo $! >"$dir/xvfb.pid"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+  cat >"$dir/env" <<ENV
+export DISPLAY=:$display
+export WINEPREFIX=$dir/prefix
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export LC_ALL=zh_CN.UTF-8
+ENV
+  # shellcheck disable=SC1091
+  . "$dir/env"
+  if [ ! -f "$dir/prefix/.booted" ]; then
+    wineboot -i >"$dir/wineboot.log" 2>&1
+    # SimSun is the window font; map it to the CJK font Debian ships so Chinese is readable.
+    for name in "SimSun" "宋体" "NSimSun" "新宋体"; do
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
+        /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$dir/prefix/.booted"
+  fi
+}
+
+stop() {
+  if [ -f "$dir/env" ]; then
+    # shellcheck disable=SC1091
+    . "$dir/env"
+    wineserver -k 2>/dev/null || true
+  fi
+  if [ -f "$dir/xvfb.pid" ]; then
+    kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+    rm -f "$dir/xvfb.pid"
+  fi
+}
+
+case $cmd in
+  start) stop; start ;;
+  stop) stop ;;
+  *) echo "usage: $0 start|stop DIR" >&2; exit 2 ;;
+esac
