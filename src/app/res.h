@@ -1,0 +1,6 @@
+#pragma once
+#include <string>
+
+// Writes the bytes of the executable's own resource NAME of type TYPE to FILE, creating or
+// truncating it. Throws Exception when the resource is missing or the file cannot be written.
+void ExtractResourceToFile(const std::string& name, const std::string& type, const std::string& file);
