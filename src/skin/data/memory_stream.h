@@ -28,6 +28,8 @@ public:
 
     // Truncates or extends (with zeros); the position is kept but clamped to the new size.
     void SetSize(int64_t size);
+    // Makes room for size bytes without changing the contents, so large writes do not reallocate.
+    void Reserve(int64_t size) { Bytes.reserve(static_cast<size_t>(size > 0 ? size : 0)); }
     void Clear();
 
     const uint8_t* Memory() const { return Bytes.data(); }

@@ -1,0 +1,14 @@
+#pragma once
+#include <functional>
+#include <string>
+
+// Receives what a folder scan meets, in scan order.
+struct TFolderScanSink {
+  std::function<void(const std::string& path)> OnBitmap;  // full path of a bitmap file
+  std::function<void(const std::string& path)> OnFolder;  // subfolder path, ending in "\"
+};
+
+// Breadth-first walk of FOLDER and all its subfolders: every file of a folder before those of
+// its subfolders, level by level, hidden and system entries included. A folder that cannot be
+// enumerated contributes nothing. Returns the number of bitmaps reported.
+int ScanFolder(const std::string& folder, const TFolderScanSink& sink);
