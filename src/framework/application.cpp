@@ -1,0 +1,108 @@
+#include "framework/application.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+
+constexpr char kApplicationClass[] = "TApplication";
+
+LRESULT CALLBACK ApplicationWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void RegisterApplicationClass(HINSTANCE instance) {
+  WNDCLASSA cls = {};
+  if (GetClassInfoA(instance, kApplicationClass, &cls))
+    return;
+  cls.lpfnWndProc = ApplicationWndProc;
+  cls.hInstance = instance;
+  cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  cls.lpszClassName = kApplicationClass;
+  RegisterClassA(&cls);
+}
+
+std::string MessageOf(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return "Unknown error";
+  }
+}
+
+}  // namespace
+
+std::string ErrorBoxText(const std::string& message) {
+  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+    return message + ".";
+  return message;
+}
+
+TApplication::TApplication() {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  RegisterApplicationClass(instance);
+  // Visible but zero-sized, as the owner of the main window; start-up hides it for good.
+  handle_ = CreateWindowExA(0, kApplicationClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS |
+                                WS_SYSMENU | WS_MINIMIZEBOX,
+                            GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
+                            nullptr, nullptr, instance, nullptr);
+  messageBox_ = [](HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+    return ::MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+  };
+}
+
+TApplication::~TApplication() {
+  if (handle_)
+    DestroyWindow(handle_);
+}
+
+void TApplication::SetTitle(const std::string& title) {
+  title_ = title;
+  if (handle_)
+    SetWindowTextA(handle_, title_.c_str());
+}
+
+bool TApplication::HandleMessage(MSG& msg) {
+  if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    return false;
+  if (msg.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (!terminated_ && HandleMessage(msg)) {
+  }
+}
+
+void TApplication::Run() {
+  MSG msg;
+  while (!terminated_) {
+    if (!HandleMessage(msg))
+      WaitMessage();
+  }
+}
+
+void TApplication::Terminate() {
+  terminated_ = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::HandleException(const std::exception_ptr& error) {
+  ShowException(MessageOf(error));
+}
+
+void TApplication::ShowException(const std::string& message) {
+  ShowMessageBox(ErrorBoxText(message), MB_OK | MB_ICONSTOP);
+}
+
+int TApplication::ShowMessageBox(const std::string& text, UINT flags) {
+  HWND owner = GetActiveWindow();
+  return messageBox_(owner ? owner : handle_, text, title_, flags);
+}
