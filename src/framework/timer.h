@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+// A timer component: ticks only while it is enabled, its interval is above 0 and a tick
+// handler is bound. Setting Enabled or Interval to the value it has does nothing; any real
+// change stops the platform timer and, when the three conditions hold, starts it from zero.
+class TTimer {
+public:
+  using TimerEvent = std::function<void(TTimer* sender)>;
+
+  TTimer();
+  ~TTimer();
+  TTimer(const TTimer&) = delete;
+  TTimer& operator=(const TTimer&) = delete;
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  uint32_t Interval() const { return interval_; }
+  void SetInterval(uint32_t interval);
+  void SetOnTimer(TimerEvent handler);
+  bool Running() const { return running_; }
+
+  // The longest interval the platform accepts.
+  static constexpr uint32_t MaxInterval = 0x7FFFFFFF;
+
+private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  void UpdateTimer();
+
+  HWND window_ = nullptr;  // message-only window that receives WM_TIMER
+  bool enabled_ = true;    // as designed: a new timer is enabled
+  uint32_t interval_ = 1000;
+  TimerEvent onTimer_;
+  bool running_ = false;   // a platform timer is set
+};
