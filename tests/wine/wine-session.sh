@@ -2,8 +2,8 @@
 # start DIR: starts a private Xvfb display and boots the Wine prefix DIR/prefix (once);
 # stop DIR: ends the prefix's wineserver and the display. DIR/env holds what wine-run.sh needs.
 set -euo pipefail
-cmd=$1 dir=$2
-mkdir -p "$dir"
+cmd=$1
+dir=$(mkdir -p "$2" && cd "$2" && pwd)  # Wine wants an absolute prefix
 
 start() {
   local display
