@@ -1,0 +1,37 @@
+#include "framework/edit.h"
+
+#include <vector>
+
+void TEdit::SetText(const std::string& text) {
+  if (text == text_)
+    return;
+  text_ = text;
+  if (HandleAllocated()) {
+    settingText_ = true;
+    SetWindowTextA(Handle(), text_.c_str());
+    settingText_ = false;
+  }
+  Change();
+}
+
+void TEdit::Change() {
+  if (OnChange)
+    OnChange(this);
+}
+
+TWinControl::TCreateParams TEdit::CreateParams() {
+  return {"EDIT", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, 0, text_};
+}
+
+void TEdit::CommandNotify(WORD code) {
+  if (code != EN_CHANGE || settingText_)
+    return;
+  const int length = GetWindowTextLengthA(Handle());
+  std::vector<char> buffer(static_cast<size_t>(length) + 1);
+  GetWindowTextA(Handle(), buffer.data(), length + 1);
+  std::string typed(buffer.data());
+  if (typed == text_)
+    return;
+  text_ = std::move(typed);
+  Change();
+}
