@@ -13,6 +13,7 @@ class EditTest : public ::testing::Test {
 protected:
   EditTest() : form_(nullptr), edit_(new TEdit(&form_)) {
     form_.SetBounds(0, 0, 200, 100);
+    form_.SetVisible(false);  // no window manager here: mapping a top-level window costs seconds
     edit_->SetParent(&form_);
     edit_->SetBounds(8, 8, 120, 18);
     edit_->OnChange = [this](TComponent* sender) {
