@@ -1,0 +1,47 @@
+#pragma once
+#include "framework/control.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// A multi-select list box whose items are the object's own list, mirrored into the window.
+// OnClick runs when the window reports a selection change (a click or keyboard movement).
+class TListBox : public TWinControl {
+public:
+  using NotifyEvent = std::function<void(TComponent* sender)>;
+
+  explicit TListBox(TComponent* owner) : TWinControl(owner) {}
+  const char* ClassName() const override { return "TListBox"; }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TListBox" || c == "TCustomListBox" || TWinControl::InheritsFrom(c);
+  }
+
+  int Count() const { return static_cast<int>(items_.size()); }
+  const std::string& Item(int index) const { return items_.at(static_cast<size_t>(index)); }
+  const std::vector<std::string>& Items() const { return items_; }
+  void Add(const std::string& item);
+  // Replaces every item at once, repainting the window once instead of item by item.
+  void SetItems(std::vector<std::string> items);
+  void Delete(int index);
+  void Clear();
+
+  void SetItemHeight(int height);
+  bool Selected(int index);
+  void SetSelected(int index, bool selected);
+  // The item with the focus rectangle, or -1.
+  int ItemIndex();
+
+  NotifyEvent OnClick;
+
+protected:
+  TCreateParams CreateParams() override;
+  void HandleCreated() override;
+  void CommandNotify(WORD code) override;
+
+private:
+  void FillWindow();
+
+  std::vector<std::string> items_;  // the list, also while no window exists
+  int itemHeight_ = 0;              // 0: the platform's default
+};
