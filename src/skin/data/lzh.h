@@ -9,15 +9,16 @@
 #include <string>
 
 inline constexpr const char* kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
-inline constexpr const char* kLzhFreeErrorMessage = "LZH : Error freeing memory for dictionary tables";
+inline constexpr const char* kLzhFreeErrorMessage =
+    "LZH : Error freeing memory for dictionary tables";
 
 class ElzhException : public std::exception {
 public:
-    explicit ElzhException(std::string message) : Message(std::move(message)) {}
-    const char* what() const noexcept override { return Message.c_str(); }
+  explicit ElzhException(std::string message) : message_(std::move(message)) {}
+  const char* what() const noexcept override { return message_.c_str(); }
 
 private:
-    std::string Message;
+  std::string message_;
 };
 
 // Delivers up to count bytes into buffer; returns how many (0 at the end of the input).
@@ -27,21 +28,21 @@ using TLzhWrite = std::function<void(const uint8_t* buffer, int32_t count)>;
 
 // Where the decoder's tables come from. Release reports whether the block was given back.
 struct TLzhMemory {
-    void* (*Allocate)(size_t bytes);
-    bool (*Release)(void* block);
+  void* (*Allocate)(size_t bytes);
+  bool (*Release)(void* block);
 };
 
 TLzhMemory DefaultLzhMemory();
 
 class TLZH {
 public:
-    explicit TLZH(TLzhMemory memory = DefaultLzhMemory()) : Memory(memory) {}
+  explicit TLZH(TLzhMemory memory = DefaultLzhMemory()) : memory_(memory) {}
 
-    // Decodes until at least size bytes have been written. A match is always copied whole, so
-    // up to 59 bytes more may follow; input that ends early reads as zero bits. The callbacks
-    // are called once per block of input or output, not per byte.
-    void Decode(int32_t size, const TLzhRead& read, const TLzhWrite& write);
+  // Decodes until at least size bytes have been written. A match is always copied whole, so
+  // up to 59 bytes more may follow; input that ends early reads as zero bits. The callbacks
+  // are called once per block of input or output, not per byte.
+  void Decode(int32_t size, const TLzhRead& read, const TLzhWrite& write);
 
 private:
-    TLzhMemory Memory;  // source of the tables, allocated for each Decode
+  TLzhMemory memory_;  // source of the tables, allocated for each Decode
 };

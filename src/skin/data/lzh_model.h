@@ -9,127 +9,137 @@
 
 namespace lzh {
 
-inline constexpr int N = 4096;              // ring buffer size
-inline constexpr int RingMask = N - 1;      // positions are taken modulo N
-inline constexpr int F = 60;                // longest match
-inline constexpr int THRESHOLD = 2;         // a match is at least THRESHOLD + 1 bytes
+inline constexpr int N = 4096;                      // ring buffer size
+inline constexpr int RingMask = N - 1;              // positions are taken modulo N
+inline constexpr int F = 60;                        // longest match
+inline constexpr int THRESHOLD = 2;                 // a match is at least THRESHOLD + 1 bytes
 inline constexpr int N_CHAR = 256 - THRESHOLD + F;  // 256 literals and 58 match lengths
-inline constexpr int T = N_CHAR * 2 - 1;    // tree size
-inline constexpr int R = T - 1;             // root node
-inline constexpr int MAX_FREQ = 0x8000;     // root frequency that triggers reconstruction
+inline constexpr int T = N_CHAR * 2 - 1;            // tree size
+inline constexpr int R = T - 1;                     // root node
+inline constexpr int MAX_FREQ = 0x8000;             // root frequency that triggers reconstruction
 inline constexpr int RingSize = N + F - 1;
 inline constexpr int FirstWritePosition = N - F;
-inline constexpr uint8_t RingFill = 0x20;   // unwritten ring positions read as spaces
+inline constexpr uint8_t RingFill = 0x20;  // unwritten ring positions read as spaces
 
 // Tables of one model, plus the decoder's ring: allocated once per run.
 struct TLzhTables {
-    uint16_t freq[T + 1];        // node frequencies; freq[T] is a sentinel above every count
-    int16_t prnt[T + N_CHAR];    // parent of each node, then of each leaf (symbol + T)
-    int16_t son[T];              // first child of a node, or symbol + T for a leaf
-    uint8_t ring[RingSize];      // decoder's sliding window
+  uint16_t freq[T + 1];      // node frequencies; freq[T] is a sentinel above every count
+  int16_t prnt[T + N_CHAR];  // parent of each node, then of each leaf (symbol + T)
+  int16_t son[T];            // first child of a node, or symbol + T for a leaf
+  uint8_t ring[RingSize];    // decoder's sliding window
 };
 
 // Upper 6 bits of a match position, and the length of its code, by the code's first byte.
 struct TPositionTables {
-    std::array<uint8_t, 256> upper;
-    std::array<uint8_t, 256> length;
+  std::array<uint8_t, 256> upper;
+  std::array<uint8_t, 256> length;
 };
 
-constexpr TPositionTables MakePositionTables()
-{
-    // For each code length: how many upper values use it, and how many first bytes each takes.
-    constexpr int groups[6][3] = {{3, 1, 32}, {4, 3, 16}, {5, 8, 8},
-                                  {6, 12, 4}, {7, 24, 2}, {8, 16, 1}};
-    TPositionTables t{};
-    int byte = 0, upper = 0;
-    for (const auto& g : groups)
-        for (int u = 0; u < g[1]; ++u, ++upper)
-            for (int k = 0; k < g[2]; ++k, ++byte) {
-                t.upper[byte] = static_cast<uint8_t>(upper);
-                t.length[byte] = static_cast<uint8_t>(g[0]);
-            }
-    return t;
+constexpr TPositionTables MakePositionTables() {
+  // For each code length: how many upper values use it, and how many first bytes each takes.
+  constexpr int groups[6][3] = {{3, 1, 32}, {4, 3, 16}, {5, 8, 8},
+                                {6, 12, 4}, {7, 24, 2}, {8, 16, 1}};
+  TPositionTables t{};
+  int byte = 0, upper = 0;
+  for (const auto& g : groups)
+    for (int u = 0; u < g[1]; ++u, ++upper)
+      for (int k = 0; k < g[2]; ++k, ++byte) {
+        t.upper[byte] = static_cast<uint8_t>(upper);
+        t.length[byte] = static_cast<uint8_t>(g[0]);
+      }
+  return t;
 }
 
 inline constexpr TPositionTables PositionTables = MakePositionTables();
 
-inline void InitModel(TLzhTables& t)
-{
-    for (int i = 0; i < N_CHAR; ++i) {
-        t.freq[i] = 1;
-        t.son[i] = static_cast<int16_t>(i + T);
-        t.prnt[i + T] = static_cast<int16_t>(i);
-    }
-    for (int i = 0, j = N_CHAR; j <= R; ++j, i += 2) {
-        t.freq[j] = static_cast<uint16_t>(t.freq[i] + t.freq[i + 1]);
-        t.son[j] = static_cast<int16_t>(i);
-        t.prnt[i] = t.prnt[i + 1] = static_cast<int16_t>(j);
-    }
-    t.freq[T] = 0xFFFF;
-    t.prnt[R] = 0;
+inline void InitModel(TLzhTables& t) {
+  for (int i = 0; i < N_CHAR; ++i) {
+    t.freq[i] = 1;
+    t.son[i] = static_cast<int16_t>(i + T);
+    t.prnt[i + T] = static_cast<int16_t>(i);
+  }
+  for (int i = 0, j = N_CHAR; j <= R; ++j, i += 2) {
+    t.freq[j] = static_cast<uint16_t>(t.freq[i] + t.freq[i + 1]);
+    t.son[j] = static_cast<int16_t>(i);
+    t.prnt[i] = t.prnt[i + 1] = static_cast<int16_t>(j);
+  }
+  t.freq[T] = 0xFFFF;
+  t.prnt[R] = 0;
 }
 
 // Halves every leaf count and rebuilds the tree from the sorted leaves.
-inline void ReconstructTree(TLzhTables& t)
-{
-    int j = 0;
-    for (int i = 0; i < T; ++i)
-        if (t.son[i] >= T) {
-            t.freq[j] = static_cast<uint16_t>((t.freq[i] + 1) / 2);
-            t.son[j] = t.son[i];
-            ++j;
-        }
-    for (int i = 0, j2 = N_CHAR; j2 < T; i += 2, ++j2) {
-        const unsigned f = static_cast<unsigned>(t.freq[i]) + t.freq[i + 1];
-        int k = j2;
-        while (t.freq[k - 1] > f)
-            --k;
-        const size_t moved = static_cast<size_t>(j2 - k);
-        std::memmove(&t.freq[k + 1], &t.freq[k], moved * sizeof t.freq[0]);
-        std::memmove(&t.son[k + 1], &t.son[k], moved * sizeof t.son[0]);
-        t.freq[k] = static_cast<uint16_t>(f);
-        t.son[k] = static_cast<int16_t>(i);
+inline void ReconstructTree(TLzhTables& t) {
+  int j = 0;
+  for (int i = 0; i < T; ++i)
+    if (t.son[i] >= T) {
+      t.freq[j] = static_cast<uint16_t>((t.freq[i] + 1) / 2);
+      t.son[j] = t.son[i];
+      ++j;
     }
-    for (int i = 0; i < T; ++i) {
-        const int k = t.son[i];
-        t.prnt[k] = static_cast<int16_t>(i);
-        if (k < T)
-            t.prnt[k + 1] = static_cast<int16_t>(i);
-    }
+  for (int i = 0, j2 = N_CHAR; j2 < T; i += 2, ++j2) {
+    const unsigned f = static_cast<unsigned>(t.freq[i]) + t.freq[i + 1];
+    int k = j2;
+    while (t.freq[k - 1] > f)
+      --k;
+    const size_t moved = static_cast<size_t>(j2 - k);
+    std::memmove(&t.freq[k + 1], &t.freq[k], moved * sizeof t.freq[0]);
+    std::memmove(&t.son[k + 1], &t.son[k], moved * sizeof t.son[0]);
+    t.freq[k] = static_cast<uint16_t>(f);
+    t.son[k] = static_cast<int16_t>(i);
+  }
+  for (int i = 0; i < T; ++i) {
+    const int k = t.son[i];
+    t.prnt[k] = static_cast<int16_t>(i);
+    if (k < T)
+      t.prnt[k + 1] = static_cast<int16_t>(i);
+  }
+}
+
+// The last node of the run starting at first (whose count is below k) that stays below k.
+// Counts never decrease along the node order, so the run is found by galloping and bisecting
+// instead of a walk that random data makes long; the sentinel at T bounds the search.
+inline int LastBelow(const uint16_t* freq, int first, unsigned k) {
+  int below = first, atLeast = first + 1;
+  for (int step = 1; freq[atLeast] < k; step *= 2) {
+    below = atLeast;
+    atLeast = below + step < T ? below + step : T;
+  }
+  while (atLeast - below > 1) {
+    const int mid = (below + atLeast) / 2;
+    (freq[mid] < k ? below : atLeast) = mid;
+  }
+  return below;
 }
 
 // Counts one more occurrence of symbol s, keeping the nodes ordered by frequency.
-inline void UpdateModel(TLzhTables& t, int s)
-{
-    if (t.freq[R] == MAX_FREQ)
-        ReconstructTree(t);
-    uint16_t* const freq = t.freq;
-    int16_t* const prnt = t.prnt;
-    int16_t* const son = t.son;
-    int c = prnt[s + T];
-    do {
-        const unsigned k = ++freq[c];
-        if (k > freq[c + 1]) {
-            int l = c + 1;
-            while (k > freq[l + 1])
-                ++l;
-            freq[c] = freq[l];
-            freq[l] = static_cast<uint16_t>(k);
+inline void UpdateModel(TLzhTables& t, int s) {
+  if (t.freq[R] == MAX_FREQ)
+    ReconstructTree(t);
+  uint16_t* const freq = t.freq;
+  int16_t* const prnt = t.prnt;
+  int16_t* const son = t.son;
+  int c = prnt[s + T];
+  do {
+    const unsigned k = ++freq[c];
+    if (k > freq[c + 1]) {
+      const int l = LastBelow(freq, c + 1, k);
+      freq[c] = freq[l];
+      freq[l] = static_cast<uint16_t>(k);
 
-            const int i = son[c];
-            prnt[i] = static_cast<int16_t>(l);
-            if (i < T)
-                prnt[i + 1] = static_cast<int16_t>(l);
-            const int j = son[l];
-            son[l] = static_cast<int16_t>(i);
-            prnt[j] = static_cast<int16_t>(c);
-            if (j < T)
-                prnt[j + 1] = static_cast<int16_t>(c);
-            son[c] = static_cast<int16_t>(j);
-            c = l;
-        }
-        c = prnt[c];
-    } while (c != 0);
+      const int i = son[c];
+      prnt[i] = static_cast<int16_t>(l);
+      if (i < T)
+        prnt[i + 1] = static_cast<int16_t>(l);
+      const int j = son[l];
+      son[l] = static_cast<int16_t>(i);
+      prnt[j] = static_cast<int16_t>(c);
+      if (j < T)
+        prnt[j + 1] = static_cast<int16_t>(c);
+      son[c] = static_cast<int16_t>(j);
+      c = l;
+    }
+    c = prnt[c];
+  } while (c != 0);
 }
 
 }  // namespace lzh

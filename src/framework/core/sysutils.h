@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+// Integer conversion as the program's settings and texts use it: optional leading spaces, an
+// optional '+' or '-', then decimal digits, or hexadecimal digits after "$", "x", "X", "0x" or
+// "0X"; nothing may follow. Decimal must fit a 32-bit signed integer; hexadecimal may use all
+// 32 bits and is taken as their two's-complement value ("$FFFFFFFF" is -1), a minus sign then
+// negates it modulo 2^32.
+int StrToInt(const std::string& s);              // EConvertError "'%s' is not a valid integer value"
+bool TryStrToInt(const std::string& s, int& out);  // out untouched on failure
+int StrToIntDef(const std::string& s, int fallback);
+std::string IntToStr(int value);
+
+// Lower-cases the ASCII letters A-Z and nothing else.
+std::string AsciiLowerCase(std::string s);
+// Removes every character <= ' ' (control characters and space) from both ends.
+std::string Trim(const std::string& s);
+
+// Case-insensitive comparison in the ANSI code page 936 the program speaks: ASCII letters are
+// compared without case, except the second byte of a double-byte character (lead byte
+// 0x81..0xFE), which is compared exactly because it is not a letter there. Returns <0, 0, >0.
+int CompareText(const std::string& a, const std::string& b);
+bool SameText(const std::string& a, const std::string& b);

@@ -1,0 +1,187 @@
+#include "framework/graphics/bitmap.h"
+
+#include "framework/core/bmp_format.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/format.h"
+#include "framework/file_stream.h"
+
+#include <cstring>
+#include <limits>
+#include <utility>
+
+namespace {
+
+[[noreturn]] void OutOfResources() { throw EOutOfResources("Out of system resources"); }
+
+std::string ResourceName(const char* name) {
+  return IS_INTRESOURCE(name) ? Format("#%u", static_cast<unsigned>(reinterpret_cast<uintptr_t>(name)))
+                              : std::string(name);
+}
+
+}  // namespace
+
+TBitmap::TBitmap(int width, int height, int bitCount) { SetSize(width, height, bitCount); }
+
+TBitmap::TBitmap(TBitmap&& other) noexcept
+    : handle_(std::move(other.handle_)),
+      bits_(std::exchange(other.bits_, nullptr)),
+      width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      bitCount_(std::exchange(other.bitCount_, 0)),
+      stride_(std::exchange(other.stride_, 0)),
+      palette_(std::move(other.palette_)) {
+  other.palette_.clear();
+}
+
+TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
+  if (this != &other) {
+    handle_ = std::move(other.handle_);
+    bits_ = std::exchange(other.bits_, nullptr);
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    bitCount_ = std::exchange(other.bitCount_, 0);
+    stride_ = std::exchange(other.stride_, 0);
+    palette_ = std::move(other.palette_);
+    other.palette_.clear();
+  }
+  return *this;
+}
+
+void TBitmap::Create(int width, int height, int bitCount, std::vector<uint32_t> palette) {
+  if (width < 0 || height < 0)
+    throw EInvalidOperation(Format("Invalid bitmap size %d x %d", width, height));
+  if (width == 0 || height == 0) {
+    Clear();
+    return;
+  }
+  const uint64_t stride = (static_cast<uint64_t>(width) * bitCount + 31) / 32 * 4;
+  if (stride * static_cast<uint64_t>(height) > std::numeric_limits<int32_t>::max())
+    OutOfResources();
+
+  const size_t colors = bitCount <= 8 ? size_t{1} << bitCount : 0;
+  palette.resize(colors);
+  std::vector<uint8_t> info(sizeof(BITMAPINFOHEADER) + colors * sizeof(RGBQUAD));
+  auto* header = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
+  header->biSize = sizeof(BITMAPINFOHEADER);
+  header->biWidth = width;
+  header->biHeight = height;  // bottom-up, the form every GDI call takes
+  header->biPlanes = 1;
+  header->biBitCount = static_cast<WORD>(bitCount);
+  header->biCompression = BI_RGB;
+  header->biClrUsed = static_cast<DWORD>(colors);
+  // 0x00RRGGBB in memory is an RGBQUAD: blue, green, red, 0.
+  if (colors)
+    std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), palette.data(), colors * 4);
+
+  void* bits = nullptr;
+  UniqueBitmap handle(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()),
+                                       DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!handle || !bits)
+    OutOfResources();
+  std::memset(bits, 0, static_cast<size_t>(stride) * static_cast<size_t>(height));
+
+  handle_ = std::move(handle);
+  bits_ = static_cast<uint8_t*>(bits);
+  width_ = width;
+  height_ = height;
+  bitCount_ = bitCount;
+  stride_ = static_cast<size_t>(stride);
+  palette_ = std::move(palette);
+}
+
+void TBitmap::SetSize(int width, int height, int bitCount) {
+  if (bitCount != 24 && bitCount != 32)
+    throw EInvalidOperation(Format("Unsupported pixel format (%d bits)", bitCount));
+  Create(width, height, bitCount, {});
+}
+
+void TBitmap::SetBitCount(int bitCount) {
+  if (bitCount != 24 && bitCount != 32)
+    throw EInvalidOperation(Format("Unsupported pixel format (%d bits)", bitCount));
+  if (Empty() || bitCount == bitCount_)
+    return;
+  TBitmap converted(width_, height_, bitCount);
+  for (int y = 0; y < height_; ++y)
+    ConvertDibRow(ScanLine(y), bitCount_, palette_, converted.ScanLine(y), bitCount, width_);
+  *this = std::move(converted);
+}
+
+void TBitmap::Clear() {
+  handle_.Reset();
+  bits_ = nullptr;
+  width_ = height_ = bitCount_ = 0;
+  stride_ = 0;
+  palette_.clear();
+}
+
+TBitmap TBitmap::Clone() const {
+  TBitmap copy;
+  if (!Empty()) {
+    copy.Create(width_, height_, bitCount_, palette_);
+    GdiFlush();
+    std::memcpy(copy.bits_, bits_, stride_ * static_cast<size_t>(height_));
+  }
+  return copy;
+}
+
+uint8_t* TBitmap::ScanLine(int y) {
+  return const_cast<uint8_t*>(static_cast<const TBitmap*>(this)->ScanLine(y));
+}
+
+const uint8_t* TBitmap::ScanLine(int y) const {
+  if (y < 0 || y >= height_)
+    throw EInvalidOperation(Format("Scan line index out of range (%d)", y));
+  GdiFlush();
+  return bits_ + static_cast<size_t>(height_ - 1 - y) * stride_;
+}
+
+void TBitmap::LoadDib(const BmpLayout& layout, const uint8_t* data) {
+  TBitmap loaded;
+  loaded.Create(layout.width, layout.height, layout.DecodedBitCount(), layout.palette);
+  // The section is bottom-up: the top row is the last in memory.
+  DecodeBmpPixels(layout, data, loaded.ScanLine(0), -static_cast<ptrdiff_t>(loaded.stride_));
+  *this = std::move(loaded);
+}
+
+void TBitmap::LoadFromBytes(const void* data, size_t size) {
+  const auto* bytes = static_cast<const uint8_t*>(data);
+  LoadDib(ParseBmpFile(bytes, size), bytes);
+}
+
+void TBitmap::LoadFromResource(HINSTANCE instance, const char* name) {
+  HRSRC info = FindResourceA(instance, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
+  HGLOBAL loaded = info ? LoadResource(instance, info) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data)
+    throw EResNotFound(Format("Resource %s not found", ResourceName(name).c_str()));
+  const auto* bytes = static_cast<const uint8_t*>(data);
+  LoadDib(ParseDib(bytes, SizeofResource(instance, info)), bytes);
+}
+
+std::string TBitmap::SaveToBytes() const {
+  if (Empty())
+    throw EInvalidOperation("Cannot save an empty bitmap");
+  return EncodeBmpFile(width_, height_, bitCount_, palette_, ScanLine(0),
+                       -static_cast<ptrdiff_t>(stride_));
+}
+
+void TBitmap::SaveToFile(const std::string& path) const { WriteWholeFile(path, SaveToBytes()); }
+
+void TBitmap::Draw(HDC dc, const RECT& rect) const {
+  if (Empty())
+    return;
+  UniqueDC source(CreateCompatibleDC(dc));
+  if (!source)
+    OutOfResources();
+  TSelectObject select(source.Get(), handle_.Get());
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  if (w == width_ && h == height_) {
+    BitBlt(dc, rect.left, rect.top, w, h, source.Get(), 0, 0, SRCCOPY);
+    return;
+  }
+  // HALFTONE averages the pixels it drops; it needs the brush origin reset after it is set.
+  TSaveDC keep(dc);
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, rect.left, rect.top, w, h, source.Get(), 0, 0, width_, height_, SRCCOPY);
+}

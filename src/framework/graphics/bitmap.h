@@ -1,0 +1,67 @@
+#pragma once
+#include "framework/gdi_handles.h"
+#include "framework/graphics/graphic.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct BmpLayout;
+
+// A device-independent bitmap (a DIB section) with direct access to its pixel rows. Pixel
+// formats: 1, 4 and 8 bits per pixel with a colour table, as loaded; 24 (blue, green, red) and
+// 32 (blue, green, red, fourth byte) as loaded or created. Movable, not copyable (Clone).
+class TBitmap : public TGraphic {
+public:
+  TBitmap() = default;
+  // A black bitmap of the size; bitCount 24 or 32.
+  TBitmap(int width, int height, int bitCount = 24);
+  TBitmap(TBitmap&& other) noexcept;
+  TBitmap& operator=(TBitmap&& other) noexcept;
+
+  // Replaces the picture with a black one of the size; bitCount 24 or 32. A size of 0 makes the
+  // bitmap empty. EOutOfResources when the system cannot make it.
+  void SetSize(int width, int height, int bitCount = 24);
+  // Converts the pixels to 24 or 32 bits per pixel (the fourth byte of 32 is 0 unless the
+  // source had one).
+  void SetBitCount(int bitCount);
+  void Clear();
+  TBitmap Clone() const;
+
+  bool Empty() const override { return !handle_; }
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  int BitCount() const { return bitCount_; }  // 0 when empty
+  HBITMAP Handle() const { return handle_.Get(); }
+  // Colour table of an indexed bitmap, 0x00RRGGBB entries; empty for 24 and 32 bits.
+  const std::vector<uint32_t>& Palette() const { return palette_; }
+
+  // Row y, 0 being the top row; Stride() bytes long. Pending GDI drawing into the bitmap is
+  // finished first. EInvalidOperation for a row outside the bitmap.
+  uint8_t* ScanLine(int y);
+  const uint8_t* ScanLine(int y) const;
+  size_t Stride() const { return stride_; }
+
+  // A BMP file image (file header included); EInvalidGraphic("Bitmap image is not valid")
+  // when it is damaged or truncated.
+  void LoadFromBytes(const void* data, size_t size) override;
+  // A bitmap resource (RT_BITMAP); EResNotFound "Resource %s not found" when there is none.
+  void LoadFromResource(HINSTANCE instance, const char* name);
+  // The picture as a BMP file image (40-byte header, bottom-up), and as a file.
+  std::string SaveToBytes() const;
+  void SaveToFile(const std::string& path) const;
+
+  void Draw(HDC dc, const RECT& rect) const override;
+
+private:
+  void Create(int width, int height, int bitCount, std::vector<uint32_t> palette);
+  void LoadDib(const BmpLayout& layout, const uint8_t* data);
+
+  UniqueBitmap handle_;            // the DIB section
+  uint8_t* bits_ = nullptr;        // its pixels, bottom row first, owned by the section
+  int width_ = 0;                  // size in pixels
+  int height_ = 0;
+  int bitCount_ = 0;               // bits per pixel
+  size_t stride_ = 0;              // bytes per row
+  std::vector<uint32_t> palette_;  // colour table of indexed formats
+};

@@ -1,0 +1,8 @@
+#include "framework/graphics/graphic.h"
+
+#include "framework/file_stream.h"
+
+void TGraphic::LoadFromFile(const std::string& path) {
+  const std::string bytes = ReadWholeFile(path);
+  LoadFromBytes(bytes.data(), bytes.size());
+}

@@ -1,0 +1,11 @@
+#include "framework/string_list_file.h"
+
+#include "framework/file_stream.h"
+
+void LoadStringListFromFile(TStringList& list, const std::string& path) {
+  list.SetText(ReadWholeFile(path));
+}
+
+void SaveStringListToFile(const TStringList& list, const std::string& path) {
+  WriteWholeFile(path, list.Text());
+}

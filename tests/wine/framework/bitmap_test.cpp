@@ -1,0 +1,200 @@
+#include "framework/core/exceptions.h"
+#include "framework/gdi_handles.h"
+#include "framework/graphics/bitmap.h"
+
+#include "picture_bytes.h"
+#include "wine_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace wine_support;
+using picture_bytes::Bmp;
+using picture_bytes::Bmp24;
+
+constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
+
+// Pixel x of row y of a 24- or 32-bit bitmap as 0x00RRGGBB.
+uint32_t PixelOf(const TBitmap& bitmap, int x, int y) {
+  const uint8_t* p = bitmap.ScanLine(y) + x * (bitmap.BitCount() / 8);
+  return static_cast<uint32_t>(p[2]) << 16 | p[1] << 8 | p[0];
+}
+
+TBitmap FromBytes(const std::string& bytes) {
+  TBitmap bitmap;
+  bitmap.LoadFromBytes(bytes.data(), bytes.size());
+  return bitmap;
+}
+
+TEST(Bitmap, LoadsRowsTopFirstAndDrawsThemUnchanged) {
+  const TBitmap bitmap = FromBytes(Bmp24({{kRed, kGreen, kBlue}, {kWhite, 0x123456, 0}}));
+  EXPECT_EQ(bitmap.Width(), 3);
+  EXPECT_EQ(bitmap.Height(), 2);
+  EXPECT_EQ(bitmap.BitCount(), 24);
+  EXPECT_EQ(bitmap.Stride(), 12u);
+  EXPECT_EQ(PixelOf(bitmap, 0, 0), kRed);
+  EXPECT_EQ(PixelOf(bitmap, 1, 1), 0x123456u);
+
+  BITMAP info{};
+  ASSERT_TRUE(GetObjectA(bitmap.Handle(), sizeof info, &info));
+  EXPECT_EQ(info.bmWidth, 3);
+  EXPECT_EQ(info.bmBitsPixel, 24);
+
+  Canvas canvas(5, 4, 0x808080);
+  bitmap.Draw(canvas.Dc(), RECT{1, 1, 4, 3});
+  EXPECT_EQ(canvas.Pixel(1, 1), kRed);
+  EXPECT_EQ(canvas.Pixel(3, 1), kBlue);
+  EXPECT_EQ(canvas.Pixel(2, 2), 0x123456u);
+  EXPECT_EQ(canvas.Pixel(0, 0), 0x808080u);
+  EXPECT_EQ(canvas.Pixel(4, 3), 0x808080u);
+}
+
+TEST(Bitmap, IndexedPicturesKeepTheirColourTableAndConvert) {
+  Bmp bmp;
+  bmp.bitCount = 4, bmp.width = 2, bmp.height = 1, bmp.colorsUsed = 3;
+  bmp.palette = {0x000000, 0xFF00FF, 0x00FFFF};
+  bmp.pixels = std::string("\x12\0\0\0", 4);
+  TBitmap bitmap = FromBytes(bmp.File());
+  EXPECT_EQ(bitmap.BitCount(), 4);
+  ASSERT_EQ(bitmap.Palette().size(), 16u);
+  EXPECT_EQ(bitmap.Palette()[2], 0x00FFFFu);
+
+  Canvas canvas(2, 1, 0);
+  bitmap.Draw(canvas.Dc(), RECT{0, 0, 2, 1});
+  EXPECT_EQ(canvas.Pixel(0, 0), 0xFF00FFu);
+  EXPECT_EQ(canvas.Pixel(1, 0), 0x00FFFFu);
+
+  bitmap.SetBitCount(24);
+  EXPECT_EQ(bitmap.BitCount(), 24);
+  EXPECT_TRUE(bitmap.Palette().empty());
+  EXPECT_EQ(PixelOf(bitmap, 0, 0), 0xFF00FFu);
+  EXPECT_EQ(PixelOf(bitmap, 1, 0), 0x00FFFFu);
+  bitmap.SetBitCount(32);
+  EXPECT_EQ(bitmap.Stride(), 8u);
+  EXPECT_EQ(PixelOf(bitmap, 1, 0), 0x00FFFFu);
+  EXPECT_THROW(bitmap.SetBitCount(8), EInvalidOperation);
+}
+
+TEST(Bitmap, CreatedBitmapsAreBlackAndTheirRowsAreChecked) {
+  TBitmap bitmap(3, 2, 32);
+  EXPECT_EQ(bitmap.BitCount(), 32);
+  EXPECT_EQ(PixelOf(bitmap, 2, 1), 0u);
+  EXPECT_THROW(bitmap.ScanLine(2), EInvalidOperation);
+  EXPECT_THROW(bitmap.ScanLine(-1), EInvalidOperation);
+  EXPECT_THROW(bitmap.SetSize(2, 2, 8), EInvalidOperation);
+  EXPECT_THROW(bitmap.SetSize(-1, 2, 24), EInvalidOperation);
+  EXPECT_EQ(bitmap.Width(), 3) << "a refused size changes nothing";
+  bitmap.SetSize(0, 5);
+  EXPECT_TRUE(bitmap.Empty());
+  EXPECT_EQ(bitmap.Handle(), nullptr);
+  EXPECT_THROW(TBitmap(0x7FFF, 0x7FFF, 32), EOutOfResources);
+}
+
+TEST(Bitmap, GdiDrawingIsSeenThroughTheRows) {
+  TBitmap bitmap(4, 4, 24);
+  {
+    UniqueDC dc(CreateCompatibleDC(nullptr));
+    TSelectObject select(dc.Get(), bitmap.Handle());
+    UniqueBrush brush(CreateSolidBrush(RGB(0, 0, 255)));
+    const RECT r{1, 2, 3, 4};
+    FillRect(dc.Get(), &r, brush.Get());
+  }
+  EXPECT_EQ(PixelOf(bitmap, 1, 2), kBlue);
+  EXPECT_EQ(PixelOf(bitmap, 2, 3), kBlue);
+  EXPECT_EQ(PixelOf(bitmap, 0, 0), 0u);
+}
+
+TEST(Bitmap, SavedFilesLoadBackTheSame) {
+  TBitmap bitmap(3, 2, 24);
+  bitmap.ScanLine(0)[0] = 0x11;
+  bitmap.ScanLine(1)[8] = 0x22;
+  const std::string path = ScratchFile("saved.bmp");
+  bitmap.SaveToFile(path);
+  EXPECT_EQ(ReadRaw(path), bitmap.SaveToBytes());
+  TBitmap loaded;
+  loaded.LoadFromFile(path);
+  EXPECT_EQ(loaded.Width(), 3);
+  EXPECT_EQ(loaded.ScanLine(0)[0], 0x11);
+  EXPECT_EQ(loaded.ScanLine(1)[8], 0x22);
+  DeleteFileA(path.c_str());
+  EXPECT_THROW(TBitmap().SaveToBytes(), EInvalidOperation);
+}
+
+TEST(Bitmap, DamagedFilesAreRefusedAndTheOldPictureStays) {
+  TBitmap bitmap = FromBytes(Bmp24({{kRed}}));
+  std::string truncated = Bmp24({{kRed, kRed}, {kRed, kRed}});
+  truncated.pop_back();
+  for (const std::string& bad : {truncated, std::string("BM"), std::string("not a bitmap")}) {
+    try {
+      bitmap.LoadFromBytes(bad.data(), bad.size());
+      ADD_FAILURE() << "accepted a damaged file";
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_EQ(e.Message(), "Bitmap image is not valid");
+    }
+    EXPECT_EQ(bitmap.Width(), 1);
+    EXPECT_EQ(PixelOf(bitmap, 0, 0), kRed);
+  }
+}
+
+TEST(Bitmap, ResourceAndFileOfTheDefaultWallpaperAgree) {
+  TBitmap fromResource;
+  fromResource.LoadFromResource(GetModuleHandleA(nullptr), "TESTWALLPAPER");
+  TBitmap fromFile;
+  fromFile.LoadFromFile(RESOURCES_DIR "wallpaper.bmp");
+  ASSERT_EQ(fromResource.Width(), 800);
+  ASSERT_EQ(fromResource.Height(), 500);
+  EXPECT_EQ(fromResource.BitCount(), 8);
+  EXPECT_EQ(fromResource.Palette(), fromFile.Palette());
+  for (int y = 0; y < 500; ++y)
+    ASSERT_EQ(std::string(reinterpret_cast<const char*>(fromResource.ScanLine(y)), 800),
+              std::string(reinterpret_cast<const char*>(fromFile.ScanLine(y)), 800))
+        << "row " << y;
+
+  try {
+    fromResource.LoadFromResource(GetModuleHandleA(nullptr), "NOSUCH");
+    FAIL() << "loaded a missing resource";
+  } catch (const EResNotFound& e) {
+    EXPECT_EQ(e.Message(), "Resource NOSUCH not found");
+  }
+  EXPECT_THROW(fromResource.LoadFromResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(77)),
+               EResNotFound);
+  EXPECT_EQ(fromResource.Width(), 800);
+}
+
+TEST(Bitmap, StretchingFillsTheRectangle) {
+  const std::vector<uint32_t> row = {kRed, kRed, kRed, kRed, kBlue, kBlue, kBlue, kBlue};
+  const TBitmap bitmap = FromBytes(Bmp24({row, row}));
+  Canvas canvas(24, 12, kWhite);
+  bitmap.Draw(canvas.Dc(), RECT{2, 1, 22, 11});
+  EXPECT_TRUE(Near(canvas.Pixel(3, 2), kRed, 16)) << std::hex << canvas.Pixel(3, 2);
+  EXPECT_TRUE(Near(canvas.Pixel(20, 10), kBlue, 16)) << std::hex << canvas.Pixel(20, 10);
+  EXPECT_EQ(canvas.Pixel(1, 5), kWhite);
+  EXPECT_EQ(canvas.Pixel(22, 5), kWhite);
+  EXPECT_EQ(canvas.Pixel(10, 11), kWhite);
+}
+
+TEST(Bitmap, HandlesAreFreedWhenReplacedClearedOrMoved) {
+  TBitmap bitmap(2, 2);
+  const HBITMAP first = bitmap.Handle();
+  bitmap.LoadFromBytes(Bmp24({{kRed}}).data(), Bmp24({{kRed}}).size());
+  EXPECT_EQ(GetObjectType(first), 0u) << "the replaced section was deleted";
+
+  TBitmap moved(std::move(bitmap));
+  EXPECT_TRUE(bitmap.Empty());
+  EXPECT_THROW(bitmap.ScanLine(0), EInvalidOperation);
+  const HBITMAP second = moved.Handle();
+  EXPECT_EQ(GetObjectType(second), static_cast<DWORD>(OBJ_BITMAP));
+
+  TBitmap copy = moved.Clone();
+  EXPECT_NE(copy.Handle(), second);
+  copy.ScanLine(0)[0] = 0x55;
+  EXPECT_EQ(PixelOf(moved, 0, 0), kRed) << "a clone has its own pixels";
+  moved.Clear();
+  EXPECT_EQ(GetObjectType(second), 0u);
+}
+
+}  // namespace
