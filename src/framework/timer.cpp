@@ -1,8 +1,8 @@
 #include "framework/timer.h"
 
 #include "framework/application.h"
+#include "framework/core/exceptions.h"
 
-#include <stdexcept>
 
 namespace {
 
@@ -62,7 +62,7 @@ void TTimer::UpdateTimer() {
   if (!enabled_ || interval_ == 0 || !onTimer_)
     return;
   if (!SetTimer(window_, kTimerId, interval_, nullptr))
-    throw std::runtime_error("Not enough timers available");
+    throw EOutOfResources("Not enough timers available");
   running_ = true;
 }
 
