@@ -1,5 +1,7 @@
 #include "framework/application.h"
 
+#include "framework/form.h"
+
 TApplication* Application = nullptr;
 
 namespace {
@@ -53,6 +55,9 @@ TApplication::TApplication() {
 }
 
 TApplication::~TApplication() {
+  while (!forms_.empty())
+    forms_.pop_back();
+  mainForm_ = nullptr;
   if (handle_)
     DestroyWindow(handle_);
 }
@@ -63,6 +68,12 @@ void TApplication::SetTitle(const std::string& title) {
     SetWindowTextA(handle_, title_.c_str());
 }
 
+void TApplication::AddForm(std::unique_ptr<TForm> form) {
+  if (!mainForm_)
+    mainForm_ = form.get();
+  forms_.push_back(std::move(form));
+}
+
 bool TApplication::HandleMessage(MSG& msg) {
   if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
     return false;
@@ -70,6 +81,10 @@ bool TApplication::HandleMessage(MSG& msg) {
     terminated_ = true;
     return true;
   }
+  // Tab and the arrow keys move between a form's controls.
+  HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (root && dynamic_cast<TForm*>(TWinControl::FromHandle(root)) && IsDialogMessageA(root, &msg))
+    return true;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
   return true;
@@ -82,6 +97,8 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::Run() {
+  if (mainForm_)
+    mainForm_->Show();
   MSG msg;
   while (!terminated_) {
     if (!HandleMessage(msg))

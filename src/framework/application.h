@@ -3,7 +3,11 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
+
+class TForm;
 
 // The application object: its title (the caption of every message box), the hidden top-level
 // window of class "TApplication" that owns the main window, the message loop and the error box.
@@ -17,6 +21,11 @@ public:
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& title);
   HWND Handle() const { return handle_; }
+
+  // Takes ownership of a form; the first one becomes the main form, which Run shows and whose
+  // closing ends the program.
+  void AddForm(std::unique_ptr<TForm> form);
+  TForm* MainForm() const { return mainForm_; }
 
   // Dispatches every queued message, then returns.
   void ProcessMessages();
@@ -39,6 +48,8 @@ public:
 private:
   bool HandleMessage(MSG& msg);
 
+  std::vector<std::unique_ptr<TForm>> forms_;  // owned, freed before the hidden window
+  TForm* mainForm_ = nullptr;
   std::string title_;            // caption of message boxes and of the hidden window
   HWND handle_ = nullptr;        // the hidden "TApplication" window
   bool terminated_ = false;      // set by Terminate() or WM_QUIT

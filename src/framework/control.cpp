@@ -1,6 +1,7 @@
 #include "framework/control.h"
 
 #include "framework/application.h"
+#include "framework/busy_cursor.h"
 #include "framework/font.h"
 
 #include <algorithm>
@@ -12,16 +13,20 @@ constexpr char kPlainWindowClass[] = "TWinControlWindow";
 
 // A framework window class (a plain control, or a form named after its class) the first time
 // it is needed; the standard control classes are already there.
-void RegisterFrameworkClass(HINSTANCE instance, const char* name) {
+// Returns whether the class is a framework one.
+bool RegisterFrameworkClass(HINSTANCE instance, const char* name) {
   WNDCLASSA cls = {};
-  if (GetClassInfoA(instance, name, &cls) || GetClassInfoA(nullptr, name, &cls))
-    return;
+  if (GetClassInfoA(nullptr, name, &cls))
+    return false;
+  if (GetClassInfoA(instance, name, &cls))
+    return true;
   cls.lpfnWndProc = DefWindowProcA;
   cls.hInstance = instance;
   cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   cls.lpszClassName = name;
   RegisterClassA(&cls);
+  return true;
 }
 
 }  // namespace
@@ -113,6 +118,18 @@ void TWinControl::SetFont(TFont* font) {
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
 }
 
+void TWinControl::SetColor(int systemColour) {
+  colour_ = systemColour;
+  if (handle_)
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+int TWinControl::Color() const {
+  if (colour_ >= 0)
+    return colour_;
+  return parent_ ? parent_->Color() : COLOR_BTNFACE;
+}
+
 HFONT TWinControl::FontHandle() const {
   if (font_)
     return font_->Handle();
@@ -188,16 +205,17 @@ void TWinControl::CreateHandle() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   TCreateParams params = CreateParams();
   const char* windowClass = params.WindowClass ? params.WindowClass : kPlainWindowClass;
-  RegisterFrameworkClass(instance, windowClass);
+  frameworkClass_ = RegisterFrameworkClass(instance, windowClass);
   HWND parentWindow = parent_ ? parent_->Handle() : nullptr;
   if (!parentWindow)
     params.Style &= ~WS_CHILD;
+  HWND owner = parentWindow ? parentWindow : params.WndParent;
   if (visible_ && parentWindow)
     params.Style |= WS_VISIBLE;
   if (!enabled_)
     params.Style |= WS_DISABLED;
   handle_ = CreateWindowExA(params.ExStyle, windowClass, params.Caption.c_str(), params.Style, left_, top_,
-                            width_, height_, parentWindow, nullptr, instance, nullptr);
+                            width_, height_, owner, nullptr, instance, nullptr);
   if (!handle_)
     return;
   SetPropA(handle_, kObjectProperty, this);
@@ -216,21 +234,49 @@ void TWinControl::CreateHandle() {
     ShowWindow(handle_, SW_SHOWNORMAL);
 }
 
+// The framework's own handling, then the window's procedure: what a replaced WindowProc passes
+// on for default handling.
 LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_COMMAND:  // notifications go back to the control that sent them
+      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam)))
+        child->CommandNotify(HIWORD(wParam));
+      break;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      LRESULT result = 0;
+      if (TWinControl* child = header ? FromHandle(header->hwndFrom) : nullptr;
+          child && child->NotifyReflect(*header, result))
+        return result;
+      break;
+    }
+    case WM_CTLCOLORSTATIC:  // static texts, check boxes and group boxes on their parent's colour
+    case WM_CTLCOLORBTN:
+      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam))) {
+        const int colour = child->Color();
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(colour));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
+      }
+      break;
+    case WM_SETCURSOR:  // the hourglass of a busy application wins over every control's cursor
+      if (TBusyCursor::Active()) {
+        SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      break;
+    case WM_ERASEBKGND:
+      if (frameworkClass_) {
+        RECT client;
+        GetClientRect(handle_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(Color()));
+        return 1;
+      }
+      break;
+  }
   return CallWindowProcA(oldProc_ ? oldProc_ : DefWindowProcA, handle_, msg, wParam, lParam);
 }
 
 LRESULT TWinControl::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
-  // Notifications go back to the control that sent them.
-  if (msg == WM_COMMAND && lParam)
-    if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam)))
-      child->CommandNotify(HIWORD(wParam));
-  if (msg == WM_NOTIFY && lParam) {
-    const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-    LRESULT result = 0;
-    if (TWinControl* child = FromHandle(header.hwndFrom); child && child->NotifyReflect(header, result))
-      return result;
-  }
   LRESULT result = WindowProc(msg, wParam, lParam);
   if (msg == WM_SIZE)
     AlignControls();

@@ -28,14 +28,14 @@ public:
   }
 
   TWinControl* Parent() const { return parent_; }
-  void SetParent(TWinControl* parent);
-  void SetBounds(int left, int top, int width, int height);
+  virtual void SetParent(TWinControl* parent);
+  virtual void SetBounds(int left, int top, int width, int height);
   int Left() const { return left_; }
   int Top() const { return top_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
   bool Visible() const { return visible_; }
-  void SetVisible(bool visible);
+  virtual void SetVisible(bool visible);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   // The window text: a button's, label's or form's caption.
@@ -46,6 +46,10 @@ public:
   // Position among the siblings for the Tab key; the window order follows it.
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order);
+
+  // The background: a system colour index (COLOR_WINDOW, ...), or -1 to take the parent's.
+  void SetColor(int systemColour);
+  int Color() const;
 
   // The control's own font, or null to take the parent's (the default).
   void SetFont(TFont* font);
@@ -61,7 +65,7 @@ public:
 
   // The per-object message callback; DefaultHandler runs the window's own procedure.
   MessageCallback WindowProc;
-  LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
+  virtual LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
 
   // The object behind any framework window, or null.
   static TWinControl* FromHandle(HWND hwnd);
@@ -72,6 +76,7 @@ protected:
     DWORD Style;
     DWORD ExStyle;
     std::string Caption;
+    HWND WndParent = nullptr;  // the owner of a top-level window
   };
   virtual TCreateParams CreateParams();
   // Notifications the parent received for this control: WM_COMMAND codes and WM_NOTIFY headers.
@@ -100,5 +105,7 @@ private:
   TAlign align_ = TAlign::alNone;
   int tabOrder_ = -1;              // -1: creation order
   TFont* font_ = nullptr;          // not owned; null means the parent's
+  int colour_ = -1;                // system colour index; -1 means the parent's
+  bool frameworkClass_ = false;    // our own window class, whose background we paint
   bool aligning_ = false;          // AlignControls moves children, which must not re-enter it
 };

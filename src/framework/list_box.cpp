@@ -51,8 +51,9 @@ int TListBox::ItemIndex() {
 }
 
 TWinControl::TCreateParams TListBox::CreateParams() {
-  return {"LISTBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_EXTENDEDSEL |
-                         LBS_NOINTEGRALHEIGHT,
+  return {"LISTBOX",
+          WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+              (multiSelect_ ? LBS_EXTENDEDSEL : 0),
           0, ""};
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// A multi-select list box whose items are the object's own list, mirrored into the window.
+// A list box, single- or multi-select, whose items are the object's own list, mirrored into the window.
 // OnClick runs when the window reports a selection change (a click or keyboard movement).
 class TListBox : public TWinControl {
 public:
@@ -27,6 +27,10 @@ public:
   void Clear();
 
   void SetItemHeight(int height);
+  int ItemHeight() const { return itemHeight_; }
+  // Chosen before the window is made: shift and control extend the selection.
+  bool MultiSelect() const { return multiSelect_; }
+  void SetMultiSelect(bool multiSelect) { multiSelect_ = multiSelect; }
   bool Selected(int index);
   void SetSelected(int index, bool selected);
   // The item with the focus rectangle, or -1.
@@ -44,4 +48,5 @@ private:
 
   std::vector<std::string> items_;  // the list, also while no window exists
   int itemHeight_ = 0;              // 0: the platform's default
+  bool multiSelect_ = false;
 };

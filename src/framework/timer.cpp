@@ -3,7 +3,6 @@
 #include "framework/application.h"
 #include "framework/core/exceptions.h"
 
-
 namespace {
 
 constexpr char kTimerWindowClass[] = "TTimerWindow";
@@ -21,7 +20,7 @@ void RegisterTimerWindowClass(HINSTANCE instance) {
 
 }  // namespace
 
-TTimer::TTimer() {
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterTimerWindowClass(instance);
   window_ = CreateWindowExA(0, kTimerWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);

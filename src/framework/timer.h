@@ -1,4 +1,6 @@
 #pragma once
+#include "framework/core/component.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -7,20 +9,21 @@
 // A timer component: ticks only while it is enabled, its interval is above 0 and a tick
 // handler is bound. Setting Enabled or Interval to the value it has does nothing; any real
 // change stops the platform timer and, when the three conditions hold, starts it from zero.
-class TTimer {
+class TTimer : public TComponent {
 public:
-  using TimerEvent = std::function<void(TTimer* sender)>;
+  using TimerEvent = std::function<void(TComponent* sender)>;
 
-  TTimer();
-  ~TTimer();
-  TTimer(const TTimer&) = delete;
-  TTimer& operator=(const TTimer&) = delete;
+  explicit TTimer(TComponent* owner = nullptr);
+  ~TTimer() override;
+  const char* ClassName() const override { return "TTimer"; }
+  bool InheritsFrom(const std::string& c) const override { return c == "TTimer" || TComponent::InheritsFrom(c); }
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   uint32_t Interval() const { return interval_; }
   void SetInterval(uint32_t interval);
   void SetOnTimer(TimerEvent handler);
+  const TimerEvent& OnTimer() const { return onTimer_; }
   bool Running() const { return running_; }
 
   // The longest interval the platform accepts.

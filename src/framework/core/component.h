@@ -23,6 +23,9 @@ public:
   virtual const char* ClassName() const { return "TComponent"; }
   virtual bool InheritsFrom(const std::string& className) const { return className == "TComponent"; }
 
+  // Called on every component of a layout once the whole layout has been read.
+  virtual void Loaded() {}
+
   // Asks to be told (through Notification) when COMPONENT is destroyed.
   void FreeNotification(TComponent* component);
   void RemoveFreeNotification(TComponent* component);

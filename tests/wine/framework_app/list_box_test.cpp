@@ -15,6 +15,7 @@ protected:
   ListBoxTest() : form_(nullptr), list_(new TListBox(&form_)) {
     form_.SetVisible(false);
     form_.SetBounds(0, 0, 300, 300);
+    list_->SetMultiSelect(true);
     list_->SetParent(&form_);
     list_->SetBounds(4, 22, 133, 251);
     list_->SetItemHeight(12);

@@ -39,7 +39,7 @@ TEST_F(TimerTest, TicksOnlyWhenEnabledWithAnIntervalAndAHandler) {
   int ticks = 0;
   timer.SetEnabled(false);
   timer.SetInterval(0);
-  timer.SetOnTimer([&](TTimer*) { ++ticks; });
+  timer.SetOnTimer([&](TComponent*) { ++ticks; });
   timer.SetEnabled(true);
   EXPECT_FALSE(timer.Running());  // enabled with interval 0 never ticks
   Pump(app_, 60);
@@ -60,7 +60,7 @@ TEST_F(TimerTest, AnUnchangedValueDoesNotRestartThePeriod) {
   TTimer timer;
   int ticks = 0;
   timer.SetInterval(150);
-  timer.SetOnTimer([&](TTimer*) { ++ticks; });
+  timer.SetOnTimer([&](TComponent*) { ++ticks; });
   // Re-setting the same values every 40 ms must not keep pushing the tick away.
   for (int i = 0; i < 6; ++i) {
     Pump(app_, 40);
@@ -74,7 +74,7 @@ TEST_F(TimerTest, AFailingTickIsReportedAndTheTimerKeepsRunning) {
   TTimer timer;
   int ticks = 0;
   timer.SetInterval(10);
-  timer.SetOnTimer([&](TTimer*) {
+  timer.SetOnTimer([&](TComponent*) {
     ++ticks;
     throw std::runtime_error("List index out of bounds (0)");
   });

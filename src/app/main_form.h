@@ -1,0 +1,76 @@
+#pragma once
+#include "app/random_draw.h"
+#include "framework/form.h"
+
+class TButton;
+class TCheckBox;
+class TEdit;
+class TGroupBox;
+class TImage;
+class TLabel;
+class TLabeledEdit;
+class TListBox;
+class TMemo;
+class TPageControl;
+class TStatusBar;
+class TTabSheet;
+class TTimer;
+
+// The main window "Muravane": the wallpaper list, its preview and the rotation. Its controls
+// come from its layout (main_form_layout.cpp); this class is its handlers.
+class TForm1 : public TForm {
+public:
+  explicit TForm1(TComponent* owner);
+  const char* ClassName() const override { return "TForm1"; }
+  bool InheritsFrom(const std::string& c) const override { return c == "TForm1" || TForm::InheritsFrom(c); }
+  TNotifyEvent MethodAddress(const std::string& name) override;
+
+  // Start-up.
+  void FormCreate(TComponent* sender);
+  // The wallpaper list.
+  void Button4Click(TComponent* sender);  // Add: choose a folder and scan it
+  void Button2Click(TComponent* sender);  // Delete the selected entries
+  void Button6Click(TComponent* sender);  // Clear
+  void FileListClick(TComponent* sender);
+  // Applying and rotating.
+  void ButtonStartClick(TComponent* sender);
+  void ButtonStopClick(TComponent* sender);
+  void TimerMpicTimer(TComponent* sender);
+  void Timer_BiZhiGengHuanTimer(TComponent* sender);
+  void LabeledEditRandomChange(TComponent* sender);
+  void suijipicFILEChange(TComponent* sender);
+  // Settings and automatic start.
+  void Button10Click(TComponent* sender);
+  void CheckBoxRunClick(TComponent* sender);
+
+  // The controls the handlers use, found by name once the layout is read.
+  TImage* Image2 = nullptr;
+  TPageControl* PageControl1 = nullptr;
+  TListBox* FileList = nullptr;
+  TButton* Button4 = nullptr;
+  TButton* Button2 = nullptr;
+  TButton* Button6 = nullptr;
+  TImage* Image1 = nullptr;
+  TCheckBox* CheckBoxRun = nullptr;
+  TLabeledEdit* Timer_BiZhiGengHuan_T = nullptr;
+  TLabeledEdit* piccount = nullptr;
+  TLabeledEdit* LabeledEditRandom = nullptr;
+  TLabeledEdit* suijipicFILE = nullptr;
+  TStatusBar* StatusBar = nullptr;
+  TLabeledEdit* FilePath = nullptr;
+  TEdit* PicFilePath = nullptr;
+  TListBox* filepathList = nullptr;
+  TButton* ButtonStart = nullptr;
+  TButton* ButtonStop = nullptr;
+  TTimer* Timer_BiZhiGengHuan = nullptr;
+  TTimer* TimerMpic = nullptr;
+
+private:
+  void BindFields();
+  void SaveFileList();
+
+  TRandomDraw random_;  // seeded with 0 at start, never reseeded
+};
+
+// The main window, known by the handlers before its creation handler runs.
+extern TForm1* Form1;

@@ -1,0 +1,15 @@
+#pragma once
+#include "framework/control.h"
+
+// A captioned frame around other controls, which are its children.
+class TGroupBox : public TWinControl {
+public:
+  explicit TGroupBox(TComponent* owner) : TWinControl(owner) {}
+  const char* ClassName() const override { return "TGroupBox"; }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TGroupBox" || c == "TCustomGroupBox" || TWinControl::InheritsFrom(c);
+  }
+
+protected:
+  TCreateParams CreateParams() override;
+};
