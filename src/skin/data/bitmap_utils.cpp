@@ -126,15 +126,14 @@ TColour MixColours(TColour c1, TColour c2, int weight) {
 }
 
 void GradientFill(HDC dc, const RECT& rect, TColour c1, bool vertical, TColour c2) {
-  if (!RectVisible(dc, &rect))
+  // RectVisible puts a reversed rectangle the right way round, and FillRect would paint it.
+  if (rect.right <= rect.left || rect.bottom <= rect.top || !RectVisible(dc, &rect))
     return;
   const TColour start = ResolveColour(c1), end = ResolveColour(c2);
   RECT clip{};
   GetClipBox(dc, &clip);
   const int origin = vertical ? rect.top : rect.left;
   const int count = vertical ? rect.bottom - rect.top : rect.right - rect.left;
-  if (count <= 0)
-    return;
   const int clipStart = vertical ? clip.top : clip.left;
   const int clipEnd = vertical ? clip.bottom : clip.right;
   const int first = std::max(clipStart - origin, 0);

@@ -26,5 +26,5 @@ void RotateRight(TBitmap& bitmap);
 TColour MixColours(TColour c1, TColour c2, int weight);
 
 // Paints the rectangle from c1 (top, or left) to c2 (bottom, or right), one solid line per
-// pixel, only where the DC's clip box lets it show.
+// pixel, only where the DC's clip box lets it show. Nothing for a rectangle without area.
 void GradientFill(HDC dc, const RECT& rect, TColour c1, bool vertical, TColour c2);

@@ -36,8 +36,8 @@ inline TBitmap MakePicture(int width, int height, const std::function<COLORREF(i
 
 // A picture whose every pixel carries its own coordinates: red x, green y, blue 77.
 constexpr int kTag = 77;
-inline TBitmap CoordinatePicture(int width, int height) {
-  return MakePicture(width, height, [](int x, int y) { return RGB(x, y, kTag); });
+inline TBitmap CoordinatePicture(int width, int height, int bitCount = 24) {
+  return MakePicture(width, height, [](int x, int y) { return RGB(x, y, kTag); }, bitCount);
 }
 inline int SourceX(COLORREF c) { return GetRValue(c); }
 inline int SourceY(COLORREF c) { return GetGValue(c); }
