@@ -17,9 +17,15 @@ TFrame FrameOf(const TBitmap& picture, bool vertical, int frameCount, int frameI
   const int count = std::max(frameCount, 1);
   const int index = std::clamp(frameIndex, 1, count) - 1;
   TFrame f;
-  f.w = vertical ? picture.Width() : picture.Width() / count;
-  f.h = vertical ? picture.Height() / count : picture.Height();
-  (vertical ? f.y : f.x) = index * (vertical ? f.h : f.w);
+  if (vertical) {
+    f.w = picture.Width();
+    f.h = picture.Height() / count;
+    f.y = index * f.h;
+  } else {
+    f.w = picture.Width() / count;
+    f.h = picture.Height();
+    f.x = index * f.w;
+  }
   return f;
 }
 
