@@ -1,12 +1,9 @@
 #include "skin/data/bitmap_utils.h"
 #include "skin/data/gradient_cache.h"
-#include "skin/data/skin_elements.h"
 
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace test_pictures;
 
@@ -79,11 +76,6 @@ TEST(Rotate, QuarterTurnsSwapTheSides) {
       EXPECT_EQ(PixelAt(left, x, y), RGB(2 - y, x, kTag)) << x << "," << y;
       EXPECT_EQ(PixelAt(right, x, y), RGB(y, 1 - x, kTag)) << x << "," << y;
     }
-  // Four turns either way come back to the start.
-  TBitmap round = CoordinatePicture(5, 3);
-  for (int i = 0; i < 4; ++i)
-    RotateRight(round);
-  EXPECT_EQ(PixelAt(round, 4, 1), RGB(4, 1, kTag));
   TBitmap empty;
   RotateLeft(empty);
   EXPECT_TRUE(empty.Empty());
@@ -140,18 +132,4 @@ TEST(GradientFill, EqualFillsShareOneCacheSlotAndEmptyOnesUseNone) {
   EXPECT_EQ(SharedGradientCache().NextSlot(), (before + 1) % TGradientCache::kSlotCount);
   EXPECT_EQ(target.Pixel(4, 6), painted);
   EXPECT_EQ(target.Pixel(0, 6), painted);
-}
-
-TEST(SkinElements, FreshElementsHoldNoColourAndOneFrame) {
-  const std::unique_ptr<TDataSkinObject> button = std::make_unique<TDataSkinButton>("Buttons");
-  EXPECT_EQ(button->Name, "Buttons");
-  EXPECT_EQ(button->FrameCount, 1);
-  EXPECT_TRUE(button->Image.Empty());
-  EXPECT_EQ(button->NormalColour, kNoColour);
-  EXPECT_EQ(button->PressedColour2, kNoColour);
-  const TDataSkinTitle title("Title");
-  EXPECT_EQ(title.ActiveText, kNoCaptionColour);
-  EXPECT_EQ(title.InActiveText, kNoCaptionColour);
-  EXPECT_EQ(title.FontHeight, 14);
-  EXPECT_EQ(TDataSkinSysButton().CombineOp, -1);
 }

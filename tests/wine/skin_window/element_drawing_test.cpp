@@ -157,14 +157,6 @@ TEST(DrawSkinElement, MagentaIsTransparentOnlyWhenAsked) {
   }
 }
 
-TEST(DrawSkinFrame, StretchesOneFrameOverTheRectangle) {
-  const TBitmap strip = CoordinatePicture(8, 4);  // two frames of 4 x 4
-  TTarget target(8, 8, 0);
-  DrawSkinFrame(target.Dc(), Rect(0, 0, 8, 8), strip, false, 2, 2);
-  EXPECT_EQ(target.Pixel(0, 0), RGB(4, 0, kTag));
-  EXPECT_EQ(target.Pixel(7, 7), RGB(7, 3, kTag));
-}
-
 TEST(DrawSkinGlyph, CentresUnscaledAndOverhangsEquallyWhenLarger) {
   const TBitmap strip = CoordinatePicture(40, 20);  // two glyphs of 20 x 20
   const COLORREF paper = RGB(9, 9, 9);
@@ -180,18 +172,6 @@ TEST(DrawSkinGlyph, CentresUnscaledAndOverhangsEquallyWhenLarger) {
   DrawSkinGlyph(small.Dc(), Rect(0, 0, 12, 11), CoordinatePicture(4, 4), false, 1, 1);
   EXPECT_EQ(small.Pixel(4, 3), RGB(0, 0, kTag));
   EXPECT_EQ(small.Pixel(3, 3), paper);
-}
-
-TEST(DrawSkinGlyph, TransparentGlyphKeepsTheBackground) {
-  const TBitmap glyph = MakePicture(3, 3, [](int x, int y) {
-    return x == 1 || y == 1 ? RGB(x, y, kTag) : RGB(255, 0, 255);
-  });
-  const COLORREF paper = RGB(50, 60, 70);
-  TTarget target(5, 5, paper);
-  DrawSkinGlyph(target.Dc(), Rect(0, 0, 5, 5), glyph, true, 1, 1);
-  EXPECT_EQ(target.Pixel(1, 1), paper);
-  EXPECT_EQ(target.Pixel(2, 1), RGB(1, 0, kTag));
-  EXPECT_EQ(target.Pixel(2, 2), RGB(1, 1, kTag));
 }
 
 TEST(TileBitmap, RepeatsThePieceAndStaysInsideTheRectangle) {
