@@ -4,6 +4,7 @@
 #include "skin/window/transparent_blit.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -31,11 +32,14 @@ TFrame FrameOf(const TBitmap& picture, bool vertical, int frameCount, int frameI
 
 bool Inverted(const RECT& r) { return r.right < r.left || r.bottom < r.top; }
 
+// Two edge widths together, wide enough for any pair a skin may give.
+int64_t Sum(int32_t first, int32_t second) { return static_cast<int64_t>(first) + second; }
+
 // Edge widths of one direction that fit both into the frame and into the destination.
 void FitMargins(int32_t& first, int32_t& second, int frameSize, int destSize) {
   first = std::max(first, 0);
   second = std::max(second, 0);
-  if (first + second > frameSize || first + second > destSize)
+  if (Sum(first, second) > frameSize || Sum(first, second) > destSize)
     first = second = 0;
 }
 
@@ -161,7 +165,7 @@ void DrawTiledBar(HDC dc, const RECT& dest, const TBitmap& picture, bool vertica
   if (f.w <= 0 || f.h <= 0)
     return;
   int32_t L = std::max(margins.Left, 0), R = std::max(margins.Right, 0);
-  if (L + R > f.w)
+  if (Sum(L, R) > f.w)
     L = R = 0;
   const int x0 = f.x, x1 = f.x + f.w, y0 = f.y, y1 = f.y + f.h;
   const int middle = f.w - L - R;
@@ -189,7 +193,7 @@ void DrawThreeSliceBar(HDC dc, const RECT& dest, const TBitmap& picture, const T
   TMemoryDC from(picture.Handle());
   const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
   const int x = dest.left, y = dest.top;
-  if (pw > W || L + R >= pw) {
+  if (pw > W || Sum(L, R) >= pw) {
     CopyPiece(dc, x, y, x + W, y + H, from.Get(), 0, 0, pw, ph);
   } else {
     CopyPiece(dc, x, y, x + L, y + H, from.Get(), 0, 0, L, ph);

@@ -85,6 +85,10 @@ TEST(BuildSkinElementBitmap, MarginsWiderThanTheFrameNeitherMirrorNorReadTheNext
   ExpectNineSlice(built, 0, 0, 6, 6, TMargins{});
   for (int x = 1; x < 20; ++x)
     EXPECT_GE(SourceX(PixelAt(built, x, 0)), SourceX(PixelAt(built, x - 1, 0)));
+  // Margins whose sum does not fit in 32 bits are just as wide.
+  const TBitmap huge = BuildSkinElementBitmap(Rect(0, 0, 20, 10), strip,
+                                              TMargins{0x7FFFFFFF, 1, 0x7FFFFFFF, 1}, false, false, 2, 1);
+  ExpectNineSlice(huge, 0, 0, 6, 6, TMargins{0, 1, 0, 1});
 }
 
 TEST(BuildSkinElementBitmap, TiledCentreOverhangsUnderTheEdges) {
