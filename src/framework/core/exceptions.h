@@ -26,3 +26,5 @@ class EInvalidGraphic : public Exception { public: using Exception::Exception; }
 class EOutOfResources : public Exception { public: using Exception::Exception; };
 class EIniFileException : public Exception { public: using Exception::Exception; };
 class EInvalidOperation : public Exception { public: using Exception::Exception; };
+// A broken internal precondition.
+class EAssertionFailed : public Exception { public: using Exception::Exception; };
