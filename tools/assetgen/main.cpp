@@ -1,11 +1,13 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "banner_art.h"
 #include "bmp_writer.h"
 #include "byte_writer.h"
+#include "demo_art.h"
 #include "ico_writer.h"
 #include "icon_art.h"
 #include "jpeg_writer.h"
@@ -28,11 +30,29 @@ std::vector<Image> draw_sizes(const std::vector<int>& sizes, Image (*draw)(int))
 
 }  // namespace
 
+// The demo folder of the run command, as 8-bit bitmaps below OUTPUT_DIR.
+void write_demo(const std::filesystem::path& out) {
+    for (const DemoPicture& picture : draw_demo_pictures()) {
+        const std::filesystem::path file = out / picture.path;
+        std::filesystem::create_directories(file.parent_path());
+        write_file(file, encode_bmp8(reduce_colours(picture.image, 256)));
+    }
+}
+
 // Writes every picture resource of the program into OUTPUT_DIR; FONT must be a face with
 // both Latin and Simplified Chinese glyphs.
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "demo") {
+        try {
+            write_demo(argv[2]);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "assetgen: %s\n", e.what());
+            return 1;
+        }
+        return 0;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: assetgen OUTPUT_DIR FONT\n");
+        std::fprintf(stderr, "usage: assetgen OUTPUT_DIR FONT\n       assetgen demo OUTPUT_DIR\n");
         return 2;
     }
     try {
