@@ -33,6 +33,13 @@ TImage::TImage(TComponent* owner) : TWinControl(owner) {
         return 0;
       case WM_ERASEBKGND:
         return 1;  // the paint covers every pixel
+      case WM_ENABLE:
+      case WM_SETTEXT: {
+        // The static paints its text at once on these, over the picture: paint it back.
+        const LRESULT result = DefaultHandler(msg, wParam, lParam);
+        Repaint();
+        return result;
+      }
       default:
         return DefaultHandler(msg, wParam, lParam);
     }

@@ -50,12 +50,8 @@ protected:
     MapWindowPoints(nullptr, in, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
   }
-  static void ExpectSameRect(const RECT& a, const RECT& b) {
-    EXPECT_EQ(a.left, b.left);
-    EXPECT_EQ(a.top, b.top);
-    EXPECT_EQ(a.right, b.right);
-    EXPECT_EQ(a.bottom, b.bottom);
-  }
+  static bool Same(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+  bool Shown(int i) { return GetWindowLongA(Sheet(i), GWL_STYLE) & WS_VISIBLE; }
   // A mouse click in the middle of tab I, as the user makes it.
   void ClickTab(int i) {
     RECT tab{};
@@ -79,11 +75,11 @@ TEST_F(PageControlTest, TheFirstPageIsActiveAndAloneVisibleInTheDisplayArea) {
   EXPECT_EQ(TabText(0), "管理壁纸");
   EXPECT_EQ(TabText(2), "更新说明");
   EXPECT_TRUE(GetWindowLongA(pages_->Handle(), GWL_STYLE) & TCS_BUTTONS);
-  EXPECT_TRUE(GetWindowLongA(Sheet(0), GWL_STYLE) & WS_VISIBLE);
-  EXPECT_FALSE(GetWindowLongA(Sheet(1), GWL_STYLE) & WS_VISIBLE);
-  EXPECT_FALSE(GetWindowLongA(Sheet(2), GWL_STYLE) & WS_VISIBLE);
+  EXPECT_TRUE(Shown(0));
+  EXPECT_FALSE(Shown(1));
+  EXPECT_FALSE(Shown(2));
   EXPECT_EQ(GetParent(Sheet(0)), pages_->Handle());
-  ExpectSameRect(RectIn(Sheet(0), pages_->Handle()), DisplayArea());
+  EXPECT_TRUE(Same(RectIn(Sheet(0), pages_->Handle()), DisplayArea()));
   EXPECT_GT(DisplayArea().top, 0);  // below the tab buttons
 }
 
@@ -92,14 +88,14 @@ TEST_F(PageControlTest, AClickOnATabShowsItsPageFillingTheDisplayAreaAndHidesThe
   ClickTab(1);
   EXPECT_EQ(pages_->ActivePageIndex(), 1);
   EXPECT_EQ(changes_, 1);
-  EXPECT_TRUE(GetWindowLongA(Sheet(1), GWL_STYLE) & WS_VISIBLE);
-  EXPECT_FALSE(GetWindowLongA(Sheet(0), GWL_STYLE) & WS_VISIBLE);
-  ExpectSameRect(RectIn(Sheet(1), pages_->Handle()), DisplayArea());
+  EXPECT_TRUE(Shown(1));
+  EXPECT_FALSE(Shown(0));
+  EXPECT_TRUE(Same(RectIn(Sheet(1), pages_->Handle()), DisplayArea()));
 
   pages_->SetActivePageIndex(2);
   EXPECT_EQ(SendMessageA(pages_->Handle(), TCM_GETCURSEL, 0, 0), 2);
-  EXPECT_TRUE(GetWindowLongA(Sheet(2), GWL_STYLE) & WS_VISIBLE);
-  EXPECT_FALSE(GetWindowLongA(Sheet(1), GWL_STYLE) & WS_VISIBLE);
+  EXPECT_TRUE(Shown(2));
+  EXPECT_FALSE(Shown(1));
   EXPECT_EQ(changes_, 1);  // only the user's choice is a change
 }
 
@@ -107,9 +103,9 @@ TEST_F(PageControlTest, APageChosenBeforeTheWindowExistsIsTheOneShownWhenItIsCre
   pages_->SetActivePageIndex(2);
   form_.Handle();
   EXPECT_EQ(SendMessageA(pages_->Handle(), TCM_GETCURSEL, 0, 0), 2);
-  EXPECT_TRUE(GetWindowLongA(Sheet(2), GWL_STYLE) & WS_VISIBLE);
-  EXPECT_FALSE(GetWindowLongA(Sheet(0), GWL_STYLE) & WS_VISIBLE);
-  ExpectSameRect(RectIn(Sheet(2), pages_->Handle()), DisplayArea());
+  EXPECT_TRUE(Shown(2));
+  EXPECT_FALSE(Shown(0));
+  EXPECT_TRUE(Same(RectIn(Sheet(2), pages_->Handle()), DisplayArea()));
 }
 
 TEST_F(PageControlTest, ChildrenOfASheetArePlacedInTheSheetsClientCoordinates) {
@@ -124,7 +120,7 @@ TEST_F(PageControlTest, ChildrenOfASheetArePlacedInTheSheetsClientCoordinates) {
 
   RECT sheet{};
   GetClientRect(Sheet(2), &sheet);
-  ExpectSameRect(RectIn(memo->Handle(), Sheet(2)), sheet);
+  EXPECT_TRUE(Same(RectIn(memo->Handle(), Sheet(2)), sheet));
   const RECT placed = RectIn(corner->Handle(), Sheet(0));
   EXPECT_EQ(placed.left, 4);
   EXPECT_EQ(placed.top, 7);
@@ -140,7 +136,7 @@ TEST_F(PageControlTest, TabsFollowCaptionsAndPagesThatGo) {
   EXPECT_EQ(SendMessageA(pages_->Handle(), TCM_GETITEMCOUNT, 0, 0), 2);
   EXPECT_EQ(TabText(0), "设置");
   EXPECT_EQ(pages_->ActivePageIndex(), 0);
-  EXPECT_TRUE(GetWindowLongA(Sheet(0), GWL_STYLE) & WS_VISIBLE);
+  EXPECT_TRUE(Shown(0));
   EXPECT_THROW(pages_->Pages(2), std::out_of_range);
 }
 
