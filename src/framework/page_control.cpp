@@ -40,6 +40,16 @@ void TTabSheet::HandleCreated() {
     pages->UpdateTabs();
 }
 
+TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
+  // Another font changes the height of the tabs and with it the display area.
+  WindowProc = [this](UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefaultHandler(msg, wParam, lParam);
+    if (msg == WM_SETFONT)
+      AlignControls();
+    return result;
+  };
+}
+
 int TPageControl::PageCount() const {
   int count = 0;
   for (int i = 0; i < ControlCount(); ++i)

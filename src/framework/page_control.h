@@ -30,7 +30,7 @@ class TPageControl : public TWinControl {
 public:
   using NotifyEvent = std::function<void(TComponent* sender)>;
 
-  explicit TPageControl(TComponent* owner) : TWinControl(owner) {}
+  explicit TPageControl(TComponent* owner);
   const char* ClassName() const override { return "TPageControl"; }
   bool InheritsFrom(const std::string& c) const override {
     return c == "TPageControl" || c == "TCustomTabControl" || TWinControl::InheritsFrom(c);

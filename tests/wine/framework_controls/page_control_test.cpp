@@ -1,6 +1,7 @@
 #include "framework/page_control.h"
 
 #include "framework/application.h"
+#include "framework/font.h"
 #include "framework/memo.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,7 @@ protected:
     SendMessageA(pages_->Handle(), WM_LBUTTONUP, 0, at);
   }
   TApplication app_;
+  TFont bigFont_{"宋体", 40};  // outlives the controls that use it
   TWinControl form_;
   TPageControl* pages_;
   int changes_ = 0;
@@ -80,7 +82,12 @@ TEST_F(PageControlTest, TheFirstPageIsActiveAndAloneVisibleInTheDisplayArea) {
   EXPECT_FALSE(Shown(2));
   EXPECT_EQ(GetParent(Sheet(0)), pages_->Handle());
   EXPECT_TRUE(Same(RectIn(Sheet(0), pages_->Handle()), DisplayArea()));
-  EXPECT_GT(DisplayArea().top, 0);  // below the tab buttons
+  const int tabsBottom = DisplayArea().top;
+  EXPECT_GT(tabsBottom, 0);
+
+  pages_->SetFont(&bigFont_);  // taller tabs: the page moves down with the display area
+  EXPECT_GT(DisplayArea().top, tabsBottom);
+  EXPECT_TRUE(Same(RectIn(Sheet(0), pages_->Handle()), DisplayArea()));
 }
 
 TEST_F(PageControlTest, AClickOnATabShowsItsPageFillingTheDisplayAreaAndHidesTheOld) {
