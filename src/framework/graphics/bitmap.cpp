@@ -180,8 +180,14 @@ void TBitmap::Draw(HDC dc, const RECT& rect) const {
     return;
   }
   // HALFTONE averages the pixels it drops; it needs the brush origin reset after it is set.
+  // Enlarging drops none: each pixel becomes a block, as Windows shows it, where Wine's
+  // HALFTONE would blur the whole picture into gradients.
   TSaveDC keep(dc);
-  SetStretchBltMode(dc, HALFTONE);
-  SetBrushOrgEx(dc, 0, 0, nullptr);
+  if (w < width_ || h < height_) {
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+  } else {
+    SetStretchBltMode(dc, COLORONCOLOR);
+  }
   StretchBlt(dc, rect.left, rect.top, w, h, source.Get(), 0, 0, width_, height_, SRCCOPY);
 }

@@ -9,6 +9,8 @@
 #include "framework/graphics/jpeg_image.h"
 #include "framework/graphics/metafile.h"
 
+#include <cstdint>
+
 namespace {
 
 // The extension as written, without the dot; "" when the file name has none.
@@ -33,11 +35,29 @@ std::unique_ptr<TGraphic> GraphicFor(const std::string& extension) {
   throw EInvalidGraphic(Format("Unknown picture file extension (.%s)", extension.c_str()));
 }
 
+std::string ResourceName(const char* name) {
+  return IS_INTRESOURCE(name) ? Format("#%u", static_cast<unsigned>(reinterpret_cast<uintptr_t>(name)))
+                              : std::string(name);
+}
+
 }  // namespace
 
 void TPicture::LoadFromFile(const std::string& path) {
   std::unique_ptr<TGraphic> graphic = GraphicFor(ExtensionOf(path));
   graphic->LoadFromFile(path);
+  graphic_ = std::move(graphic);
+  Changed();
+}
+
+void TPicture::LoadFromResource(HINSTANCE instance, const char* name, const char* type,
+                                const std::string& extension) {
+  std::unique_ptr<TGraphic> graphic = GraphicFor(extension);
+  HRSRC info = FindResourceA(instance, name, type);
+  HGLOBAL loaded = info ? LoadResource(instance, info) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data)
+    throw EResNotFound(Format("Resource %s not found", ResourceName(name).c_str()));
+  graphic->LoadFromBytes(data, SizeofResource(instance, info));
   graphic_ = std::move(graphic);
   Changed();
 }

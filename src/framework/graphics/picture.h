@@ -14,6 +14,11 @@ public:
   // "Unknown picture file extension (.%s)" before the file is opened; a missing file
   // EFOpenError naming the path. On any failure the old picture stays and OnChange is not fired.
   void LoadFromFile(const std::string& path);
+  // The bytes of a resource of TYPE (RCDATA, say) in INSTANCE, of the kind EXTENSION names as
+  // for a file ("jpg"). A missing resource raises EResNotFound "Resource %s not found"; other
+  // failures and OnChange as for a file.
+  void LoadFromResource(HINSTANCE instance, const char* name, const char* type,
+                        const std::string& extension);
   // Takes a picture loaded elsewhere (from a resource, say); null clears.
   void SetGraphic(std::unique_ptr<TGraphic> graphic);
   void Clear();

@@ -1,0 +1,149 @@
+#include "framework/page_control.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+void RegisterTabClass() {
+  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_TAB_CLASSES};
+  InitCommonControlsEx(&classes);
+}
+
+}  // namespace
+
+TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
+  SetAlign(TAlign::alClient);
+  // A caption set while the window exists must reach the tab as well.
+  WindowProc = [this](UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefaultHandler(msg, wParam, lParam);
+    if (msg == WM_SETTEXT)
+      if (TPageControl* pages = PageControl())
+        pages->UpdateTabs();
+    return result;
+  };
+}
+
+TTabSheet::~TTabSheet() {
+  if (TPageControl* pages = PageControl()) {
+    SetParent(nullptr);
+    pages->PageRemoved(this);
+  }
+}
+
+TPageControl* TTabSheet::PageControl() const { return dynamic_cast<TPageControl*>(Parent()); }
+
+void TTabSheet::HandleCreated() {
+  if (TPageControl* pages = PageControl())
+    pages->UpdateTabs();
+}
+
+TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
+  // Another font changes the height of the tabs and with it the display area.
+  WindowProc = [this](UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefaultHandler(msg, wParam, lParam);
+    if (msg == WM_SETFONT)
+      AlignControls();
+    return result;
+  };
+}
+
+int TPageControl::PageCount() const {
+  int count = 0;
+  for (int i = 0; i < ControlCount(); ++i)
+    if (dynamic_cast<TTabSheet*>(Controls(i)))
+      ++count;
+  return count;
+}
+
+TTabSheet* TPageControl::Pages(int index) const {
+  int seen = 0;
+  for (int i = 0; i < ControlCount(); ++i)
+    if (auto* page = dynamic_cast<TTabSheet*>(Controls(i)); page && seen++ == index)
+      return page;
+  throw std::out_of_range("Tab index out of bounds (" + std::to_string(index) + ")");
+}
+
+int TPageControl::ActivePageIndex() const {
+  const int count = PageCount();
+  for (int i = 0; i < count; ++i)
+    if (Pages(i) == activePage_)
+      return i;
+  return count > 0 ? 0 : -1;
+}
+
+void TPageControl::SetActivePageIndex(int index) {
+  activePage_ = Pages(index);
+  if (HandleAllocated())
+    SendMessageA(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ShowActivePage();
+}
+
+TWinControl::TCreateParams TPageControl::CreateParams() {
+  RegisterTabClass();
+  return {WC_TABCONTROLA, WS_CHILD | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_BUTTONS, 0, ""};
+}
+
+// Runs before the sheets get their windows: only the active one is created visible.
+void TPageControl::HandleCreated() { UpdateTabs(); }
+
+bool TPageControl::NotifyReflect(const NMHDR& header, LRESULT& result) {
+  if (header.code != TCN_SELCHANGE)
+    return false;
+  const int index = static_cast<int>(SendMessageA(Handle(), TCM_GETCURSEL, 0, 0));
+  if (index >= 0 && index < PageCount()) {
+    activePage_ = Pages(index);
+    ShowActivePage();
+    if (OnChange)
+      OnChange(this);
+  }
+  result = 0;
+  return true;
+}
+
+RECT TPageControl::AlignArea() {
+  RECT area = TWinControl::AlignArea();
+  if (HandleAllocated())
+    SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  return area;
+}
+
+void TPageControl::PageRemoved(TTabSheet* page) {
+  if (activePage_ == page)
+    activePage_ = nullptr;
+  UpdateTabs();
+}
+
+// The tabs are rebuilt from the sheets: there are few, and it keeps their order and captions
+// in step with the children.
+void TPageControl::UpdateTabs() {
+  if (HandleAllocated()) {
+    HWND tabs = Handle();
+    SendMessageA(tabs, TCM_DELETEALLITEMS, 0, 0);
+    const int count = PageCount();
+    for (int i = 0; i < count; ++i) {
+      std::string caption = Pages(i)->Caption();
+      TCITEMA item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = caption.data();
+      SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
+  }
+  ShowActivePage();
+}
+
+// The new page is shown and placed before the old one is hidden, so the display area is never
+// empty in between.
+void TPageControl::ShowActivePage() {
+  const int active = ActivePageIndex();
+  if (active < 0)
+    return;
+  Pages(active)->SetVisible(true);
+  AlignControls();
+  for (int i = 0; i < PageCount(); ++i)
+    if (i != active)
+      Pages(i)->SetVisible(false);
+}

@@ -1,0 +1,62 @@
+#pragma once
+#include "framework/control.h"
+
+#include <functional>
+#include <string>
+
+class TPageControl;
+
+// One page of a page control: a plain framework window filling the page control's display
+// area, its Caption shown on its tab. Its children are placed in its own client coordinates.
+class TTabSheet : public TWinControl {
+public:
+  explicit TTabSheet(TComponent* owner);
+  ~TTabSheet() override;
+  const char* ClassName() const override { return "TTabSheet"; }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TTabSheet" || TWinControl::InheritsFrom(c);
+  }
+
+  // The page control this sheet is placed on (its parent), or null.
+  TPageControl* PageControl() const;
+
+protected:
+  void HandleCreated() override;
+};
+
+// Tabs drawn as buttons above a display area that shows the active page, one of the TTabSheet
+// children; the first page is active until another is chosen by a click or by the program.
+class TPageControl : public TWinControl {
+public:
+  using NotifyEvent = std::function<void(TComponent* sender)>;
+
+  explicit TPageControl(TComponent* owner);
+  const char* ClassName() const override { return "TPageControl"; }
+  bool InheritsFrom(const std::string& c) const override {
+    return c == "TPageControl" || c == "TCustomTabControl" || TWinControl::InheritsFrom(c);
+  }
+
+  int PageCount() const;
+  // The sheets in the order they were placed; std::out_of_range for a bad index.
+  TTabSheet* Pages(int index) const;
+  // -1 while there is no page.
+  int ActivePageIndex() const;
+  void SetActivePageIndex(int index);
+
+  // After a click on a tab made another page active.
+  NotifyEvent OnChange;
+
+protected:
+  TCreateParams CreateParams() override;
+  void HandleCreated() override;
+  bool NotifyReflect(const NMHDR& header, LRESULT& result) override;
+  RECT AlignArea() override;
+
+private:
+  friend class TTabSheet;
+  void PageRemoved(TTabSheet* page);
+  void UpdateTabs();
+  void ShowActivePage();
+
+  TTabSheet* activePage_ = nullptr;  // null: the first page
+};
