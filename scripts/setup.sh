@@ -27,7 +27,7 @@ DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recom
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 nasm \
   googletest libgtest-dev libfreetype-dev libjpeg62-turbo-dev \
   wine wine32:i386 xvfb xauth x11-utils x11-apps xdotool imagemagick \
-  fonts-wqy-microhei locales \
+  fonts-wqy-microhei fonts-wine locales \
   >/dev/null
 
 # ANSI code page 936 comes from a zh_CN locale.

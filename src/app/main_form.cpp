@@ -18,6 +18,7 @@
 #include "framework/ini_file.h"
 #include "framework/labeled_edit.h"
 #include "framework/list_box.h"
+#include "framework/page_control.h"
 #include "framework/registry.h"
 #include "framework/status_bar.h"
 #include "framework/string_list_file.h"

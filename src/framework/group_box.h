@@ -12,4 +12,5 @@ public:
 
 protected:
   TCreateParams CreateParams() override;
+  LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };

@@ -8,6 +8,14 @@
 #include "framework/label.h"
 #include "framework/labeled_edit.h"
 #include "framework/list_box.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/sysutils.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/jpeg_image.h"
+#include "framework/image.h"
+#include "framework/memo.h"
+#include "framework/page_control.h"
+#include "framework/status_bar.h"
 #include "framework/timer.h"
 
 #include <stdexcept>
@@ -115,6 +123,71 @@ TPublishedClass TimerClass() {
   }};
 }
 
+// A stored picture: the kind is told by its first bytes, as a stored layout keeps no file name.
+std::unique_ptr<TGraphic> GraphicFromBytes(const std::string& bytes) {
+  std::unique_ptr<TGraphic> graphic;
+  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xD8)
+    graphic = std::make_unique<TJPEGImage>();
+  else if (bytes.compare(0, 2, "BM") == 0)
+    graphic = std::make_unique<TBitmap>();
+  else
+    throw EInvalidGraphic("Unknown picture file format");
+  graphic->LoadFromBytes(bytes.data(), bytes.size());
+  return graphic;
+}
+
+TPublishedClass ImageClass() {
+  using C = TImage;
+  TPublishedProperty picture{"Picture", TPropertyKind::pkBinary, {}, [](TComponent& c, const TPropertyValue& v) {
+    static_cast<C&>(c).Picture().SetGraphic(GraphicFromBytes(std::get<std::string>(v)));
+  }};
+  return {"TImage", "TWinControl", Make<C>, {
+      BooleanProperty<C>("Stretch", [](C& c) { return c.Stretch(); }, [](C& c, bool v) { c.SetStretch(v); }),
+      picture,
+      EventProperty<C>("OnClick", &C::OnClick),
+  }};
+}
+
+TPublishedClass StatusBarClass() {
+  using C = TStatusBar;
+  // Each panel as its width in pixels.
+  return {"TStatusBar", "TWinControl", Make<C>, {
+      StringsProperty<C>("Panels",
+                         [](C& c) {
+                           std::vector<std::string> widths;
+                           for (int i = 0; i < c.PanelCount(); ++i)
+                             widths.push_back(IntToStr(c.PanelWidth(i)));
+                           return widths;
+                         },
+                         [](C& c, const std::vector<std::string>& v) {
+                           std::vector<int> widths;
+                           for (const std::string& w : v)
+                             widths.push_back(StrToInt(w));
+                           c.SetPanelWidths(widths);
+                         }),
+  }};
+}
+
+TPublishedClass PageControlClass() {
+  using C = TPageControl;
+  return {"TPageControl", "TWinControl", Make<C>, {
+      IntegerProperty<C>("ActivePageIndex", [](C& c) { return c.ActivePageIndex(); },
+                         [](C& c, int v) { c.SetActivePageIndex(v); }),
+      // Tabs are always drawn as buttons.
+      StringProperty<C>("Style", [](C&) { return std::string("tsButtons"); }, nullptr),
+      EventProperty<C>("OnChange", &C::OnChange),
+  }};
+}
+
+TPublishedClass MemoClass() {
+  using C = TMemo;
+  return {"TMemo", "TWinControl", Make<C>, {
+      StringsProperty<C>("Lines", [](C& c) { return c.Lines(); },
+                         [](C& c, const std::vector<std::string>& v) { c.SetLines(v); }),
+      BooleanProperty<C>("ReadOnly", [](C& c) { return c.ReadOnly(); }, [](C& c, bool v) { c.SetReadOnly(v); }),
+  }};
+}
+
 }  // namespace
 
 std::vector<TPublishedClass> StandardClasses() {
@@ -133,5 +206,10 @@ std::vector<TPublishedClass> StandardClasses() {
   classes.push_back({"TButton", "TWinControl", Make<TButton>, {EventProperty<TButton>("OnClick", &TButton::OnClick)}});
   classes.push_back({"TLabel", "TWinControl", Make<TLabel>, {}});
   classes.push_back({"TGroupBox", "TWinControl", Make<TGroupBox>, {}});
+  classes.push_back(ImageClass());
+  classes.push_back(StatusBarClass());
+  classes.push_back(PageControlClass());
+  classes.push_back({"TTabSheet", "TWinControl", Make<TTabSheet>, {}});
+  classes.push_back(MemoClass());
   return classes;
 }
