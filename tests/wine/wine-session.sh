@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # start DIR: starts a private Xvfb display and boots the Wine prefix DIR/prefix (once);
 # stop DIR: ends the prefix's wineserver and the display. DIR/env holds what wine-run.sh needs.
+# With WINE_SESSION_DISPLAY set (":0", say), that display is used and no Xvfb is started.
 set -euo pipefail
 cmd=$1
 dir=$(mkdir -p "$2" && cd "$2" && pwd)  # Wine wants an absolute prefix
 
 start() {
   local display
-  for display in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-  done
-  Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
-  echo $! >"$dir/xvfb.pid"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+  if [ -n "${WINE_SESSION_DISPLAY:-}" ]; then
+    display=${WINE_SESSION_DISPLAY#:}
+  else
+    for display in $(seq 90 140); do
+      [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
+    done
+    Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+    echo $! >"$dir/xvfb.pid"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+  fi
   cat >"$dir/env" <<ENV
 export DISPLAY=:$display
 export WINEPREFIX=$dir/prefix
