@@ -86,7 +86,7 @@ Image size_grip() {
     Image art(kGlyph, kGlyph);
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col <= row; ++col) {
-            const int x = kGlyph - 3 - 4 * (row - col), y = kGlyph - 3 - 4 * (2 - row) + 0;
+            const int x = kGlyph - 3 - 4 * (row - col), y = kGlyph - 3 - 4 * (2 - row);
             fill_box(art, x + 1, y + 1, x + 3, y + 3, p::paper);
             fill_box(art, x, y, x + 2, y + 2, hex(0x9AA7B7));
         }

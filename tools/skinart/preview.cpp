@@ -225,12 +225,12 @@ void draw_menu(Painter& p, Rect r) {
 Bitmap24 draw_preview(const std::map<std::string, Bitmap24>& pictures, const assetgen::Font& font) {
     Bitmap24 canvas(640, 300, kDesktop);
     Painter p(pictures, font, canvas);
-    draw_frame(p, {250, 14, 620, 120}, "Muravane", false);
+    draw_frame(p, {372, 14, 628, 130}, "Muravane", false);
     const Rect window{16, 30, 356, 280};
     draw_frame(p, window, "Muravane", true);
     draw_controls(p, window.x0 + m::border + 8, window.y0 + m::caption + 8);
     draw_bottom(p, window);
-    draw_menu(p, {390, 150, 510, 220});
+    draw_menu(p, {420, 170, 540, 240});
     return canvas;
 }
 
