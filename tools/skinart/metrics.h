@@ -7,7 +7,6 @@ namespace skinart::metrics {
 inline constexpr int border = 4;          // left, right and bottom thickness
 inline constexpr int caption = 28;        // the top border is the whole caption
 inline constexpr int side_stretch = 8;    // stretched middle of the side borders
-inline constexpr int corner_cut = 2;      // key-coloured pixels on the rounded top corners
 inline constexpr int title_shift = 28;    // caption text starts right of the window icon
 inline constexpr int title_glow_cap = 10; // fading ends of the text background
 inline constexpr int icon_left = 8;       // where the window icon is drawn

@@ -12,7 +12,6 @@ using assetgen::Rgba;
 // Body
 inline const Rgba face = hex(0xEEF1F5);        // dialog and control background
 inline const Rgba paper = hex(0xFFFFFF);       // edit, list and box interiors
-inline const Rgba text = hex(0x1C2430);        // every dark text
 inline const Rgba soft_text = hex(0x3A4656);   // status and header text
 inline const Rgba line = hex(0xA6B2C1);        // control borders
 inline const Rgba line_soft = hex(0xC9D1DB);   // separators, disabled borders
