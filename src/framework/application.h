@@ -4,6 +4,8 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The application object: its title (the caption of every message box), the hidden top-level
 // window of class "TApplication" that owns the main window, the message loop and the error box.
@@ -36,6 +38,22 @@ public:
                                                const std::string& caption, UINT flags)>;
   void SetMessageBoxFunction(MessageBoxFunction show) { messageBox_ = std::move(show); }
 
+  // ---- Hooks on the application window and the main window (used by the tray icon) ----
+  // A hook sees each message of the application window before it is handled, in the order the
+  // hooks were added; one that returns true has answered it (RESULT) and it goes no further.
+  using WindowHook = std::function<bool(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+  using HookId = unsigned;
+  HookId HookMainWindow(WindowHook hook);
+  void UnhookMainWindow(HookId id);
+  // Runs the hooks for one message of the application window; called by its procedure.
+  bool RunMainWindowHooks(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The main form's window, set by whoever creates the main form; null while there is none.
+  HWND MainWindow() const { return mainWindow_; }
+  void SetMainWindow(HWND window) { mainWindow_ = window; }
+  // Whether the main form is shown once it is created (true unless a start-up handler says no).
+  bool ShowMainForm() const { return showMainForm_; }
+  void SetShowMainForm(bool show) { showMainForm_ = show; }
+
 private:
   bool HandleMessage(MSG& msg);
 
@@ -43,6 +61,11 @@ private:
   HWND handle_ = nullptr;        // the hidden "TApplication" window
   bool terminated_ = false;      // set by Terminate() or WM_QUIT
   MessageBoxFunction messageBox_;
+
+  std::vector<std::pair<HookId, WindowHook>> hooks_;  // application-window hooks, in order
+  HookId nextHookId_ = 1;        // the identifier the next hook gets
+  HWND mainWindow_ = nullptr;    // the main form's window
+  bool showMainForm_ = true;     // the main form is shown once created
 };
 
 // The process's application object, created by the program entry.
