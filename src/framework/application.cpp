@@ -2,13 +2,20 @@
 
 #include "framework/form.h"
 
+#include <algorithm>
+
 TApplication* Application = nullptr;
 
 namespace {
 
 constexpr char kApplicationClass[] = "TApplication";
+constexpr char kApplicationProperty[] = "TlApplicationObject";  // the object behind the window
 
 LRESULT CALLBACK ApplicationWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (auto* app = static_cast<TApplication*>(GetPropA(hwnd, kApplicationProperty)))
+    if (app->RunMainWindowHooks(msg, wParam, lParam, result))
+      return result;
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
@@ -49,6 +56,7 @@ TApplication::TApplication() {
                                 WS_SYSMENU | WS_MINIMIZEBOX,
                             GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                             nullptr, nullptr, instance, nullptr);
+  SetPropA(handle_, kApplicationProperty, this);
   messageBox_ = [](HWND owner, const std::string& text, const std::string& caption, UINT flags) {
     return ::MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
   };
@@ -58,8 +66,10 @@ TApplication::~TApplication() {
   while (!forms_.empty())
     forms_.pop_back();
   mainForm_ = nullptr;
-  if (handle_)
+  if (handle_) {
+    RemovePropA(handle_, kApplicationProperty);
     DestroyWindow(handle_);
+  }
 }
 
 void TApplication::SetTitle(const std::string& title) {
@@ -96,8 +106,12 @@ void TApplication::ProcessMessages() {
   }
 }
 
+HWND TApplication::MainWindow() const {
+  return mainForm_ ? mainForm_->Handle() : mainWindow_;
+}
+
 void TApplication::Run() {
-  if (mainForm_)
+  if (mainForm_ && showMainForm_)
     mainForm_->Show();
   MSG msg;
   while (!terminated_) {
@@ -122,4 +136,35 @@ void TApplication::ShowException(const std::string& message) {
 int TApplication::ShowMessageBox(const std::string& text, UINT flags) {
   HWND owner = GetActiveWindow();
   return messageBox_(owner ? owner : handle_, text, title_, flags);
+}
+
+// ---- Hooks on the application window ----
+
+TApplication::HookId TApplication::HookMainWindow(WindowHook hook) {
+  const HookId id = nextHookId_++;
+  hooks_.emplace_back(id, std::move(hook));
+  return id;
+}
+
+void TApplication::UnhookMainWindow(HookId id) {
+  std::erase_if(hooks_, [id](const auto& entry) { return entry.first == id; });
+}
+
+bool TApplication::RunMainWindowHooks(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // A hook may add or remove hooks while it runs: each one still present is looked up afresh,
+  // and runs from a copy that outlives its own removal.
+  std::vector<HookId> ids;
+  for (const auto& entry : hooks_)
+    ids.push_back(entry.first);
+  for (HookId id : ids) {
+    auto it = std::find_if(hooks_.begin(), hooks_.end(), [id](const auto& entry) { return entry.first == id; });
+    if (it == hooks_.end())
+      continue;
+    const WindowHook hook = it->second;
+    bool answered = false;
+    CallGuarded([&] { answered = hook(msg, wParam, lParam, result); });
+    if (answered)
+      return true;
+  }
+  return false;
 }

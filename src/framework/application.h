@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TForm;
@@ -45,6 +46,22 @@ public:
                                                const std::string& caption, UINT flags)>;
   void SetMessageBoxFunction(MessageBoxFunction show) { messageBox_ = std::move(show); }
 
+  // ---- Hooks on the application window and the main window (used by the tray icon) ----
+  // A hook sees each message of the application window before it is handled, in the order the
+  // hooks were added; one that returns true has answered it (RESULT) and it goes no further.
+  using WindowHook = std::function<bool(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+  using HookId = unsigned;
+  HookId HookMainWindow(WindowHook hook);
+  void UnhookMainWindow(HookId id);
+  // Runs the hooks for one message of the application window; called by its procedure.
+  bool RunMainWindowHooks(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The main form's window; a program without a form may name another window instead.
+  HWND MainWindow() const;
+  void SetMainWindow(HWND window) { mainWindow_ = window; }
+  // Whether the main form is shown once it is created (true unless a start-up handler says no).
+  bool ShowMainForm() const { return showMainForm_; }
+  void SetShowMainForm(bool show) { showMainForm_ = show; }
+
 private:
   bool HandleMessage(MSG& msg);
 
@@ -54,6 +71,11 @@ private:
   HWND handle_ = nullptr;        // the hidden "TApplication" window
   bool terminated_ = false;      // set by Terminate() or WM_QUIT
   MessageBoxFunction messageBox_;
+
+  std::vector<std::pair<HookId, WindowHook>> hooks_;  // application-window hooks, in order
+  HookId nextHookId_ = 1;        // the identifier the next hook gets
+  HWND mainWindow_ = nullptr;    // the main window when there is no main form
+  bool showMainForm_ = true;     // the main form is shown once created
 };
 
 // The process's application object, created by the program entry.

@@ -16,6 +16,33 @@ void TIcon::LoadFromBytes(const void* data, size_t size) {
   icon_ = std::move(icon);
   width_ = image.width;
   height_ = image.height;
+  Changed();
+}
+
+void TIcon::SetHandle(HICON icon) {
+  icon_.Reset(icon);
+  width_ = height_ = 0;
+  ICONINFO info = {};
+  if (icon && GetIconInfo(icon, &info)) {
+    // GetIconInfo hands over copies of both bitmaps; a monochrome icon's mask is twice as tall.
+    UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
+    BITMAP bits = {};
+    if (GetObjectA(color ? color.Get() : mask.Get(), sizeof bits, &bits)) {
+      width_ = bits.bmWidth;
+      height_ = color ? bits.bmHeight : bits.bmHeight / 2;
+    }
+  }
+  Changed();
+}
+
+void TIcon::Assign(const TIcon& source) {
+  if (&source != this)
+    SetHandle(source.icon_ ? CopyIcon(source.icon_.Get()) : nullptr);
+}
+
+void TIcon::Changed() {
+  if (OnChange)
+    OnChange();
 }
 
 void TIcon::Draw(HDC dc, const RECT& rect) const {
