@@ -1,6 +1,9 @@
-// Folder scan against a bare FindFirstFileA breadth-first walk of the same generated tree.
-// Usage: bench_folder_scan [FOLDER] — builds the tree there first if it is missing.
+// The Add button's scan, list boxes filled, against a bare FindFirstFileA breadth-first walk of
+// the same generated tree. Usage: bench_folder_scan [FOLDER] — builds the tree there first if it
+// is missing.
 #include "app/folder_scan.h"
+#include "framework/application.h"
+#include "framework/list_box.h"
 
 #include <windows.h>
 
@@ -66,6 +69,21 @@ int main(int argc, char** argv) {
     std::printf("building %d files in %s ...\n", kFolders * kFilesPerFolder, root.c_str());
     BuildTree(root);
   }
+  TApplication application;
+  Application = &application;
+  // The main window's two lists, on a hidden parent: real list-box windows, filled as Add does.
+  TWinControl parent(nullptr);
+  parent.SetVisible(false);
+  parent.SetBounds(0, 0, 600, 400);
+  auto* fileList = new TListBox(&parent);
+  fileList->SetMultiSelect(true);
+  fileList->SetParent(&parent);
+  fileList->SetBounds(4, 22, 133, 251);
+  auto* folderList = new TListBox(&parent);
+  folderList->SetParent(&parent);
+  folderList->SetBounds(584, 152, 249, 153);
+  parent.Handle();
+
   LARGE_INTEGER freq, t0, t1, t2;
   QueryPerformanceFrequency(&freq);
   BareWalk(root);  // warm the caches for both runs alike
@@ -74,14 +92,14 @@ int main(int argc, char** argv) {
     QueryPerformanceCounter(&t0);
     const int files = BareWalk(root);
     QueryPerformanceCounter(&t1);
-    std::vector<std::string> bitmaps;
-    TFolderScanSink sink;
-    sink.OnBitmap = [&](const std::string& p) { bitmaps.push_back(p); };
-    ScanFolder(root, sink);
+    fileList->Clear();
+    folderList->Clear();
+    ScanFolderIntoLists(root, *fileList, *folderList);
     QueryPerformanceCounter(&t2);
     std::printf("%-28s %10.3f %10d\n", "bare FindFirstFileA walk", Seconds(t0, t1, freq), files);
-    std::printf("%-28s %10.3f %10zu\n", "ScanFolder", Seconds(t1, t2, freq), bitmaps.size());
+    std::printf("%-28s %10.3f %10d\n", "scan and fill the lists", Seconds(t1, t2, freq), fileList->Count());
     std::printf("%-28s %10.2f\n", "ratio", Seconds(t1, t2, freq) / Seconds(t0, t1, freq));
   }
+  Application = nullptr;
   return 0;
 }

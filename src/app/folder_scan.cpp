@@ -1,5 +1,7 @@
 #include "app/folder_scan.h"
 
+#include "framework/list_box.h"
+
 #include "app/bitmap_name.h"
 
 #include <windows.h>
@@ -59,4 +61,13 @@ int ScanFolder(const std::string& folder, const TFolderScanSink& sink) {
     queue.pop_front();
   }
   return bitmaps;
+}
+
+void ScanFolderIntoLists(const std::string& folder, TListBox& files, TListBox& folders) {
+  std::vector<std::string> bitmaps;
+  std::vector<std::string> subfolders = folders.Items();
+  ScanFolder(folder, {[&](const std::string& path) { bitmaps.push_back(path); },
+                      [&](const std::string& path) { subfolders.push_back(path); }});
+  files.SetItems(std::move(bitmaps));
+  folders.SetItems(std::move(subfolders));
 }

@@ -12,3 +12,9 @@ struct TFolderScanSink {
 // its subfolders, level by level, hidden and system entries included. A folder that cannot be
 // enumerated contributes nothing. Returns the number of bitmaps reported.
 int ScanFolder(const std::string& folder, const TFolderScanSink& sink);
+
+class TListBox;
+
+// The scan as the Add button runs it: FILES gets the bitmaps in place of its items, FOLDERS the
+// subfolders after its own, each list filled at once (one repaint however many entries).
+void ScanFolderIntoLists(const std::string& folder, TListBox& files, TListBox& folders);

@@ -179,13 +179,7 @@ void TForm1::Button4Click(TComponent*) {
   PicFilePath->SetText(folder);
   FileList->Clear();
   TBusyCursor busy;
-  std::vector<std::string> bitmaps;
-  std::vector<std::string> folders = filepathList->Items();
-  ScanFolder(folder, {[&](const std::string& path) { bitmaps.push_back(path); },
-                      [&](const std::string& path) { folders.push_back(path); }});
-  // Each list is filled at once: one repaint however many entries the tree holds.
-  FileList->SetItems(std::move(bitmaps));
-  filepathList->SetItems(std::move(folders));
+  ScanFolderIntoLists(folder, *FileList, *filepathList);
   StatusBar->SetPanelText(0, "共" + IntToStr(FileList->Count()) + "张壁纸");
   SaveFileList();
 }

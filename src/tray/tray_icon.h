@@ -167,7 +167,7 @@ private:
   bool wantEnterExitEvents_ = false;     // pointer enter / exit reported
   bool minimizeToTray_ = false;          // minimising the main form hides it to the tray
 
-  // Further state, in the order Part 2.2 declares it.
+  // Further state.
   UINT iconId_;                          // the shell's identifier: this object's address
   bool clickStarted_ = false;            // a left press came in
   bool clickReady_ = false;              // ... and its release, waiting for the click timer
