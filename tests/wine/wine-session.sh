@@ -35,6 +35,8 @@ ENV
       wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
         /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
     done
+    # Without a window manager, a managed window waits seconds for one at every map and unmap.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
     touch "$dir/prefix/.booted"
   fi
