@@ -1,0 +1,159 @@
+#include "main_form_fixture.h"
+
+#include "framework/registry.h"
+
+namespace {
+
+TEST_F(MainFormTest, AFirstStartCreatesEmptyFilesWritesTheWallpaperAndHidesTheTaskbarButton) {
+  TForm1& form = Start();
+  EXPECT_EQ(FileText("Filelist.txt"), "");
+  EXPECT_EQ(FileText("Set.ini"), "");
+  EXPECT_EQ(FileText("Wallpaper.BMP").size(), 401078u);
+  EXPECT_EQ(form.StatusBar->PanelText(0), "共有壁纸0张");
+  EXPECT_EQ(form.Timer_BiZhiGengHuan_T->Text(), "25000");
+  EXPECT_FALSE(IsWindowVisible(app_.Handle()));
+  EXPECT_TRUE(GetWindowLongA(app_.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(form.CheckBoxRun->Checked());
+  EXPECT_TRUE(form.ButtonStart->Enabled() && form.ButtonStop->Enabled());
+  EXPECT_TRUE(boxes_.empty());
+  char cls[16] = {}, caption[16] = {};
+  GetClassNameA(form.Handle(), cls, sizeof cls);
+  GetWindowTextA(form.Handle(), caption, sizeof caption);
+  EXPECT_STREQ(cls, "TForm1");
+  EXPECT_STREQ(caption, "Muravane");
+  RECT client;
+  GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(client.right, 554);
+  EXPECT_EQ(client.bottom, 464);
+}
+
+TEST_F(MainFormTest, TheListAndThePeriodComeBackFromTheirFilesAndAChangedWallpaperIsRestored) {
+  WriteWholeFile(folder_ + "Filelist.txt", "C:\\a.bmp\n\nC:\\b.bmp\r\nC:\\c.bmp");
+  WritePrivateProfileStringA("userinfo", "Timer", "4000", (folder_ + "Set.ini").c_str());
+  WriteWholeFile(folder_ + "Wallpaper.BMP", "changed by the user");
+  TForm1& form = Start();
+  EXPECT_EQ(form.FileList->Items(), (std::vector<std::string>{"C:\\a.bmp", "", "C:\\b.bmp", "C:\\c.bmp"}));
+  EXPECT_EQ(form.StatusBar->PanelText(0), "共有壁纸4张");
+  EXPECT_EQ(form.Timer_BiZhiGengHuan_T->Text(), "4000");
+  EXPECT_EQ(FileText("Wallpaper.BMP").size(), 401078u);
+}
+
+TEST_F(MainFormTest, AddScansTheChosenTreeBreadthFirstIntoTheListItsFileAndTheStatus) {
+  const std::string root = folder_ + "tree";
+  for (const char* dir : {"", "\\sub", "\\sub\\deeper"})
+    CreateDirectoryA((root + dir).c_str(), nullptr);
+  WriteWholeFile(root + "\\sub\\deeper\\c.bmp", "");
+  WriteWholeFile(root + "\\sub\\b.BMP", "");
+  WriteWholeFile(root + "\\a.bmp", "");
+  WriteWholeFile(root + "\\notes.txt", "");
+  TForm1& form = Start();
+  form.FileList->SetItems({"old entry"});
+  SetEnvironmentVariableA("TESSALOOM_BROWSE_FOLDER", root.c_str());
+  form.Button4Click(nullptr);
+  const std::vector<std::string> expected = {root + "\\a.bmp", root + "\\sub\\b.BMP", root + "\\sub\\deeper\\c.bmp"};
+  EXPECT_EQ(form.FileList->Items(), expected);
+  EXPECT_EQ(FileText("Filelist.txt"), expected[0] + "\r\n" + expected[1] + "\r\n" + expected[2] + "\r\n");
+  EXPECT_EQ(form.StatusBar->PanelText(0), "共3张壁纸");
+  EXPECT_EQ(form.PicFilePath->Text(), root);
+  EXPECT_EQ(form.filepathList->Items(), (std::vector<std::string>{root + "\\sub\\", root + "\\sub\\deeper\\"}));
+}
+
+TEST_F(MainFormTest, ACancelledFolderDialogChangesNothing) {
+  TForm1& form = Start();
+  form.FileList->SetItems({"kept"});
+  SetEnvironmentVariableA("TESSALOOM_BROWSE_FOLDER", "");
+  form.Button4Click(nullptr);
+  EXPECT_EQ(form.FileList->Items(), std::vector<std::string>{"kept"});
+  EXPECT_EQ(FileText("Filelist.txt"), "");
+}
+
+TEST_F(MainFormTest, DeleteKeepsTheUnselectedEntriesInOrderAndClearLeavesAnEmptyFile) {
+  WriteWholeFile(folder_ + "Filelist.txt", "a\r\nb\r\nc\r\nd\r\ne\r\n");
+  TForm1& form = Start();
+  for (int i : {0, 2, 3})
+    form.FileList->SetSelected(i, true);
+  form.Button2Click(nullptr);
+  EXPECT_EQ(form.FileList->Items(), (std::vector<std::string>{"b", "e"}));
+  EXPECT_EQ(FileText("Filelist.txt"), "b\r\ne\r\n");
+  EXPECT_EQ(form.StatusBar->PanelText(0), "共有壁纸5张");  // the old count stands
+  form.Button6Click(nullptr);
+  EXPECT_EQ(form.FileList->Count(), 0);
+  EXPECT_EQ(FileText("Filelist.txt"), "");
+}
+
+TEST_F(MainFormTest, AClickOnAnEntryAppliesItAndShowsItInThePreviewAndAnEmptyListDoesNothing) {
+  TForm1& form = Start();
+  form.FileListClick(nullptr);  // no entry under the caret
+  EXPECT_TRUE(boxes_.empty());
+  const std::vector<std::string> pictures = Pictures(3);
+  form.FileList->SetItems(pictures);
+  SendMessageA(form.FileList->Handle(), LB_SETCARETINDEX, 1, 0);
+  form.FileListClick(nullptr);
+  EXPECT_EQ(DesktopValue("Wallpaper"), pictures[1]);
+  EXPECT_EQ(DesktopValue("TileWallPaper"), "0");
+  EXPECT_EQ(form.FilePath->Text(), pictures[1]);
+  EXPECT_EQ(form.StatusBar->PanelText(1), pictures[1]);
+  EXPECT_EQ(form.Image1->Picture().Width(), 2);
+}
+
+TEST_F(MainFormTest, APreviewThatCannotLoadIsReportedAfterTheWallpaperWasApplied) {
+  TForm1& form = Start();
+  form.FileList->SetItems({folder_ + "missing.bmp", folder_ + "picture.gif"});
+  SendMessageA(form.FileList->Handle(), LB_SETCARETINDEX, 1, 0);
+  CallGuarded([&] { form.FileListClick(nullptr); });
+  EXPECT_EQ(DesktopValue("Wallpaper"), folder_ + "picture.gif");
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0], "Tapestrel|Unknown picture file extension (.gif)|error");
+}
+
+TEST_F(MainFormTest, SavingThePeriodWritesTheSettingsFileAndSaysSo) {
+  TForm1& form = Start();
+  form.Timer_BiZhiGengHuan_T->SetText("abc");
+  form.Button10Click(nullptr);
+  EXPECT_EQ(FileText("Set.ini"), "[userinfo]\r\nTimer=abc\r\n");
+  EXPECT_EQ(boxes_, std::vector<std::string>{"Tapestrel|配置选项保存成功!"});
+}
+
+// The machine-wide Run value, removed again whatever the test does.
+class RunValue {
+public:
+  ~RunValue() {
+    TRegistry registry;
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    if (registry.OpenKey("\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", false))
+      registry.DeleteValue("Kestova");
+  }
+  std::string Read() const {
+    TRegistry registry(KEY_READ);
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    registry.OpenKey("\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", false);
+    return registry.ValueExists("Kestova") ? registry.ReadString("Kestova") : "<missing>";
+  }
+};
+
+TEST_F(MainFormTest, TheAutomaticStartValueHoldsTheQuotedPathAndUntickingRemovesIt) {
+  RunValue run;
+  TForm1& form = Start();
+  form.CheckBoxRun->SetChecked(true);
+  EXPECT_EQ(run.Read(), "\"" + ExePath() + "\"");
+  form.CheckBoxRun->SetChecked(false);
+  EXPECT_EQ(run.Read(), "<missing>");
+}
+
+TEST_F(MainFormTest, AStartWithTheValuePresentOpensOutOfSightStartsAndRewritesTheValue) {
+  RunValue run;
+  {
+    TRegistry registry;
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(registry.OpenKey("\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", false));
+    registry.WriteString("Kestova", "C:\\old place\\Tessaloom.exe");
+  }
+  TForm1& form = Start();
+  EXPECT_EQ(form.Left(), -5000);
+  // The list is empty: the start action says so, out of sight, and the box is ticked all the same.
+  EXPECT_EQ(boxes_, std::vector<std::string>{"Tapestrel|壁纸文件列表不能为空"});
+  EXPECT_TRUE(form.CheckBoxRun->Checked());
+  EXPECT_EQ(run.Read(), "\"" + ExePath() + "\"");
+}
+
+}  // namespace
