@@ -28,6 +28,14 @@ TEST_F(StartUp, AFirstStartWritesTheDefaultWallpaperAndEmptyListAndSettingsFiles
   EXPECT_EQ(ReadDesktopString("Wallpaper"), kWallpaperMark) << "a start alone applies nothing";
 }
 
+TEST_F(StartUp, TheApplicationWindowIsHiddenAsAToolWindowSoThereIsNoTaskbarButton) {
+  Launch().Sync();
+  const std::vector<HWND> applications = TopLevelWindows(program_->Process().Id(), "TApplication");
+  ASSERT_EQ(applications.size(), 1u);
+  EXPECT_FALSE(IsWindowVisible(applications[0]));
+  EXPECT_TRUE(GetWindowLongA(applications[0], GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+}
+
 TEST_F(StartUp, AnExistingListIsLoadedAndCountedWithoutBeingRewritten) {
   const std::vector<std::string> paths = PrepareListOfBitmaps(3);
   const TTessaloomWindow window = Launch();
