@@ -104,21 +104,20 @@ HWND TProgramUnderTest::Start(const std::string& arguments) {
   if (IsRunning())
     throw THarnessError("the program is already running");
   process_ = TProcess::Launch(exe_, arguments, folder_, environment_);
+  const std::string window = identity_.className + " \"" + identity_.caption + "\"";
   mainWindow_ = nullptr;
-  const bool shown = WaitFor(kWindowTimeoutMs, [&] {
+  const bool settled = WaitFor(kWindowTimeoutMs, [&] {
     mainWindow_ = FindShownTopLevel(process_.Id(), identity_.className, identity_.caption);
     return mainWindow_ || !process_.IsRunning();
   });
   if (mainWindow_)
     return mainWindow_;
-  if (!shown)
-    process_.Kill();
-  throw THarnessError(shown ? "the program ended with code " + std::to_string(process_.ExitCode()) +
-                                  " before its window " + identity_.className + " \"" +
-                                  identity_.caption + "\" was shown"
-                            : "the window " + identity_.className + " \"" + identity_.caption +
-                                  "\" was not shown within " + std::to_string(kWindowTimeoutMs) +
-                                  " ms");
+  if (settled)
+    throw THarnessError("the program ended with code " + std::to_string(process_.ExitCode()) +
+                        " before its window " + window + " was shown");
+  process_.Kill();
+  throw THarnessError("the window " + window + " was not shown within " +
+                      std::to_string(kWindowTimeoutMs) + " ms");
 }
 
 TProcess TProgramUnderTest::StartAnother() const {

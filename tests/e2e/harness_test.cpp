@@ -113,6 +113,15 @@ TEST_F(HarnessTest, ASecondInstanceIsTurnedAwayWithItsBoxWhileTheFirstStays) {
   EXPECT_TRUE(IsWindowVisible(window));
 }
 
+TEST_F(HarnessTest, AProgramThatEndsBeforeShowingItsWindowFailsTheStartAtOnce) {
+  try {
+    program_->Start("/exit-at-once");
+    ADD_FAILURE() << "Start returned without a window";
+  } catch (const THarnessError& error) {
+    EXPECT_NE(std::string(error.what()).find("ended with code 3"), std::string::npos) << error.what();
+  }
+}
+
 TEST_F(HarnessTest, AProgramThatIgnoresCloseIsTerminated) {
   program_->Start("/ignore-close");
   EXPECT_FALSE(program_->Quit(1000));

@@ -6,6 +6,7 @@
 //   Delete button: removes the selected entries; panel 0 tells how many are left.
 //   Entry click:   panel 1 takes the entry under the caret.
 //   /ignore-close: WM_CLOSE is ignored, so only termination ends the program.
+//   /exit-at-once: ends with code 3 before making a window.
 //   TL_STAND_IN_GREETING in the environment: panel 0's text at start.
 #include <windows.h>
 
@@ -127,6 +128,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     MessageBoxA(nullptr, "替身已经运行！", "Error", MB_OK);
     return 2;
   }
+  if (std::strstr(commandLine, "/exit-at-once"))
+    return 3;
   g_standIn.ignoreClose = std::strstr(commandLine, "/ignore-close") != nullptr;
   InitCommonControls();
   WNDCLASSA windowClass{};
