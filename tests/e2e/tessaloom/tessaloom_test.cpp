@@ -18,7 +18,7 @@ void TessaloomTest::SetUp() {
 }
 
 void TessaloomTest::TearDown() {
-  if (program_->IsRunning()) {
+  if (program_ && program_->IsRunning()) {
     if (const std::optional<TMessageBox> box = FindMessageBox(program_->Process().Id())) {
       ADD_FAILURE() << "message box left open: \"" << box->caption << "\": " << box->text;
       DismissMessageBox(*box, kReplyTimeoutMs);
