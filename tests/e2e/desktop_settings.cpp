@@ -30,17 +30,25 @@ void Restore(const char* name, const std::optional<std::string>& value) {
 
 std::optional<std::string> ReadDesktopString(const std::string& name) {
   TRegistryKey key(HKEY_CURRENT_USER, kDesktopKey, KEY_QUERY_VALUE);
-  DWORD type = 0;
-  DWORD size = 0;
-  if (!key.IsOpen() ||
-      RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      type != REG_SZ)
+  if (!key.IsOpen())
     return std::nullopt;
-  std::vector<char> data(size + 1, '\0');
-  if (RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type,
-                       reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  return std::string(data.data());
+  // One query with room to spare, again with more room if the value grew meanwhile: the
+  // program may rewrite it between a size query and a data query.
+  std::vector<char> data(1024);
+  for (;;) {
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(data.size() - 1);
+    const LONG status = RegQueryValueExA(key.Get(), name.c_str(), nullptr, &type,
+                                         reinterpret_cast<BYTE*>(data.data()), &size);
+    if (status == ERROR_MORE_DATA) {
+      data.resize(2 * data.size());
+      continue;
+    }
+    if (status != ERROR_SUCCESS || type != REG_SZ)
+      return std::nullopt;
+    data[size] = '\0';
+    return std::string(data.data());
+  }
 }
 
 void WriteDesktopString(const std::string& name, const std::string& value) {

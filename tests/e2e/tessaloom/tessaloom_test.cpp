@@ -3,6 +3,7 @@
 #include "deadline.h"
 #include "message_box.h"
 #include "scratch_files.h"
+#include "screenshot.h"
 
 namespace e2e {
 
@@ -19,6 +20,7 @@ void TessaloomTest::SetUp() {
 
 void TessaloomTest::TearDown() {
   if (program_ && program_->IsRunning()) {
+    SaveScreenshot(program_->MainWindow(), FileNextToExe("screen.bmp"));
     if (const std::optional<TMessageBox> box = FindMessageBox(program_->Process().Id())) {
       ADD_FAILURE() << "message box left open: \"" << box->caption << "\": " << box->text;
       DismissMessageBox(*box, kReplyTimeoutMs);

@@ -1,7 +1,8 @@
 #pragma once
 // The fixture of every end-to-end test of the program: a fresh scratch copy of Tessaloom.exe,
 // the user's desktop values kept and replaced by marks the program must overwrite, and at the
-// end a check that no message box was left open and that closing the window ends the program.
+// end a picture of the window (screen.bmp in the scratch folder), a check that no message box
+// was left open and that closing the window ends the program.
 #include "desktop_settings.h"
 #include "harness.h"
 #include "tessaloom/tessaloom_window.h"
