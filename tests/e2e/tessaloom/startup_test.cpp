@@ -45,6 +45,19 @@ TEST_F(StartUp, AnExistingListIsLoadedAndCountedWithoutBeingRewritten) {
   EXPECT_EQ(ReadFileBytes(FileNextToExe("Filelist.txt")), JoinCrLf(paths));
 }
 
+TEST_F(StartUp, AListWithBareLineFeedsAndABlankLineLoadsEveryLine) {
+  WriteFileBytes(FileNextToExe("Filelist.txt"), "Z:\\a.bmp\n\nZ:\\b.bmp\nZ:\\c.bmp");
+  const TTessaloomWindow window = Launch();
+  window.Sync();
+  EXPECT_EQ(window.Panel(0), "共有壁纸4张");
+  EXPECT_EQ(window.ListCount(), 4);
+  // Delete with nothing selected writes the loaded list back as it is, in CR LF lines.
+  window.Press(kDelete);
+  window.Sync();
+  EXPECT_EQ(ReadFileBytes(FileNextToExe("Filelist.txt")),
+            std::optional<std::string>("Z:\\a.bmp\r\n\r\nZ:\\b.bmp\r\nZ:\\c.bmp\r\n"));
+}
+
 TEST_F(StartUp, ASecondStartIsTurnedAwayAndLeavesTheFirstInstanceAlone) {
   const TTessaloomWindow window = Launch();
   window.Sync();
