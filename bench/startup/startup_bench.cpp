@@ -1,0 +1,162 @@
+// Time from process start to the first paint of a program's main window, for several programs
+// on the same Wine, in interleaved rounds after one unmeasured warm-up start of each.
+// Usage: bench_startup RUNS EXE CLASS [EXE CLASS ...] — CLASS names the main window's class.
+//
+// First paint, seen from outside: the clock starts just before CreateProcess. The window is
+// "shown" at the first poll that finds a visible top-level window of that class in the new
+// process. It is "painted" at the first poll where, in addition, neither the window nor any
+// visible window inside it has an update region left (GetUpdateRect asks the window manager's
+// server and sends nothing to the program, so polling does not disturb it), and the program's
+// thread has at least once waited for input (WaitForInputIdle), so the paint was not merely
+// still pending behind queued work. Every program is measured by this same rule. It counts
+// painting into Wine's window surfaces; how long the X server takes to map the window (about
+// two seconds without a window manager) is not part of it.
+#include "deadline.h"
+#include "harness.h"
+#include "scratch_files.h"
+#include "window_search.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace e2e;
+
+constexpr DWORD kStartTimeoutMs = 30000;
+
+struct TProgram {
+  std::string exe;        // the built executable
+  std::string className;  // its main window's class
+  std::vector<double> shownMs;
+  std::vector<double> paintedMs;
+};
+
+struct TStartup {
+  double shownMs;
+  double paintedMs;
+};
+
+class TClock {
+public:
+  TClock() {
+    QueryPerformanceFrequency(&frequency_);
+    QueryPerformanceCounter(&start_);
+  }
+  double ElapsedMs() const {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * double(now.QuadPart - start_.QuadPart) / double(frequency_.QuadPart);
+  }
+
+private:
+  LARGE_INTEGER frequency_;
+  LARGE_INTEGER start_;
+};
+
+BOOL CALLBACK NoteUnpainted(HWND child, LPARAM unpainted) {
+  if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
+    *reinterpret_cast<bool*>(unpainted) = true;
+  return TRUE;
+}
+
+bool NothingLeftToPaint(HWND window) {
+  bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+  if (!unpainted)
+    EnumChildWindows(window, NoteUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+  return !unpainted;
+}
+
+HWND FindShown(DWORD pid, const std::string& className) {
+  for (HWND window : TopLevelWindows(pid, className))
+    if (IsWindowVisible(window))
+      return window;
+  return nullptr;
+}
+
+// One start of EXE from a fresh copy in FOLDER, so every run finds the same files.
+std::optional<TStartup> MeasureOnce(const TProgram& program, const std::string& folder) {
+  MakeEmptyFolder(folder);
+  const std::string exe = JoinPath(folder, program.exe.substr(program.exe.find_last_of('\\') + 1));
+  CopyFileA(program.exe.c_str(), exe.c_str(), FALSE);
+  const TClock clock;
+  const TProcess process = TProcess::Launch(exe, "", folder, {});
+  std::optional<double> shownMs;
+  HWND window = nullptr;
+  while (clock.ElapsedMs() < kStartTimeoutMs && process.IsRunning()) {
+    window = window ? window : FindShown(process.Id(), program.className);
+    if (window) {
+      shownMs = shownMs.value_or(clock.ElapsedMs());
+      if (NothingLeftToPaint(window) && WaitForInputIdle(process.Handle(), 0) == 0) {
+        const double paintedMs = clock.ElapsedMs();
+        process.CloseWindowAndWait(window, kExitTimeoutMs);
+        return TStartup{*shownMs, paintedMs};
+      }
+    }
+    Sleep(1);
+  }
+  std::printf("%s: no painted %s window within %lu ms\n", program.exe.c_str(),
+              program.className.c_str(), kStartTimeoutMs);
+  process.CloseWindowAndWait(window, kExitTimeoutMs);
+  return std::nullopt;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+void PrintRow(const TProgram& program) {
+  const std::string name = program.exe.substr(program.exe.find_last_of('\\') + 1);
+  const auto& shown = program.shownMs;
+  const auto& painted = program.paintedMs;
+  if (painted.empty()) {
+    std::printf("%-24s %5d %s\n", name.c_str(), 0, "(no run completed)");
+    return;
+  }
+  std::printf("%-24s %5zu %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f\n", name.c_str(), painted.size(),
+              Median(shown), *std::min_element(shown.begin(), shown.end()),
+              *std::max_element(shown.begin(), shown.end()), Median(painted),
+              *std::min_element(painted.begin(), painted.end()),
+              *std::max_element(painted.begin(), painted.end()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4 || argc % 2 != 0) {
+    std::printf("usage: bench_startup RUNS EXE CLASS [EXE CLASS ...]\n");
+    return 2;
+  }
+  const int runs = std::max(1, std::atoi(argv[1]));
+  std::vector<TProgram> programs;
+  for (int i = 2; i + 1 < argc; i += 2)
+    programs.push_back({WindowsPath(argv[i]), argv[i + 1], {}, {}});
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string scratch = std::string(temp) + "tl_startup_bench";
+
+  for (const TProgram& program : programs)
+    MeasureOnce(program, scratch);  // warm-up: first loads of DLLs and fonts are not counted
+  for (int round = 0; round < runs; ++round)
+    for (TProgram& program : programs)
+      if (const std::optional<TStartup> startup = MeasureOnce(program, scratch)) {
+        program.shownMs.push_back(startup->shownMs);
+        program.paintedMs.push_back(startup->paintedMs);
+      }
+  RemoveTree(scratch);
+
+  std::printf("start to window shown and to first paint, ms\n");
+  std::printf("%-24s %5s %9s %9s %9s %9s %9s %9s\n", "program", "runs", "shown", "min", "max",
+              "painted", "min", "max");
+  for (const TProgram& program : programs)
+    PrintRow(program);
+  return 0;
+}
