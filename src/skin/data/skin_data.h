@@ -9,6 +9,7 @@
 #include "skin/data/caption_hint.h"
 #include "skin/data/memory_stream.h"
 #include "skin/data/menu_glyphs.h"
+#include "skin/data/quick_ini.h"
 #include "skin/data/skin_colours.h"
 #include "skin/data/skin_data_types.h"
 #include "skin/data/skin_element_table.h"
@@ -18,6 +19,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+class TSkinReader;
 
 class TSkinData : public TComponent {
 public:
@@ -113,7 +116,9 @@ public:
   TSkinFormEvent OnAfterSkinForm;
 
 private:
-  void ApplyDescription(const class TQuickIni& ini, const class TSkinReader& reader);
+  // Fills the elements from the loaded description and package; the skin counts as held only
+  // when every element loaded.
+  void ApplyDescription(const TQuickIni& ini, const TSkinReader& reader);
   void LoadedAsMainform();
   void LoadedAsOwnForm();
   HWND OwnerFormWindow() const;
