@@ -245,6 +245,10 @@ TEST_F(ElementModel, ALaterSkinReleasesWhatTheEarlierOneHad) {
   EXPECT_EQ(e.SysButtons.size(), 3u);
   ASSERT_TRUE(e.ComboxArrow);
   EXPECT_TRUE(e.ComboxArrow->Image.Empty());
+  // The default button face is a system colour; the brush paints what it names.
+  LOGBRUSH brush{};
+  ASSERT_TRUE(GetObjectA(data_->ButtonFaceBrush(), sizeof(brush), &brush));
+  EXPECT_EQ(brush.lbColor, GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(ElementModel, BadPicturesAndNumbersNeitherCrashNorPassForASkin) {
