@@ -40,6 +40,12 @@ std::string AsciiLower(std::string s) {
   return s;
 }
 
+std::string AsciiUpper(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
 bool ParseDescriptionInteger(const std::string& s, int32_t& out) {
   size_t i = 0;
   while (i < s.size() && s[i] == ' ') ++i;
