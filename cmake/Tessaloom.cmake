@@ -36,3 +36,13 @@ function(tessaloom_wine_test target)
                    $<TARGET_FILE:${target}>)
   set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED WineSession TIMEOUT 300)
 endfunction()
+
+# The program's resources on a target: icons, banner, default wallpaper, the skin engine's
+# bitmaps and the stored skin stream (made in the build tree by src/app).
+function(tessaloom_program_resources target)
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources/tessaloom.rc)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources ${TESSALOOM_GENERATED_RESOURCES})
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/tessaloom.rc PROPERTIES
+                              OBJECT_DEPENDS ${TESSALOOM_GENERATED_RESOURCES}/skin_stream.bin)
+  add_dependencies(${target} skin_stream)
+endfunction()

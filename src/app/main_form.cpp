@@ -23,6 +23,7 @@
 #include "framework/status_bar.h"
 #include "framework/string_list_file.h"
 #include "framework/timer.h"
+#include "skin/data/skin_data.h"
 
 #include <map>
 
@@ -87,6 +88,7 @@ T* Find(const TForm& form, const char* name) {
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
   SetName("Form1");
+  RegisterSkinDataClass();
   ReadFormLayout(*this, MainFormLayout());
   BindFields();
 }

@@ -1,10 +1,22 @@
 #include "app/main_form_layout.h"
 
+#include "skin/data/skin_data_types.h"
+
 #include <windows.h>
+
+#include <initializer_list>
 
 namespace {
 
 using Strings = std::vector<std::string>;
+
+template <class E>
+int Bits(std::initializer_list<E> members) {
+  int bits = 0;
+  for (E member : members)
+    bits |= 1 << member;
+  return bits;
+}
 
 // Controls outside the client area or invisible are named storage for the handlers.
 TFormLayout MakeLayout() {
@@ -107,6 +119,20 @@ TFormLayout MakeLayout() {
           {"Enabled", false}, {"Interval", 0}, {"OnTimer", std::string("Timer_BiZhiGengHuanTimer")}}},
       {"TTimer", "TimerMpic", "", {
           {"Enabled", false}, {"Interval", 0}, {"OnTimer", std::string("TimerMpicTimer")}}},
+      {"TSkinData", "SkinData1", "", {
+          {"Active", true},
+          {"DisableTag", 99},
+          {"SkinControls", Bits({xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcCombo, xcCheckBox,
+                                 xcRadioButton, xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn,
+                                 xcSpeedButton, xcSpin, xcPanel, xcGroupBox, xcStatusBar, xcTab,
+                                 xcTrackBar, xcSystemMenu})},
+          {"Options", Bits({xoPreview, xoToolbarBK, xoCaptionButtonHint})},
+          {"SkinFormtype", static_cast<int>(sfMainform)},
+          {"MenuUpdate", true},
+          {"MenuMerge", false},
+          {"SkinStore", std::string("(Good)")},
+          {"Version", std::string("5.40.07.15")},
+          {"SkinStream", TStoredResource{"SKINSTREAM", MAKEINTRESOURCEA(10) /* RT_RCDATA */}}}},
   };
   return layout;
 }

@@ -250,6 +250,12 @@ LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
         return result;
       break;
     }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (TWinControl* child = item ? FromHandle(item->hwndItem) : nullptr; child && child->DrawItemReflect(*item))
+        return TRUE;
+      break;
+    }
     case WM_CTLCOLORSTATIC:  // static texts, check boxes and group boxes on their parent's colour
     case WM_CTLCOLORBTN:
       if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam))) {

@@ -82,6 +82,8 @@ protected:
   // Notifications the parent received for this control: WM_COMMAND codes and WM_NOTIFY headers.
   virtual void CommandNotify(WORD) {}
   virtual bool NotifyReflect(const NMHDR&, LRESULT&) { return false; }
+  // An owner-drawn control paints what the parent was asked to (WM_DRAWITEM).
+  virtual bool DrawItemReflect(const DRAWITEMSTRUCT&) { return false; }
   virtual void HandleCreated() {}
   // The client area the aligned children share; a page control gives its display area.
   virtual RECT AlignArea();

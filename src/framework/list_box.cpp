@@ -1,12 +1,14 @@
 #include "framework/list_box.h"
 
+#include "framework/gdi_handles.h"
+
 #include <stdexcept>
 #include <string>
 
 void TListBox::Add(const std::string& item) {
   items_.push_back(item);
   if (HandleAllocated())
-    SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageA(Handle(), LB_SETCOUNT, items_.size(), 0);
 }
 
 void TListBox::SetItems(std::vector<std::string> items) {
@@ -53,6 +55,7 @@ int TListBox::ItemIndex() {
 TWinControl::TCreateParams TListBox::CreateParams() {
   return {"LISTBOX",
           WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+              LBS_OWNERDRAWFIXED | LBS_NODATA |
               (multiSelect_ ? LBS_EXTENDEDSEL : 0),
           0, ""};
 }
@@ -65,16 +68,32 @@ void TListBox::HandleCreated() {
 
 void TListBox::FillWindow() {
   HWND hwnd = Handle();
-  SendMessageA(hwnd, WM_SETREDRAW, FALSE, 0);
   SendMessageA(hwnd, LB_RESETCONTENT, 0, 0);
-  size_t bytes = 0;
-  for (const std::string& s : items_)
-    bytes += s.size() + 1;
-  SendMessageA(hwnd, LB_INITSTORAGE, items_.size(), bytes);
-  for (const std::string& s : items_)
-    SendMessageA(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
-  SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
+  SendMessageA(hwnd, LB_SETCOUNT, items_.size(), 0);
   InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+bool TListBox::DrawItemReflect(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) {  // an empty list with the focus: only its rectangle
+    if (item.itemState & ODS_FOCUS)
+      DrawFocusRect(item.hDC, &item.rcItem);
+    return true;
+  }
+  const bool selected = item.itemState & ODS_SELECTED;
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  if (item.itemID < items_.size()) {
+    TSelectObject font(item.hDC, FontHandle());
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    RECT text = item.rcItem;
+    text.left += 2;
+    const std::string& s = items_[item.itemID];
+    DrawTextA(item.hDC, s.c_str(), static_cast<int>(s.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  }
+  if (item.itemState & ODS_FOCUS)
+    DrawFocusRect(item.hDC, &item.rcItem);
+  return true;
 }
 
 void TListBox::CommandNotify(WORD code) {

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-// A list box, single- or multi-select, whose items are the object's own list, mirrored into the window.
+// A list box, single- or multi-select, whose items are the object's own list. The window holds
+// no copy of them: it only knows their count and asks the object to draw each one it shows, so
+// filling it with a hundred thousand entries costs one message.
 // OnClick runs when the window reports a selection change (a click or keyboard movement).
 class TListBox : public TWinControl {
 public:
@@ -42,6 +44,7 @@ protected:
   TCreateParams CreateParams() override;
   void HandleCreated() override;
   void CommandNotify(WORD code) override;
+  bool DrawItemReflect(const DRAWITEMSTRUCT& item) override;
 
 private:
   void FillWindow();

@@ -1,5 +1,7 @@
 #include "framework/list_box.h"
 
+#include "framework/gdi_handles.h"
+
 #include "framework/application.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +23,20 @@ protected:
     list_->SetItemHeight(12);
     list_->OnClick = [this](TComponent*) { clicks_.push_back(list_->ItemIndex()); };
   }
-  std::string WindowItem(int i) {
-    char buffer[MAX_PATH] = {};
-    SendMessageA(list_->Handle(), LB_GETTEXT, i, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
+  // The list as the window paints it, into a bitmap: the colour of each pixel of column X.
+  std::vector<COLORREF> PaintedColumn(int x) {
+    HWND hwnd = list_->Handle();
+    RECT client;
+    GetClientRect(hwnd, &client);
+    TWindowDC screen(hwnd);
+    UniqueDC dc(CreateCompatibleDC(screen.Get()));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
+    TSelectObject keep(dc.Get(), bitmap.Get());
+    SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+    std::vector<COLORREF> column;
+    for (int y = 0; y < client.bottom; ++y)
+      column.push_back(GetPixel(dc.Get(), x, y));
+    return column;
   }
   TApplication app_;
   TWinControl form_;
@@ -36,7 +48,7 @@ TEST_F(ListBoxTest, ItemsSetBeforeTheWindowExistsAreShownWhenItIsCreated) {
   list_->SetItems({"C:\\a.bmp", "C:\\b.bmp", "C:\\a.bmp"});
   form_.Handle();
   EXPECT_EQ(SendMessageA(list_->Handle(), LB_GETCOUNT, 0, 0), 3);
-  EXPECT_EQ(WindowItem(2), "C:\\a.bmp");  // duplicates kept, order kept
+  EXPECT_EQ(list_->Item(2), "C:\\a.bmp");  // duplicates kept, order kept
   EXPECT_EQ(SendMessageA(list_->Handle(), LB_GETITEMHEIGHT, 0, 0), 12);
   EXPECT_EQ(list_->ItemIndex(), 0);
 }
@@ -50,7 +62,8 @@ TEST_F(ListBoxTest, DeletingTheSelectedFromLastToFirstKeepsTheOthersInOrder) {
     if (list_->Selected(i))
       list_->Delete(i);
   EXPECT_EQ(list_->Items(), (std::vector<std::string>{"1", "4"}));
-  EXPECT_EQ(WindowItem(1), "4");
+  EXPECT_EQ(SendMessageA(list_->Handle(), LB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageA(list_->Handle(), LB_GETSELCOUNT, 0, 0), 0);  // the selection went with them
   EXPECT_THROW(list_->Delete(2), std::out_of_range);
 }
 
@@ -63,6 +76,36 @@ TEST_F(ListBoxTest, ASelectionChangeFromTheWindowRunsOnClickWithTheCaretItem) {
   EXPECT_EQ(clicks_, std::vector<int>{2});
   list_->Clear();
   EXPECT_EQ(list_->ItemIndex(), -1);  // an empty list names no entry
+}
+
+TEST_F(ListBoxTest, TheWindowPaintsEachItemFromTheObjectWithTheSelectionHighlighted) {
+  form_.Handle();
+  list_->SetItems({"第一张.bmp", "second.bmp", "third.bmp"});
+  list_->SetSelected(1, true);
+  const std::vector<COLORREF> left = PaintedColumn(1);  // left of the text: only the background
+  EXPECT_EQ(left[12 + 6], GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_EQ(left[6], GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(left[24 + 6], GetSysColor(COLOR_WINDOW));
+  // Text was drawn in every row: some pixel of each row differs from its background.
+  for (int row = 0; row < 3; ++row) {
+    bool inked = false;
+    for (int x = 3; x < 60 && !inked; ++x) {
+      const std::vector<COLORREF> column = PaintedColumn(x);
+      for (int y = row * 12; y < row * 12 + 12; ++y)
+        inked |= column[y] != column[row * 12];
+    }
+    EXPECT_TRUE(inked) << "row " << row;
+  }
+}
+
+TEST_F(ListBoxTest, ATenThousandEntryFillIsOneCountForTheWindow) {
+  form_.Handle();
+  std::vector<std::string> many(10000, "Z:\\pictures\\p.bmp");
+  list_->SetItems(many);
+  EXPECT_EQ(SendMessageA(list_->Handle(), LB_GETCOUNT, 0, 0), 10000);
+  list_->Add("last.bmp");
+  EXPECT_EQ(SendMessageA(list_->Handle(), LB_GETCOUNT, 0, 0), 10001);
+  EXPECT_EQ(list_->Item(10000), "last.bmp");
 }
 
 }  // namespace
