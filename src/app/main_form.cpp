@@ -6,6 +6,7 @@
 #include "app/main_form_layout.h"
 #include "app/res.h"
 #include "app/wallpaper_apply.h"
+#include "app/web_page.h"
 #include "framework/busy_cursor.h"
 #include "framework/button.h"
 #include "framework/check_box.h"
@@ -24,6 +25,8 @@
 #include "framework/string_list_file.h"
 #include "framework/timer.h"
 #include "skin/data/skin_data.h"
+#include "tray/tray_icon.h"
+#include "tray/tray_icon_class.h"
 
 #include <map>
 
@@ -37,6 +40,8 @@ constexpr char kDefaultWallpaperName[] = "Wallpaper.BMP";
 constexpr char kRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kRunValue[] = "Kestova";
 constexpr uint32_t kFirstWallpaperDelay = 3000;  // ms from Start to list entry 0
+constexpr char kInformationPage[] = "http://www.brellow.example/tessaloom/info.html?qq=Tessaloom";
+constexpr char kHomePage[] = "http://www.brellow.example/?Kestovine";
 
 using THandler = void (TForm1::*)(TComponent*);
 
@@ -56,6 +61,15 @@ const std::map<std::string, THandler>& Handlers() {
       {"suijipicFILEChange", &TForm1::suijipicFILEChange},
       {"Button10Click", &TForm1::Button10Click},
       {"CheckBoxRunClick", &TForm1::CheckBoxRunClick},
+      {"TrayIcon1Click", &TForm1::TrayIcon1Click},
+      {"N4Click", &TForm1::N4Click},
+      {"N5Click", &TForm1::N5Click},
+      {"N3Click", &TForm1::N3Click},
+      {"N8Click", &TForm1::N8Click},
+      {"Button8Click", &TForm1::Button8Click},
+      {"Button9Click", &TForm1::Button9Click},
+      {"Button1Click", &TForm1::Button1Click},
+      {"Image2Click", &TForm1::Image2Click},
   };
   return handlers;
 }
@@ -89,6 +103,7 @@ T* Find(const TForm& form, const char* name) {
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
   SetName("Form1");
   RegisterSkinDataClass();
+  RegisterTrayIconClass();
   ReadFormLayout(*this, MainFormLayout());
   BindFields();
 }
@@ -114,6 +129,7 @@ void TForm1::BindFields() {
   ButtonStop = Find<TButton>(*this, "ButtonStop");
   Timer_BiZhiGengHuan = Find<TTimer>(*this, "Timer_BiZhiGengHuan");
   TimerMpic = Find<TTimer>(*this, "TimerMpic");
+  TrayIcon1 = Find<TTrayIcon>(*this, "TrayIcon1");
 }
 
 TNotifyEvent TForm1::MethodAddress(const std::string& name) {
@@ -125,6 +141,7 @@ TNotifyEvent TForm1::MethodAddress(const std::string& name) {
 
 void TForm1::FormCreate(TComponent*) {
   const std::string folder = ExeFolder();
+  TrayIcon1->SetIconVisible(true);
 
   const std::string listPath = folder + kFileListName;
   if (FileExists(listPath)) {
@@ -275,4 +292,45 @@ void TForm1::CheckBoxRunClick(TComponent*) {
     registry.WriteString(kRunValue, "\"" + ExePath() + "\"");
   else
     registry.DeleteValue(kRunValue);
+}
+
+// Show and hide act on the window itself: the form's own visibility stays as it is.
+void TForm1::TrayIcon1Click(TComponent*) {
+  ShowWindow(Handle(), SW_HIDE);
+  ShowWindow(Handle(), SW_SHOW);
+  SetPosition(TPosition::poDesktopCenter);
+}
+
+void TForm1::N4Click(TComponent*) {
+  ShowWindow(Handle(), SW_SHOW);
+  SetPosition(TPosition::poDesktopCenter);
+}
+
+void TForm1::N5Click(TComponent*) {
+  ShowWindow(Handle(), SW_SHOW);
+  ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm1::N3Click(TComponent*) {
+  Close();
+}
+
+void TForm1::N8Click(TComponent*) {
+  OpenWebPage(Handle(), kHomePage);
+}
+
+void TForm1::Button8Click(TComponent*) {
+  ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm1::Button9Click(TComponent*) {
+  OpenWebPage(Handle(), kInformationPage);
+}
+
+void TForm1::Button1Click(TComponent*) {
+  OpenWebPage(Handle(), kInformationPage);
+}
+
+void TForm1::Image2Click(TComponent*) {
+  OpenWebPage(Handle(), kInformationPage);
 }

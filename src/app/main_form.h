@@ -15,6 +15,7 @@ class TPageControl;
 class TStatusBar;
 class TTabSheet;
 class TTimer;
+class TTrayIcon;
 
 // The main window "Muravane": the wallpaper list, its preview and the rotation. Its controls
 // come from its layout (main_form_layout.cpp); this class is its handlers.
@@ -42,6 +43,16 @@ public:
   // Settings and automatic start.
   void Button10Click(TComponent* sender);
   void CheckBoxRunClick(TComponent* sender);
+  // The tray icon, its menu, the hide button and the web links.
+  void TrayIcon1Click(TComponent* sender);
+  void N4Click(TComponent* sender);  // 显示窗体: show, centred
+  void N5Click(TComponent* sender);  // 隐藏窗体: hide
+  void N3Click(TComponent* sender);  // 退  出: close, which ends the program
+  void N8Click(TComponent* sender);  // the maker's home page
+  void Button8Click(TComponent* sender);  // 托盘: hide, rotation goes on
+  void Button9Click(TComponent* sender);  // 关于: the information page
+  void Button1Click(TComponent* sender);  // 检测更新: the information page
+  void Image2Click(TComponent* sender);   // the banner: the information page
 
   // The controls the handlers use, found by name once the layout is read.
   TImage* Image2 = nullptr;
@@ -64,6 +75,7 @@ public:
   TButton* ButtonStop = nullptr;
   TTimer* Timer_BiZhiGengHuan = nullptr;
   TTimer* TimerMpic = nullptr;
+  TTrayIcon* TrayIcon1 = nullptr;
 
 private:
   void BindFields();

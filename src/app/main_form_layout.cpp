@@ -33,6 +33,7 @@ TFormLayout MakeLayout() {
   layout.Components = {
       {"TImage", "Image2", "", {
           {"Align", std::string("alTop")}, {"Height", 73}, {"Stretch", false},
+          {"OnClick", std::string("Image2Click")},
           {"Picture", TStoredResource{"BANNER", MAKEINTRESOURCEA(10) /* RT_RCDATA */}}}},
       {"TPageControl", "PageControl1", "", {
           {"Left", 0}, {"Top", 76}, {"Width", 560}, {"Height", 332}, {"TabOrder", 0}}},
@@ -108,17 +109,28 @@ TFormLayout MakeLayout() {
           {"TabOrder", 4}, {"OnClick", std::string("ButtonStopClick")}}},
       {"TButton", "Button1", "", {
           {"Left", 324}, {"Top", 411}, {"Width", 75}, {"Height", 25}, {"Caption", std::string("检测更新")},
-          {"TabOrder", 7}}},
+          {"OnClick", std::string("Button1Click")}, {"TabOrder", 7}}},
       {"TButton", "Button9", "", {
           {"Left", 400}, {"Top", 411}, {"Width", 75}, {"Height", 25}, {"Caption", std::string("关于")},
-          {"TabOrder", 5}}},
+          {"OnClick", std::string("Button9Click")}, {"TabOrder", 5}}},
       {"TButton", "Button8", "", {
           {"Left", 476}, {"Top", 411}, {"Width", 75}, {"Height", 25}, {"Caption", std::string("托盘")},
-          {"TabOrder", 2}}},
+          {"OnClick", std::string("Button8Click")}, {"TabOrder", 2}}},
       {"TTimer", "Timer_BiZhiGengHuan", "", {
           {"Enabled", false}, {"Interval", 0}, {"OnTimer", std::string("Timer_BiZhiGengHuanTimer")}}},
       {"TTimer", "TimerMpic", "", {
           {"Enabled", false}, {"Interval", 0}, {"OnTimer", std::string("TimerMpicTimer")}}},
+      {"TTrayIcon", "TrayIcon1", "", {
+          {"Hint", std::string("Kestova")}, {"Icon", std::string("TRAYICON")}, {"IconVisible", true},
+          {"IconIndex", 0}, {"CycleInterval", 0}, {"PopupMenu", std::string("PopupMenu1")},
+          {"OnClick", std::string("TrayIcon1Click")}}},
+      {"TPopupMenu", "PopupMenu1", "", {{"AutoPopup", true}}},
+      {"TMenuItem", "N4", "PopupMenu1", {{"Caption", std::string("显示窗体")}, {"OnClick", std::string("N4Click")}}},
+      {"TMenuItem", "N5", "PopupMenu1", {{"Caption", std::string("隐藏窗体")}, {"OnClick", std::string("N5Click")}}},
+      {"TMenuItem", "N7", "PopupMenu1", {{"Caption", std::string("-")}}},
+      {"TMenuItem", "N3", "PopupMenu1", {{"Caption", std::string("退  出")}, {"OnClick", std::string("N3Click")}}},
+      {"TMenuItem", "N8", "PopupMenu1", {
+          {"Caption", std::string("Brellow友情开发制作")}, {"OnClick", std::string("N8Click")}}},
       {"TSkinData", "SkinData1", "", {
           {"Active", true},
           {"DisableTag", 99},

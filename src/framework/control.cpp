@@ -76,6 +76,10 @@ void TWinControl::SetParent(TWinControl* parent) {
   }
 }
 
+void TWinControl::SetParentComponent(TComponent* parent) {
+  SetParent(dynamic_cast<TWinControl*>(parent));
+}
+
 void TWinControl::SetBounds(int left, int top, int width, int height) {
   left_ = left, top_ = top, width_ = width, height_ = height;
   if (handle_)

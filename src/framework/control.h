@@ -29,6 +29,7 @@ public:
 
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
+  void SetParentComponent(TComponent* parent) override;
   virtual void SetBounds(int left, int top, int width, int height);
   int Left() const { return left_; }
   int Top() const { return top_; }

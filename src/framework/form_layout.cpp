@@ -55,14 +55,12 @@ private:
     TComponent* component = cls->Create(&form_);
     component->SetName(entry.Name);
     read_.push_back(component);
-    if (auto* control = dynamic_cast<TWinControl*>(component)) {
-      TWinControl* parent = &form_;
-      if (!entry.Parent.empty())
-        parent = dynamic_cast<TWinControl*>(form_.FindComponent(entry.Parent));
-      if (!parent)
-        Fail(entry.Name, "Parent", "Invalid property value '" + entry.Parent + "'");
-      control->SetParent(parent);
-    }
+    TComponent* parent = &form_;
+    if (!entry.Parent.empty())
+      parent = form_.FindComponent(entry.Parent);
+    if (!parent)
+      Fail(entry.Name, "Parent", "Invalid property value '" + entry.Parent + "'");
+    component->SetParentComponent(parent);
     for (const TLayoutProperty& p : entry.Properties)
       SetProperty(*component, entry.Name, p);
   }

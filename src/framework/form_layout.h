@@ -20,7 +20,7 @@ struct TLayoutProperty {
 struct TLayoutComponent {
   std::string ClassName;
   std::string Name;
-  std::string Parent;  // empty: the form itself; for non-visual components, unused
+  std::string Parent;  // the control or menu it is placed in; empty: the form itself
   std::vector<TLayoutProperty> Properties;
 };
 

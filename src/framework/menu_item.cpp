@@ -70,3 +70,8 @@ void TMenuItem::Changed() {
   if (menu_)
     menu_->ItemsChanged();
 }
+
+void TMenuItem::SetParentComponent(TComponent* parent) {
+  if (auto* menu = dynamic_cast<TPopupMenu*>(parent))
+    menu->Add(this);
+}

@@ -36,6 +36,8 @@ public:
 
   // Runs OnClick when the item is enabled.
   void Click();
+  // A layout places the item in its menu.
+  void SetParentComponent(TComponent* parent) override;
   NotifyEvent OnClick;
 
   // The live item with that command identifier, or null.

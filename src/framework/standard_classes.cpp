@@ -14,7 +14,9 @@
 #include "framework/graphics/jpeg_image.h"
 #include "framework/image.h"
 #include "framework/memo.h"
+#include "framework/menu_item.h"
 #include "framework/page_control.h"
+#include "framework/popup_menu.h"
 #include "framework/status_bar.h"
 #include "framework/timer.h"
 
@@ -211,5 +213,16 @@ std::vector<TPublishedClass> StandardClasses() {
   classes.push_back(PageControlClass());
   classes.push_back({"TTabSheet", "TWinControl", Make<TTabSheet>, {}});
   classes.push_back(MemoClass());
+  classes.push_back({"TPopupMenu", "TComponent", Make<TPopupMenu>, {
+      BooleanProperty<TPopupMenu>("AutoPopup", [](TPopupMenu& m) { return m.AutoPopup(); },
+                                  [](TPopupMenu& m, bool v) { m.SetAutoPopup(v); })}});
+  classes.push_back({"TMenuItem", "TComponent", Make<TMenuItem>, {
+      StringProperty<TMenuItem>("Caption", [](TMenuItem& m) { return m.Caption(); },
+                                [](TMenuItem& m, const std::string& v) { m.SetCaption(v); }),
+      BooleanProperty<TMenuItem>("Enabled", [](TMenuItem& m) { return m.Enabled(); },
+                                 [](TMenuItem& m, bool v) { m.SetEnabled(v); }),
+      BooleanProperty<TMenuItem>("Default", [](TMenuItem& m) { return m.Default(); },
+                                 [](TMenuItem& m, bool v) { m.SetDefault(v); }),
+      EventProperty<TMenuItem>("OnClick", &TMenuItem::OnClick)}});
   return classes;
 }

@@ -44,7 +44,7 @@ public:
   // Called by the form's layout reader once every stored property is set: asks OnStartup
   // whether the main form is shown, then applies IconVisible, CycleIcons, WantEnterExitEvents
   // and the notification style.
-  virtual void Loaded();
+  void Loaded() override;
 
   // ---- Published properties ----
   bool DesignPreview() const { return designPreview_; }

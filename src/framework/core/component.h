@@ -25,6 +25,9 @@ public:
 
   // Called on every component of a layout once the whole layout has been read.
   virtual void Loaded() {}
+  // Where a layout places the component: a control on its parent control, a menu item in its
+  // menu. Components that are placed nowhere ignore it.
+  virtual void SetParentComponent(TComponent*) {}
 
   // Asks to be told (through Notification) when COMPONENT is destroyed.
   void FreeNotification(TComponent* component);

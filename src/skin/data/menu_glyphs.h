@@ -2,22 +2,12 @@
 // The 16 x 16 glyphs the frame and menu skinners draw on menu items for the window commands:
 // restore, maximise, minimise and close, in this order.
 
-#include "framework/core/unique_handle.h"
-
-#include <windows.h>
-#include <commctrl.h>
+#include "framework/image_list.h"
 
 enum TMenuGlyph { mgRestore, mgMaximise, mgMinimise, mgClose };
 
 inline constexpr int kMenuGlyphSize = 16;
 inline constexpr int kMenuGlyphCount = 4;
-
-struct TImageListTraits {
-  using Handle = HIMAGELIST;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { ImageList_Destroy(h); }
-};
-using UniqueImageList = TUniqueHandle<TImageListTraits>;
 
 // The image list made from the engine's bitmap "DURAZUREVIVU", white being transparent.
 // EResNotFound when the bitmap is missing, EOutOfResources when no list can be made.

@@ -1,0 +1,4 @@
+#pragma once
+
+// Publishes TTrayIcon, so a form's layout can create it and set its properties.
+void RegisterTrayIconClass();
