@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -44,6 +45,12 @@ int PreviewCommand(const std::string& skin, const std::string& out) {
   TQuickIni ini;
   ini.LoadFromStream(std::string_view(reinterpret_cast<const char*>(entry.Memory()),
                                       static_cast<size_t>(entry.Size())));
+  // The decoder reads zeros past the end of a cut-off file, so a truncated package still
+  // unpacks: its description then comes out blank.
+  std::vector<std::string> sections;
+  ini.ReadSections(&sections);
+  if (sections.empty())
+    return Fail(skin + ": the description " + name + " has no sections (a damaged package?)");
 
   TSkinElementTable elements;
   TSkinColours colours;
