@@ -8,9 +8,8 @@
 #include <vector>
 
 enum class TDrawKind {
-  NineSlice,       // DrawSkinElement with the element's margins
-  TiledBar,        // DrawTiledBar with the element's margins
-  CaptionBack,     // DrawTiledBar with the caption's text-background margins
+  NineSlice,       // DrawSkinElement: corners kept, edges and middle stretched or tiled
+  TiledBar,        // DrawTiledBar: left and right parts, middle repeated
   StretchedFrame,  // DrawSkinFrame: one frame over the whole rectangle
   Glyph,           // DrawSkinGlyph: one frame unscaled, centred
   ThreeSlice,      // DrawThreeSliceBar: single-frame bar
@@ -18,14 +17,14 @@ enum class TDrawKind {
 
 // One row of the sheet: one picture of one element, with the settings it is drawn with.
 struct TPreviewRow {
-  std::string Label;     // the element, or element.picture for its further pictures
-  const TBitmap* Picture;  // the strip drawn, never empty
-  int FrameCount;        // frames in Picture, at least 1
-  TDrawKind Kind;
-  bool Vertical;         // frames stacked
-  bool Tile;             // middle tiled (nine-slice only)
-  bool Transparent;      // magenta left out
-  TMargins Margins;      // nine-slice or bar edges
+  std::string Label;       // the element, or element.picture for its further pictures
+  const TBitmap* Picture;  // the strip drawn, never empty; owned by the element table
+  int FrameCount;          // frames in Picture, at least 1
+  TDrawKind Kind;          // the routine that draws it
+  bool Vertical;           // frames stacked
+  bool Tile;               // middle tiled (nine-slice only)
+  bool Transparent;        // magenta left out
+  TMargins Margins;        // nine-slice or bar edges
 };
 
 struct TPreviewCatalogue {
