@@ -24,6 +24,9 @@ const char* const Usage =
     "  compress IN OUT      writes the compressed form of any file IN: its size as 4 bytes,\n"
     "                       little-endian, then the compressed bits\n"
     "  decompress IN OUT    turns a compressed file back into exactly the size it declares\n"
+    "  preview SKIN OUT     draws every element of SKIN, each frame at its own size and\n"
+    "                       stretched (3x wide, 2x high), into the 24-bit bitmap OUT, one\n"
+    "                       labelled row per picture (Windows build only)\n"
     "  help, --help, -h     prints this text\n"
     "\n"
     "Entry names are stored as the file names; the program looks them up in lower case.\n"
@@ -44,6 +47,7 @@ const TVerb Verbs[] = {
     {"extract", 2, ExtractCommand},
     {"compress", 2, CompressCommand},
     {"decompress", 2, DecompressCommand},
+    {"preview", 2, PreviewCommand},
 };
 
 void PrintNotice(const std::string& message) {

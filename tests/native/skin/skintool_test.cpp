@@ -24,8 +24,10 @@ struct TRun {
   std::string out;
 };
 
-TRun Skintool(const std::string& args) {
-  const std::string command = std::string(SKINTOOL_PATH) + " " + args + " 2>/dev/null";
+// With errors set, what skintool says on stderr is read along with its output.
+TRun Skintool(const std::string& args, bool errors = false) {
+  const std::string command =
+      std::string(SKINTOOL_PATH) + " " + args + (errors ? " 2>&1" : " 2>/dev/null");
   FILE* pipe = popen(command.c_str(), "r");
   TRun run{-1, {}};
   char buffer[4096];
@@ -158,13 +160,22 @@ TEST_F(SkintoolTest, UsageTextAndExitCodes) {
   const TRun help = Skintool("--help");
   EXPECT_EQ(help.exitCode, 0);
   for (const char* verb : {"pack DIR OUT", "list SKIN", "extract SKIN DIR", "compress IN OUT",
-                           "decompress IN OUT", "exit status"})
+                           "decompress IN OUT", "preview SKIN OUT", "exit status"})
     EXPECT_NE(help.out.find(verb), std::string::npos) << verb;
   EXPECT_EQ(Skintool("help").out, help.out);
   EXPECT_EQ(Skintool("").exitCode, 2);
   EXPECT_EQ(Skintool("frobnicate a b").exitCode, 2);
   EXPECT_EQ(Skintool("pack onlyone").exitCode, 2);
   EXPECT_EQ(Skintool("list a b").exitCode, 2);
+}
+
+// Only the Windows build draws; this one must say so rather than write a file.
+TEST_F(SkintoolTest, PreviewAsksForTheWindowsBuild) {
+  WriteFile(dir / "skin", sample::Random(100, 5));
+  const TRun run = Skintool("preview " + P("skin") + " " + P("sheet.bmp"), true);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.out.find("needs the Windows build"), std::string::npos) << run.out;
+  EXPECT_FALSE(fs::exists(dir / "sheet.bmp"));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 # Drives the Windows build of skintool under Wine as a skin author would:
-# cmake -DRUNNER=wine-run.sh -DSESSION=dir -DSKINTOOL=skintool.exe -DWORK=dir -P this file
+# cmake -DRUNNER=wine-run.sh -DSESSION=dir -DSKINTOOL=skintool.exe -DWORK=dir
+#       -DDEFAULT_SKIN=default.skin -P this file
+cmake_minimum_required(VERSION 3.20)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/skin)
 file(WRITE ${WORK}/skin/Skin.ini "[Personality]\r\nName=Calm\r\n")
@@ -26,7 +28,7 @@ function(expect_same a b)
 endfunction()
 
 skintool(0 --help)
-if(NOT out MATCHES "decompress IN OUT")
+if(NOT out MATCHES "decompress IN OUT" OR NOT out MATCHES "preview SKIN OUT")
   message(FATAL_ERROR "usage text lacks the verbs:\n${out}")
 endif()
 skintool(2 unknown)
@@ -54,4 +56,112 @@ file(RENAME ${WORK}/skin/Skin.ini ${WORK}/skin/skin.ini)
 expect_same(skin/skin.ini x/skin.ini)
 expect_same(skin/buttons.bmp x/buttons.bmp)
 skintool(1 list text.txt)
+
+# The preview of the default skin.
+function(le_int hex byte out)  # the little-endian 32-bit number at byte offset `byte`
+  math(EXPR at "${byte} * 2")
+  string(SUBSTRING "${hex}" ${at} 8 b)
+  string(REGEX REPLACE "(..)(..)(..)(..)" "\\4\\3\\2\\1" b "${b}")
+  math(EXPR value "0x${b}")
+  set(${out} ${value} PARENT_SCOPE)
+endfunction()
+
+skintool(0 preview ${DEFAULT_SKIN} sheet.bmp)
+if(NOT out MATCHES "wrote sheet.bmp: ([0-9]+) x ([0-9]+), ([0-9]+) rows, drawings from x ([0-9]+)")
+  message(FATAL_ERROR "unexpected preview report:\n${out}")
+endif()
+set(width ${CMAKE_MATCH_1})
+set(height ${CMAKE_MATCH_2})
+set(left ${CMAKE_MATCH_4})
+string(REGEX MATCHALL "row [0-9]+ [0-9]+ [^\n]+" bands "${out}")
+
+# Every element the default skin provides has its band; the window-menu button draws the
+# window's icon and has no picture of its own.
+set(labels "")
+foreach(band IN LISTS bands)
+  string(REGEX REPLACE "row [0-9]+ [0-9]+ " "" label "${band}")
+  list(APPEND labels "${label}")
+endforeach()
+foreach(element Left Right Top Bottom Title BUTTON0 BUTTON1 BUTTON2 BUTTON3 "MDI minimise"
+        "MDI restore" "MDI close" MenuBar MenuBackground MenuItem Buttons Buttons.CheckButton
+        Buttons.RadioButton Progress Progress.Chunk GroupBoxEdge GroupBox Tabs Tab.Pane
+        StatusBarEdges Headerbar ToolBars Toolbar SunkEdge ComboButton ComboxArrow ExtraImages
+        Scrollbar HorzScroll VertScroll HorzScrollThumb VertScrollThumb Trackbar.ThumbHorz
+        Trackbar.ThumbVert Trackbar.ThumbLeft Trackbar.ThumbRight Trackbar.ThumbUp
+        Trackbar.ThumbDown UpDown.Horz UpDown.Vert Track TRACKVERT)
+  if(NOT element IN_LIST labels)
+    message(FATAL_ERROR "the preview has no band for ${element}:\n${out}")
+  endif()
+endforeach()
+if(NOT out MATCHES "not in this skin: BUTTON4")
+  message(FATAL_ERROR "the preview does not list the picture-less BUTTON4:\n${out}")
+endif()
+
+# A 24-bit bottom-up BMP of the reported size.
+file(READ ${WORK}/sheet.bmp header LIMIT 54 HEX)
+le_int("${header}" 10 pixels)
+le_int("${header}" 18 bmp_width)
+le_int("${header}" 22 bmp_height)
+string(SUBSTRING "${header}" 56 4 bits)
+file(SIZE ${WORK}/sheet.bmp bmp_size)
+math(EXPR stride "(${width} * 3 + 3) / 4 * 4")
+math(EXPR expected_size "${pixels} + ${stride} * ${height}")
+if(NOT header MATCHES "^424d" OR NOT bits STREQUAL "1800" OR NOT bmp_width EQUAL width OR
+   NOT bmp_height EQUAL height OR NOT bmp_size EQUAL expected_size)
+  message(FATAL_ERROR "sheet.bmp is not a ${width} x ${height} 24-bit BMP: header ${header}, "
+                      "${bmp_size} bytes")
+endif()
+
+# The bands follow one another down the whole sheet, and each holds a drawing: some pixel right
+# of the labels that is not the ground (RGB 144, 150, 158; stored blue first).
+set(next 0)
+math(EXPR drawn_bytes "(${width} - ${left}) * 3")
+foreach(band IN LISTS bands)
+  string(REGEX MATCH "row ([0-9]+) ([0-9]+) (.+)" _ "${band}")
+  set(top ${CMAKE_MATCH_1})
+  set(bottom ${CMAKE_MATCH_2})
+  set(label "${CMAKE_MATCH_3}")
+  if(NOT top EQUAL next OR NOT bottom GREATER top)
+    message(FATAL_ERROR "band ${label} is ${top}..${bottom}, expected it to start at ${next}")
+  endif()
+  set(next ${bottom})
+  math(EXPR offset "${pixels} + (${height} - ${bottom}) * ${stride}")
+  math(EXPR length "(${bottom} - ${top}) * ${stride}")
+  file(READ ${WORK}/sheet.bmp block OFFSET ${offset} LIMIT ${length} HEX)
+  set(drawn FALSE)
+  math(EXPR last "${bottom} - ${top} - 1")
+  foreach(row RANGE ${last})
+    math(EXPR at "(${row} * ${stride} + ${left} * 3) * 2")
+    math(EXPR count "${drawn_bytes} * 2")
+    string(SUBSTRING "${block}" ${at} ${count} line)
+    string(REPLACE "9e9690" "" line "${line}")
+    if(NOT line STREQUAL "")
+      set(drawn TRUE)
+      break()
+    endif()
+  endforeach()
+  if(NOT drawn)
+    message(FATAL_ERROR "band ${label} (${top}..${bottom}) of sheet.bmp holds no drawing")
+  endif()
+endforeach()
+if(NOT next EQUAL height)
+  message(FATAL_ERROR "the bands end at ${next}, the sheet at ${height}")
+endif()
+
+# Damaged packages: not a package at all, cut off, or holding a picture that is no bitmap.
+function(preview_fails skin message)
+  execute_process(COMMAND ${RUNNER} ${SESSION} ${SKINTOOL} preview ${skin} damaged.bmp
+                  WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 1 OR NOT err MATCHES "${message}" OR EXISTS ${WORK}/damaged.bmp)
+    message(FATAL_ERROR "preview ${skin}: exit ${rc}, expected 1 and \"${message}\"\n${err}")
+  endif()
+endfunction()
+preview_fails(text.txt "text.txt is not a valid skin package")
+execute_process(COMMAND head -c 5000 ${DEFAULT_SKIN} OUTPUT_FILE ${WORK}/cut.skin)
+preview_fails(cut.skin "has no sections")
+file(MAKE_DIRECTORY ${WORK}/badskin)
+file(WRITE ${WORK}/badskin/bad.ini "[Buttons]\r\nBitmap=buttons.bmp\r\n")
+file(WRITE ${WORK}/badskin/buttons.bmp "BM buttons")
+skintool(0 pack badskin bad.skn)
+preview_fails(bad.skn "Bitmap image is not valid")
 message(STATUS "skintool under Wine: all checks passed")
