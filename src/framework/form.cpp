@@ -61,13 +61,15 @@ void TForm::SetIconResource(const std::string& name) {
   }
 }
 
-void TForm::Show() {
-  const bool created = HandleAllocated();
-  HWND hwnd = Handle();
-  if (!created && bigIcon_) {
-    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
-    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+void TForm::HandleCreated() {
+  if (bigIcon_) {
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
   }
+}
+
+void TForm::Show() {
+  HWND hwnd = Handle();
   ApplyPosition();
   SetVisible(true);
   SetForegroundWindow(hwnd);

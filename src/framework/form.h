@@ -46,6 +46,7 @@ public:
 
 protected:
   TCreateParams CreateParams() override;
+  void HandleCreated() override;
   LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -39,6 +39,15 @@ TEST_F(FormTest, TheWindowClassIsTheFrameworkClassAndTheOwnerIsTheApplicationWin
   EXPECT_EQ(FindWindowA("TTestForm1", "Muravane"), form.Handle());
 }
 
+TEST_F(FormTest, TheWindowIconIsSetHoweverEarlyTheWindowIsMade) {
+  TTestForm form(nullptr);
+  form.SetIconResource("MAINICON");
+  form.Handle();  // made before it is shown, as a tray icon asking for the main window does
+  form.Show();
+  EXPECT_NE(SendMessageA(form.Handle(), WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_NE(SendMessageA(form.Handle(), WM_GETICON, ICON_SMALL, 0), 0);
+}
+
 TEST_F(FormTest, TheClientAreaHasTheSizeAskedForUnderTheBorder) {
   TTestForm form(nullptr);
   form.SetClientWidth(554);
