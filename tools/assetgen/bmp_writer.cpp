@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "byte_writer.h"
-
 namespace assetgen {
 
 namespace {
@@ -15,13 +13,14 @@ constexpr std::int32_t kPixelsPerMetre = 2835;  // 72 dpi
 
 }  // namespace
 
-std::vector<std::uint8_t> encode_bmp8(const IndexedImage& image) {
-    if (image.palette.size() > kPaletteEntries) throw std::invalid_argument("palette too large");
-    const auto stride = static_cast<std::uint32_t>((image.width + 3) & ~3);
-    const std::uint32_t pixel_bytes = stride * static_cast<std::uint32_t>(image.height);
-    const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize + kPaletteEntries * 4;
+std::uint32_t bmp_stride(int width, int bits_per_pixel) {
+    return static_cast<std::uint32_t>(((width * bits_per_pixel + 7) / 8 + 3) & ~3);
+}
 
-    ByteWriter out;
+void write_bmp_headers(ByteWriter& out, int width, int height, int bits_per_pixel,
+                       std::uint32_t palette_entries) {
+    const std::uint32_t pixel_bytes = bmp_stride(width, bits_per_pixel) * static_cast<std::uint32_t>(height);
+    const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize + palette_entries * 4;
     out.u8('B');
     out.u8('M');
     out.u32(offset + pixel_bytes);
@@ -29,17 +28,23 @@ std::vector<std::uint8_t> encode_bmp8(const IndexedImage& image) {
     out.u32(offset);
 
     out.u32(kInfoHeaderSize);
-    out.i32(image.width);
-    out.i32(image.height);  // positive: bottom-up
-    out.u16(1);             // planes
-    out.u16(8);             // bits per pixel
-    out.u32(0);             // BI_RGB
+    out.i32(width);
+    out.i32(height);  // positive: bottom-up
+    out.u16(1);       // planes
+    out.u16(static_cast<std::uint16_t>(bits_per_pixel));
+    out.u32(0);       // BI_RGB
     out.u32(pixel_bytes);
     out.i32(kPixelsPerMetre);
     out.i32(kPixelsPerMetre);
-    out.u32(kPaletteEntries);
+    out.u32(palette_entries);
     out.u32(0);  // all colours important
+}
 
+std::vector<std::uint8_t> encode_bmp8(const IndexedImage& image) {
+    if (image.palette.size() > kPaletteEntries) throw std::invalid_argument("palette too large");
+    const std::uint32_t stride = bmp_stride(image.width, 8);
+    ByteWriter out;
+    write_bmp_headers(out, image.width, image.height, 8, kPaletteEntries);
     for (std::uint32_t i = 0; i < kPaletteEntries; ++i) {
         const Rgb8 c = i < image.palette.size() ? image.palette[i] : Rgb8{};
         out.u8(c.b);

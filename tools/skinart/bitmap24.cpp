@@ -2,15 +2,11 @@
 
 #include <stdexcept>
 
-#include "byte_writer.h"
+#include "bmp_writer.h"
 
 namespace skinart {
 
 namespace {
-
-constexpr std::uint32_t kFileHeaderSize = 14;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::int32_t kPixelsPerMetre = 2835;  // 72 dpi
 
 void require_equal_frames(const std::vector<Bitmap24>& frames) {
     if (frames.empty()) throw std::invalid_argument("a strip needs at least one frame");
@@ -31,28 +27,9 @@ bool is_key(assetgen::Rgb8 c) {
 }
 
 std::vector<std::uint8_t> encode_bmp24(const Bitmap24& picture) {
-    const auto stride = static_cast<std::uint32_t>((picture.width * 3 + 3) & ~3);
-    const std::uint32_t pixel_bytes = stride * static_cast<std::uint32_t>(picture.height);
-    const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize;
-
+    const std::uint32_t stride = assetgen::bmp_stride(picture.width, 24);
     assetgen::ByteWriter out;
-    out.u8('B');
-    out.u8('M');
-    out.u32(offset + pixel_bytes);
-    out.u32(0);
-    out.u32(offset);
-
-    out.u32(kInfoHeaderSize);
-    out.i32(picture.width);
-    out.i32(picture.height);  // positive: bottom-up
-    out.u16(1);               // planes
-    out.u16(24);              // bits per pixel
-    out.u32(0);               // BI_RGB
-    out.u32(pixel_bytes);
-    out.i32(kPixelsPerMetre);
-    out.i32(kPixelsPerMetre);
-    out.u32(0);  // no colour table
-    out.u32(0);
+    assetgen::write_bmp_headers(out, picture.width, picture.height, 24, 0);
 
     for (int y = picture.height - 1; y >= 0; --y) {
         for (int x = 0; x < picture.width; ++x) {
