@@ -45,12 +45,11 @@ int PreviewCommand(const std::string& skin, const std::string& out) {
   TQuickIni ini;
   ini.LoadFromStream(std::string_view(reinterpret_cast<const char*>(entry.Memory()),
                                       static_cast<size_t>(entry.Size())));
-  // The decoder reads zeros past the end of a cut-off file, so a truncated package still
-  // unpacks: its description then comes out blank.
+  // A description without sections draws nothing: say so rather than write an empty sheet.
   std::vector<std::string> sections;
   ini.ReadSections(&sections);
   if (sections.empty())
-    return Fail(skin + ": the description " + name + " has no sections (a damaged package?)");
+    return Fail(skin + ": the description " + name + " has no sections");
 
   TSkinElementTable elements;
   TSkinColours colours;

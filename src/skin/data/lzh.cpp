@@ -58,12 +58,16 @@ public:
     count_ -= n;
   }
   int Available() const { return count_; }
+  // Whether a bit past the end of the input was taken: the last bits added are the invented
+  // ones, so some were taken once fewer bits are left than were invented.
+  bool TookInventedBits() const { return invented_ > count_; }
 
 private:
   void RefillSlowly() {
     while (count_ <= 56) {
       if (ptr_ == end_ && !Fetch()) {
         count_ += 8;  // zero byte past the end
+        invented_ += 8;
         continue;
       }
       bits_ |= static_cast<uint64_t>(*ptr_++) << (56 - count_);
@@ -91,6 +95,7 @@ private:
   bool atEnd_ = false;            // the input has delivered its last byte
   uint64_t bits_ = 0;             // next bits at the top
   int count_ = 0;                 // how many of bits_ are input
+  int64_t invented_ = 0;          // zero bits added past the end of the input
 };
 
 int DecodeSymbol(const TLzhTables& t, TBitInput& in) {
@@ -111,7 +116,7 @@ int DecodePosition(TBitInput& in) {
   return (PositionTables.upper[first] << 6) | static_cast<int>(code & 63);
 }
 
-void Run(TLzhTables& t, int32_t size, const TLzhRead& read, const TLzhWrite& write) {
+bool Run(TLzhTables& t, int32_t size, const TLzhRead& read, const TLzhWrite& write) {
   InitModel(t);
   std::memset(t.ring, RingFill, sizeof t.ring);
   auto input = std::make_unique<TBitInput>(read);
@@ -149,22 +154,25 @@ void Run(TLzhTables& t, int32_t size, const TLzhRead& read, const TLzhWrite& wri
   }
   if (pending > 0)
     write(out, pending);
+  return !input->TookInventedBits();
 }
 
 }  // namespace
 
 TLzhMemory DefaultLzhMemory() { return {AllocateWithMalloc, ReleaseWithFree}; }
 
-void TLZH::Decode(int32_t size, const TLzhRead& read, const TLzhWrite& write) {
+bool TLZH::Decode(int32_t size, const TLzhRead& read, const TLzhWrite& write) {
   auto* tables = static_cast<TLzhTables*>(memory_.Allocate(sizeof(TLzhTables)));
   if (tables == nullptr)
     throw ElzhException(kLzhNoMemoryMessage);
+  bool whole = false;
   try {
-    Run(*tables, size, read, write);
+    whole = Run(*tables, size, read, write);
   } catch (...) {
     memory_.Release(tables);
     throw;
   }
   if (!memory_.Release(tables))
     throw ElzhException(kLzhFreeErrorMessage);
+  return whole;
 }

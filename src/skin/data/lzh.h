@@ -40,8 +40,9 @@ public:
 
   // Decodes until at least size bytes have been written. A match is always copied whole, so
   // up to 59 bytes more may follow; input that ends early reads as zero bits. The callbacks
-  // are called once per block of input or output, not per byte.
-  void Decode(int32_t size, const TLzhRead& read, const TLzhWrite& write);
+  // are called once per block of input or output, not per byte. Returns false when the input
+  // ended early, so what was written is partly made of those zero bits.
+  bool Decode(int32_t size, const TLzhRead& read, const TLzhWrite& write);
 
 private:
   TLzhMemory memory_;  // source of the tables, allocated for each Decode

@@ -74,10 +74,10 @@ bool TSkinReader::Unpack(TMemoryStream& in, TMemoryStream& out) const {
   out.SetPosition(0);
   out.Reserve(static_cast<int64_t>(size) + lzh::F);
   TLZH decoder;
-  decoder.Decode(
+  // A package cut short would decode into zeros and load as an almost empty skin: refuse it.
+  return decoder.Decode(
       size, [&in](uint8_t* buffer, int32_t count) { return in.Read(buffer, count); },
       [&out](const uint8_t* buffer, int32_t count) { out.Write(buffer, count); });
-  return true;
 }
 
 bool TSkinReader::LoadPackage(TMemoryStream& compressed) {

@@ -45,7 +45,8 @@ public:
   void ExtractEntryAt(int32_t index, TMemoryStream& out) const;
 
   // Decompresses one compressed skin (4-byte size, then the bit stream) from in into out.
-  // False, with out untouched, when the declared size is negative or above the size limit.
+  // False, with out untouched, when the declared size is negative or above the size limit;
+  // false too when the stream ends before the declared size is decoded (a cut-off package).
   bool Unpack(TMemoryStream& in, TMemoryStream& out) const;
 
   const std::vector<std::string>& EntryNames() const { return names_; }

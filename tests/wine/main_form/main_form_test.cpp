@@ -1,6 +1,7 @@
 #include "main_form_fixture.h"
 
 #include "framework/registry.h"
+#include "skin/data/skin_data.h"
 
 namespace {
 
@@ -25,6 +26,18 @@ TEST_F(MainFormTest, AFirstStartCreatesEmptyFilesWritesTheWallpaperAndHidesTheTa
   GetClientRect(form.Handle(), &client);
   EXPECT_EQ(client.right, 554);
   EXPECT_EQ(client.bottom, 464);
+}
+
+TEST_F(MainFormTest, TheMainWindowLoadsItsStoredSkinWithItsStoredSettings) {
+  TForm1& form = Start();
+  auto* skin = dynamic_cast<TSkinData*>(form.FindComponent("SkinData1"));
+  ASSERT_NE(skin, nullptr);
+  EXPECT_FALSE(skin->NoSkin());
+  EXPECT_FALSE(skin->Elements().Title.Image.Empty());
+  EXPECT_EQ(skin->DisableTag(), 99);
+  EXPECT_TRUE(skin->SkinControls().Contains(xcSystemMenu));
+  EXPECT_FALSE(skin->SkinControls().Contains(xcMenuItem));
+  EXPECT_EQ(skin->Version(), "5.40.07.15");
 }
 
 TEST_F(MainFormTest, TheListAndThePeriodComeBackFromTheirFilesAndAChangedWallpaperIsRestored) {

@@ -243,6 +243,17 @@ TEST_F(SkinDataComponent, SkinFileReplacesTheStoredSkinOrLeavesNoneWhenMissing) 
   ASSERT_NE(manager_, nullptr);  // a skin change before any manager runs Loaded first
   EXPECT_EQ(manager_->Calls.front(), "register");
   EXPECT_EQ(manager_->Calls.back(), "refresh");  // the manager is not running: nothing scheduled
+
+  for (size_t kept : {bytes.size() / 3, size_t{40}}) {  // cut short, then past its header
+    GetTempFileNameA(folder, "skn", 0, path);
+    file = std::fopen(path, "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(bytes.data(), 1, kept, file);
+    std::fclose(file);
+    data.SetSkinFile(path);
+    DeleteFileA(path);
+    EXPECT_TRUE(data.NoSkin()) << "a package cut to " << kept << " bytes was taken";
+  }
 }
 
 TEST_F(SkinDataComponent, CheckFormSkinRefusesMonthCalendarsUnlessTheHandlerSaysOtherwise) {
