@@ -169,4 +169,31 @@ TEST_F(MainFormTest, AStartWithTheValuePresentOpensOutOfSightStartsAndRewritesTh
   EXPECT_EQ(run.Read(), "\"" + ExePath() + "\"");
 }
 
+TEST_F(MainFormTest, ARunValueOfAnotherTypeIsReportedAndTheRestOfTheStartUpIsSkipped) {
+  RunValue run;
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
+                          KEY_SET_VALUE, &key), ERROR_SUCCESS);
+  const DWORD number = 1;
+  RegSetValueExA(key, "Kestova", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  RegCloseKey(key);
+  TForm1& form = Start();
+  EXPECT_EQ(boxes_, std::vector<std::string>{"Tapestrel|Invalid data type for 'Kestova'|error"});
+  EXPECT_FALSE(form.CheckBoxRun->Checked());
+  EXPECT_TRUE(form.ButtonStart->Enabled());  // no automatic start
+  EXPECT_TRUE(IsWindow(form.Handle()));
+}
+
+TEST_F(MainFormTest, SettingsThatCannotBeWrittenAreReportedWithoutTheSuccessMessage) {
+  TForm1& form = Start();
+  const std::string settings = folder_ + "Set.ini";
+  DeleteFileA(settings.c_str());
+  CreateDirectoryA(settings.c_str(), nullptr);  // a folder where the file should be
+  CallGuarded([&] { form.Button10Click(nullptr); });
+  RemoveDirectoryA(settings.c_str());
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].rfind("Tapestrel|Unable to write to ", 0), 0u) << boxes_[0];
+  EXPECT_NE(boxes_[0].find("|error"), std::string::npos);
+}
+
 }  // namespace
