@@ -2,6 +2,7 @@
 // and generated strip), and one 560 x 30 tiled nine-slice of the caption. Prints a table.
 #include "framework/application.h"
 #include "framework/gdi_handles.h"
+#include "framework/resource.h"
 #include "skin/data/skin_data.h"
 #include "skin/window/element_drawing.h"
 
@@ -13,14 +14,6 @@
 #include <vector>
 
 namespace {
-
-// The stored stream as the main window's layout hands it over.
-std::string StoredSkin() {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC info = FindResourceA(module, "SKINSTREAM", MAKEINTRESOURCEA(10));
-  const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, info)));
-  return std::string(bytes, SizeofResource(module, info));
-}
 
 double Milliseconds(LARGE_INTEGER a, LARGE_INTEGER b, LARGE_INTEGER freq) {
   return 1000.0 * double(b.QuadPart - a.QuadPart) / double(freq.QuadPart);
@@ -50,7 +43,8 @@ void Print(const char* what, const std::vector<double>& t) {
 int main() {
   TApplication application;
   Application = &application;
-  const std::string stored = StoredSkin();
+  // The stored stream as the main window's layout hands it over.
+  const std::string stored(ResourceBytes(GetModuleHandleA(nullptr), "SKINSTREAM", MAKEINTRESOURCEA(10)));
   std::printf("%-34s %6s %9s %9s %9s\n", "ms", "runs", "median", "min", "max");
   TSkinData skin(nullptr);
   Print("LoadSkin of the stored skin", Times(20, [&] { skin.ReadSkinStream(stored); }));

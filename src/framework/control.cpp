@@ -238,6 +238,13 @@ void TWinControl::CreateHandle() {
     ShowWindow(handle_, SW_SHOWNORMAL);
 }
 
+LRESULT TWinControl::EraseBackground(HDC dc) {
+  RECT client;
+  GetClientRect(handle_, &client);
+  FillRect(dc, &client, GetSysColorBrush(Color()));
+  return 1;
+}
+
 // The framework's own handling, then the window's procedure: what a replaced WindowProc passes
 // on for default handling.
 LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -275,12 +282,8 @@ LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_ERASEBKGND:
-      if (frameworkClass_) {
-        RECT client;
-        GetClientRect(handle_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(Color()));
-        return 1;
-      }
+      if (frameworkClass_)
+        return EraseBackground(reinterpret_cast<HDC>(wParam));
       break;
   }
   return CallWindowProcA(oldProc_ ? oldProc_ : DefWindowProcA, handle_, msg, wParam, lParam);

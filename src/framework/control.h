@@ -89,6 +89,8 @@ protected:
   // The client area the aligned children share; a page control gives its display area.
   virtual RECT AlignArea();
   void AlignControls();
+  // Fills the client area with the control's colour: the answer to WM_ERASEBKGND.
+  LRESULT EraseBackground(HDC dc);
 
 private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

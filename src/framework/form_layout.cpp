@@ -2,6 +2,7 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/form.h"
+#include "framework/resource.h"
 
 #include <windows.h>
 
@@ -9,16 +10,6 @@ namespace {
 
 [[noreturn]] void Fail(const std::string& component, const std::string& property, const std::string& why) {
   throw EReadError("Error reading " + component + "." + property + ": " + why);
-}
-
-std::string ResourceBytes(const TStoredResource& stored) {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC info = FindResourceA(module, stored.Name, stored.Type);
-  HGLOBAL data = info ? LoadResource(module, info) : nullptr;
-  const void* bytes = data ? LockResource(data) : nullptr;
-  if (!bytes)
-    throw EResNotFound(std::string("Resource ") + stored.Name + " not found");
-  return std::string(static_cast<const char*>(bytes), SizeofResource(module, info));
 }
 
 // Reads one layout: object references wait until every component exists.
@@ -87,7 +78,7 @@ private:
       if (!std::get<TNotifyEvent>(value))
         Fail(objectName, p.Name, "Method " + *name + " not found");
     } else if (const auto* stored = std::get_if<TStoredResource>(&p.Value)) {
-      value = ResourceBytes(*stored);
+      value = std::string(ResourceBytes(GetModuleHandleA(nullptr), stored->Name, stored->Type));
     }
     if (!SetPublishedProperty(object, p.Name, value))
       Fail(objectName, p.Name, "Invalid property value");

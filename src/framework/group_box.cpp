@@ -8,11 +8,7 @@ TWinControl::TCreateParams TGroupBox::CreateParams() {
 LRESULT TGroupBox::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
   // The standard group box paints only its frame and caption; its parent clips its children, so
   // nobody would paint the inside.
-  if (msg == WM_ERASEBKGND) {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(Color()));
-    return 1;
-  }
+  if (msg == WM_ERASEBKGND)
+    return EraseBackground(reinterpret_cast<HDC>(wParam));
   return TWinControl::DefaultHandler(msg, wParam, lParam);
 }

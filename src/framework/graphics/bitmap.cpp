@@ -4,6 +4,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
 #include "framework/file_stream.h"
+#include "framework/resource.h"
 
 #include <cstring>
 #include <limits>
@@ -12,11 +13,6 @@
 namespace {
 
 [[noreturn]] void OutOfResources() { throw EOutOfResources("Out of system resources"); }
-
-std::string ResourceName(const char* name) {
-  return IS_INTRESOURCE(name) ? Format("#%u", static_cast<unsigned>(reinterpret_cast<uintptr_t>(name)))
-                              : std::string(name);
-}
 
 }  // namespace
 
@@ -149,13 +145,9 @@ void TBitmap::LoadFromBytes(const void* data, size_t size) {
 }
 
 void TBitmap::LoadFromResource(HINSTANCE instance, const char* name) {
-  HRSRC info = FindResourceA(instance, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
-  HGLOBAL loaded = info ? LoadResource(instance, info) : nullptr;
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data)
-    throw EResNotFound(Format("Resource %s not found", ResourceName(name).c_str()));
-  const auto* bytes = static_cast<const uint8_t*>(data);
-  LoadDib(ParseDib(bytes, SizeofResource(instance, info)), bytes);
+  const std::string_view data = ResourceBytes(instance, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
+  const auto* bytes = reinterpret_cast<const uint8_t*>(data.data());
+  LoadDib(ParseDib(bytes, data.size()), bytes);
 }
 
 std::string TBitmap::SaveToBytes() const {

@@ -8,6 +8,7 @@
 #include "framework/graphics/icon.h"
 #include "framework/graphics/jpeg_image.h"
 #include "framework/graphics/metafile.h"
+#include "framework/resource.h"
 
 #include <cstdint>
 
@@ -35,11 +36,6 @@ std::unique_ptr<TGraphic> GraphicFor(const std::string& extension) {
   throw EInvalidGraphic(Format("Unknown picture file extension (.%s)", extension.c_str()));
 }
 
-std::string ResourceName(const char* name) {
-  return IS_INTRESOURCE(name) ? Format("#%u", static_cast<unsigned>(reinterpret_cast<uintptr_t>(name)))
-                              : std::string(name);
-}
-
 }  // namespace
 
 void TPicture::LoadFromFile(const std::string& path) {
@@ -52,12 +48,8 @@ void TPicture::LoadFromFile(const std::string& path) {
 void TPicture::LoadFromResource(HINSTANCE instance, const char* name, const char* type,
                                 const std::string& extension) {
   std::unique_ptr<TGraphic> graphic = GraphicFor(extension);
-  HRSRC info = FindResourceA(instance, name, type);
-  HGLOBAL loaded = info ? LoadResource(instance, info) : nullptr;
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data)
-    throw EResNotFound(Format("Resource %s not found", ResourceName(name).c_str()));
-  graphic->LoadFromBytes(data, SizeofResource(instance, info));
+  const std::string_view data = ResourceBytes(instance, name, type);
+  graphic->LoadFromBytes(data.data(), data.size());
   graphic_ = std::move(graphic);
   Changed();
 }

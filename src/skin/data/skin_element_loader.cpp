@@ -120,17 +120,26 @@ void TSkinElementLoader::ReadStateColours(TDataSkinObject& element, const std::s
   element.PressedColour2 = ReadColour(ini_, section, "PressedColour", text);
 }
 
-void TSkinElementLoader::LoadElement(std::unique_ptr<TDataSkinObject>& slot, const std::string& section) {
-  slot.reset();
-  const std::string name = ini_.ReadString(section, "Image", "");
+template <class E>
+std::unique_ptr<E> TSkinElementLoader::NewElement(const std::string& section, const char* imageKey,
+                                                  int32_t tileFallback) const {
+  const std::string name = ini_.ReadString(section, imageKey, "");
   if (name.empty())
-    return;
-  auto element = std::make_unique<TDataSkinObject>(section);
+    return nullptr;
+  auto element = std::make_unique<E>(section);
   LoadSkinBitmap(reader_, element->Image, name);
   ReadLayout(*element, section);
-  element->FrameCount = ReadInteger(section, "Frame", 0);
   element->Trans = ReadInteger(section, "Trans", 0);
-  element->Tile = TileOr(ReadInteger(section, "Tile", 0), 0);
+  element->Tile = TileOr(ReadInteger(section, "Tile", 0), tileFallback);
+  return element;
+}
+
+void TSkinElementLoader::LoadElement(std::unique_ptr<TDataSkinObject>& slot, const std::string& section) {
+  slot.reset();
+  auto element = NewElement<TDataSkinObject>(section, "Image", 0);
+  if (!element)
+    return;
+  element->FrameCount = ReadInteger(section, "Frame", 0);
   ReadStateColours(*element, section);
   slot = std::move(element);
 }
@@ -138,14 +147,9 @@ void TSkinElementLoader::LoadElement(std::unique_ptr<TDataSkinObject>& slot, con
 void TSkinElementLoader::LoadBorderElement(std::unique_ptr<TDataSkinBorder>& slot,
                                            const std::string& section, const std::string& secondKey) {
   slot.reset();
-  const std::string name = ini_.ReadString(section, "Image", "");
-  if (name.empty())
+  auto element = NewElement<TDataSkinBorder>(section, "Image", 0);
+  if (!element)
     return;
-  auto element = std::make_unique<TDataSkinBorder>(section);
-  LoadSkinBitmap(reader_, element->Image, name);
-  ReadLayout(*element, section);
-  element->Trans = ReadInteger(section, "Trans", 0);
-  element->Tile = TileOr(ReadInteger(section, "Tile", 0), 0);
   ReadStateColours(*element, section);
   const std::string second = ini_.ReadString(section, secondKey, "");
   if (!second.empty())
@@ -155,14 +159,9 @@ void TSkinElementLoader::LoadBorderElement(std::unique_ptr<TDataSkinBorder>& slo
 
 void TSkinElementLoader::LoadBoxLabel(std::unique_ptr<TDataSkinBoxLabel>& slot, const std::string& section) {
   slot.reset();
-  const std::string name = ini_.ReadString(section, "Image", "");
-  if (name.empty())
+  auto element = NewElement<TDataSkinBoxLabel>(section, "Image", 0);
+  if (!element)
     return;
-  auto element = std::make_unique<TDataSkinBoxLabel>(section);
-  LoadSkinBitmap(reader_, element->Image, name);
-  ReadLayout(*element, section);
-  element->Trans = ReadInteger(section, "Trans", 0);
-  element->Tile = TileOr(ReadInteger(section, "Tile", 0), 0);
   ReadStateColours(*element, section);
   element->BackgroundAlignment = ReadInteger(section, "BackgroundAlignment", 0);
   element->BackgroundLeftShift = ReadInteger(section, "BackgroundLeftShift", 0);
@@ -172,15 +171,7 @@ void TSkinElementLoader::LoadBoxLabel(std::unique_ptr<TDataSkinBoxLabel>& slot, 
 
 void TSkinElementLoader::LoadProgress(std::unique_ptr<TDataSkinBorder>& slot, const std::string& section) {
   slot.reset();
-  const std::string name = ini_.ReadString(section, "Bitmap", "");
-  if (name.empty())
-    return;
-  auto element = std::make_unique<TDataSkinBorder>(section);
-  LoadSkinBitmap(reader_, element->Image, name);
-  ReadLayout(*element, section);
-  element->Trans = ReadInteger(section, "Trans", 0);
-  element->Tile = TileOr(ReadInteger(section, "Tile", 0), 1);
-  slot = std::move(element);
+  slot = NewElement<TDataSkinBorder>(section, "Bitmap", 1);
 }
 
 void TSkinElementLoader::LoadMenuBar(std::unique_ptr<TDataSkinObject>& slot, const std::string& section) {

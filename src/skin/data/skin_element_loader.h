@@ -40,6 +40,10 @@ public:
 private:
   int32_t ReadInteger(const std::string& section, const std::string& key, int32_t fallback) const;
   void ReadLayout(TDataSkinObject& element, const std::string& section) const;
+  // A new element of SECTION with the picture IMAGE_KEY names, its margins, transparency and
+  // tiling (TILE_FALLBACK for a Tile value above 1); null when the key names no picture.
+  template <class E>
+  std::unique_ptr<E> NewElement(const std::string& section, const char* imageKey, int32_t tileFallback) const;
   void ReadStateColours(TDataSkinObject& element, const std::string& section) const;
   void ReadBorder(TDataSkinBorder& border, bool vertical);
 
