@@ -14,8 +14,8 @@
 #include "lzh_encoder.h"
 #include "package_writer.h"
 #include "sample_data.h"
-#include "skin/data/lzh.h"
-#include "skin/data/skin_reader.h"
+#include "skin/format/lzh.h"
+#include "skin/format/skin_reader.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "framework/gdi_handles.h"
 #include "framework/resource.h"
 #include "skin/data/skin_data.h"
-#include "skin/window/element_drawing.h"
+#include "skin/model/element_drawing.h"
 
 #include <windows.h>
 

@@ -7,10 +7,10 @@
 #include <stdexcept>
 
 #include "file_io.h"
-#include "skin/data/lzh.h"
+#include "skin/format/lzh.h"
 #include "lzh_encoder.h"
 #include "package_writer.h"
-#include "skin/data/skin_reader.h"
+#include "skin/format/skin_reader.h"
 
 namespace fs = std::filesystem;
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "skin/data/lzh_model.h"
+#include "skin/format/lzh_model.h"
 
 using namespace lzh;
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "commands.h"
-#include "skin/data/skin_reader.h"
+#include "skin/format/skin_reader.h"
 
 namespace {
 

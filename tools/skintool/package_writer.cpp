@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "lzh_encoder.h"
-#include "skin/data/skin_reader.h"
+#include "skin/format/skin_reader.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include "file_io.h"
 #include "preview_rows.h"
 #include "preview_sheet.h"
-#include "skin/data/quick_ini.h"
-#include "skin/data/skin_colours.h"
-#include "skin/data/skin_element_loader.h"
-#include "skin/data/skin_reader.h"
+#include "skin/format/quick_ini.h"
+#include "skin/format/skin_colours.h"
+#include "skin/model/skin_element_loader.h"
+#include "skin/format/skin_reader.h"
 
 #include <cstdio>
 #include <string_view>

@@ -2,7 +2,7 @@
 // Which pictures of a loaded skin the preview sheet shows, and with which drawing routine each
 // is drawn, the way the frame and control painters draw them.
 
-#include "skin/data/skin_element_table.h"
+#include "skin/model/skin_element_table.h"
 
 #include <string>
 #include <vector>

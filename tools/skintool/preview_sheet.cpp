@@ -1,8 +1,8 @@
 #include "preview_sheet.h"
 
 #include "framework/gdi_handles.h"
-#include "skin/window/element_drawing.h"
-#include "skin/window/memory_dc.h"
+#include "skin/model/element_drawing.h"
+#include "skin/model/memory_dc.h"
 
 #include <algorithm>
 

@@ -3,14 +3,14 @@
 #include "framework/application.h"
 #include "framework/core/exceptions.h"
 #include "framework/form.h"
-#include "skin/data/bitmap_utils.h"
+#include "skin/model/bitmap_utils.h"
 #include "skin/data/optional_user32.h"
-#include "skin/data/quick_ini.h"
-#include "skin/data/skin3rd_defaults.h"
-#include "skin/data/skin_element_loader.h"
+#include "skin/format/quick_ini.h"
+#include "skin/format/skin3rd_defaults.h"
+#include "skin/model/skin_element_loader.h"
 #include "skin/data/skin_manager_interface.h"
-#include "skin/data/skin_reader.h"
-#include "skin/data/system_look.h"
+#include "skin/format/skin_reader.h"
+#include "skin/model/system_look.h"
 
 #include <cstring>
 #include <fstream>

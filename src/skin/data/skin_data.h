@@ -7,12 +7,12 @@
 #include "framework/gdi_handles.h"
 #include "framework/graphics/bitmap.h"
 #include "skin/data/caption_hint.h"
-#include "skin/data/memory_stream.h"
-#include "skin/data/menu_glyphs.h"
-#include "skin/data/quick_ini.h"
-#include "skin/data/skin_colours.h"
+#include "skin/format/memory_stream.h"
+#include "skin/model/menu_glyphs.h"
+#include "skin/format/quick_ini.h"
+#include "skin/format/skin_colours.h"
 #include "skin/data/skin_data_types.h"
-#include "skin/data/skin_element_table.h"
+#include "skin/model/skin_element_table.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
-#include "skin/data/colour_math.h"
-#include "skin/data/gradient_cache.h"
+#include "skin/format/colour_math.h"
+#include "skin/format/gradient_cache.h"
 
 #include "framework/core/exceptions.h"
 

@@ -1,4 +1,4 @@
-#include "skin/data/lzh.h"
+#include "skin/format/lzh.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/data/quick_ini.h"
+#include "skin/format/quick_ini.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "skin/data/skin3rd_defaults.h"
-#include "skin/data/skin_colours.h"
+#include "skin/format/skin3rd_defaults.h"
+#include "skin/format/skin_colours.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "skin/data/skin_reader.h"
+#include "skin/format/skin_reader.h"
 
-#include "skin/data/lzh.h"
+#include "skin/format/lzh.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/quick_ini.h"
-#include "skin/data/skin_reader.h"
+#include "skin/format/quick_ini.h"
+#include "skin/format/skin_reader.h"
 
 namespace skin_art {
 

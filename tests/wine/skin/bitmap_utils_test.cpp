@@ -1,5 +1,5 @@
-#include "skin/data/bitmap_utils.h"
-#include "skin/data/gradient_cache.h"
+#include "skin/model/bitmap_utils.h"
+#include "skin/format/gradient_cache.h"
 
 #include "test_pictures.h"
 

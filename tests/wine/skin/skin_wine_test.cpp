@@ -8,7 +8,7 @@
 #include "lzh_encoder.h"
 #include "package_writer.h"
 #include "sample_data.h"
-#include "skin/data/skin_reader.h"
+#include "skin/format/skin_reader.h"
 
 namespace {
 

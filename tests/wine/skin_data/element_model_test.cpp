@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/core/exceptions.h"
-#include "skin/data/bitmap_utils.h"
+#include "skin/model/bitmap_utils.h"
 #include "skin/data/skin_data.h"
-#include "skin/data/skin_reader.h"
+#include "skin/format/skin_reader.h"
 #include "test_skin.h"
 
 #include <memory>

@@ -7,7 +7,7 @@
 #include "skin/data/optional_user32.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_manager_interface.h"
-#include "skin/data/skin_reader.h"
+#include "skin/format/skin_reader.h"
 #include "skin/data/skin_text.h"
 #include "test_skin.h"
 

@@ -5,7 +5,7 @@
 #include "framework/graphics/bitmap.h"
 #include "lzh_encoder.h"
 #include "package_writer.h"
-#include "skin/data/colour_math.h"
+#include "skin/format/colour_math.h"
 
 #include <cstdint>
 #include <cstring>

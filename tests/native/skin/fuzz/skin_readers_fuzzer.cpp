@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "lzh_encoder.h"
-#include "skin/data/quick_ini.h"
-#include "skin/data/skin_reader.h"
+#include "skin/format/quick_ini.h"
+#include "skin/format/skin_reader.h"
 
 namespace {
 

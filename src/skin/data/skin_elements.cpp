@@ -1,4 +1,0 @@
-#include "skin/data/skin_elements.h"
-
-// Out of line so that the element classes have one home for their type information.
-TDataSkinObject::~TDataSkinObject() = default;
