@@ -22,7 +22,7 @@ function(tessaloom_wine_session)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/wine/wine-run.sh ${session}
       CACHE INTERNAL "" FORCE)
   add_test(NAME wine_session_start
-           COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/wine-session.sh start ${session})
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/wine-session.sh start ${session} ${CMAKE_SYSTEM_PROCESSOR})
   add_test(NAME wine_session_stop
            COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/wine-session.sh stop ${session})
   set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP WineSession TIMEOUT 300)

@@ -9,7 +9,10 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 
 run=$top/build/run
 mkdir -p "$run"
-cp "$top/build/win32/src/app/Tessaloom.exe" "$run/"
+arch=$("$top/scripts/windows-arch.sh")
+build=win32
+[ "$arch" = i686 ] || build=win64
+cp "$top/build/$build/src/app/Tessaloom.exe" "$run/"
 rm -rf "$run/demo"
 cp -r "$top/build/host/demo" "$run/demo"
 
@@ -29,9 +32,9 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 else
   echo "No X display: running on a private Xvfb (see build/run/session/env for DISPLAY)." >&2
 fi
-"$top/tests/wine/wine-session.sh" start "$run/session"
+"$top/tests/wine/wine-session.sh" start "$run/session" "$arch"
 trap '"$top/tests/wine/wine-session.sh" stop "$run/session"' EXIT
 # shellcheck disable=SC1091
 . "$run/session/env"
 cd "$run"
-wine explorer /desktop=Tessaloom,1024x720 Tessaloom.exe
+"$WINELOADER" explorer /desktop=Tessaloom,1024x720 Tessaloom.exe

@@ -25,8 +25,9 @@ DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recom
   cmake ninja-build make dpkg-dev \
   g++ clang libclang-rt-14-dev \
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 nasm \
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
   googletest libgtest-dev libfreetype-dev libjpeg62-turbo-dev \
-  wine wine32:i386 xvfb xauth x11-utils x11-apps xdotool imagemagick \
+  wine wine32:i386 wine64 xvfb xauth x11-utils x11-apps xdotool imagemagick \
   fonts-wqy-microhei fonts-wine locales \
   >/dev/null
 

@@ -5,10 +5,10 @@
 #include <cstddef>
 #include <functional>
 
-// NOTIFYICONDATAA in its 488-byte form (shell32 5.0: tooltip of 128 bytes, balloon fields,
+// NOTIFYICONDATAA in its 488-byte form (504 in a 64-bit build) (shell32 5.0: tooltip of 128 bytes, balloon fields,
 // no GUID), the record the tray icon keeps and hands to the shell.
 struct TNotifyIconData {
-  DWORD cbSize;             // 488
+  DWORD cbSize;             // NOTIFYICONDATAA_V2_SIZE
   HWND hWnd;                // window that receives the callback message
   UINT uID;                 // icon identifier, unique for the window
   UINT uFlags;              // NIF_* bits saying which fields are valid
@@ -22,7 +22,7 @@ struct TNotifyIconData {
   CHAR szInfoTitle[64];     // balloon title
   DWORD dwInfoFlags;        // balloon icon flags
 };
-static_assert(sizeof(TNotifyIconData) == 488);
+static_assert(sizeof(void*) != 4 || sizeof(TNotifyIconData) == 488);
 static_assert(sizeof(TNotifyIconData) == NOTIFYICONDATAA_V2_SIZE);
 static_assert(offsetof(TNotifyIconData, szTip) == offsetof(NOTIFYICONDATAA, szTip));
 static_assert(offsetof(TNotifyIconData, szInfo) == offsetof(NOTIFYICONDATAA, szInfo));

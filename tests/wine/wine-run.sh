@@ -5,4 +5,4 @@ session=$1; shift
 [ -f "$session/env" ] || { echo "no Wine session in $session (run the wine_session_start test)" >&2; exit 1; }
 # shellcheck disable=SC1091
 . "$session/env"
-exec wine "$@"
+exec "$WINELOADER" "$@"

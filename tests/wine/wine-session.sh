@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
-# start DIR: starts a private Xvfb display and boots the Wine prefix DIR/prefix (once);
-# stop DIR: ends the prefix's wineserver and the display. DIR/env holds what wine-run.sh needs.
+# start DIR [ARCH]: starts a private Xvfb display and boots the Wine prefix DIR/prefix (once), for
+# programs of ARCH: i686 (the default) or x86_64; stop DIR: ends the prefix's wineserver and the
+# display. DIR/env holds what wine-run.sh needs.
 # With WINE_SESSION_DISPLAY set (":0", say), that display is used and no Xvfb is started.
 set -euo pipefail
 cmd=$1
 dir=$(mkdir -p "$2" && cd "$2" && pwd)  # Wine wants an absolute prefix
+arch=${3:-i686}
+
+# Debian's wine wrapper always takes the 32-bit loader when it is installed, even where the
+# kernel cannot execute it; name the loader and the server of the build's architecture.
+if [ "$arch" = x86_64 ]; then
+  loader=/usr/lib/wine/wine64 winearch=win64
+else
+  loader=/usr/lib/wine/wine winearch=win32
+fi
 
 start() {
   local display
@@ -21,7 +31,9 @@ start() {
   cat >"$dir/env" <<ENV
 export DISPLAY=:$display
 export WINEPREFIX=$dir/prefix
-export WINEARCH=win32
+export WINEARCH=$winearch
+export WINELOADER=$loader
+export WINESERVER=/usr/lib/wine/wineserver64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=zh_CN.UTF-8
@@ -29,15 +41,15 @@ ENV
   # shellcheck disable=SC1091
   . "$dir/env"
   if [ ! -f "$dir/prefix/.booted" ]; then
-    wineboot -i >"$dir/wineboot.log" 2>&1
+    "$WINELOADER" wineboot -i >"$dir/wineboot.log" 2>&1
     # SimSun is the window font; map it to the CJK font Debian ships so Chinese is readable.
     for name in "SimSun" "宋体" "NSimSun" "新宋体"; do
-      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
+      "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
         /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
     done
     # Without a window manager, a managed window waits seconds for one at every map and unmap.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
+    "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    "$WINESERVER" -w
     touch "$dir/prefix/.booted"
   fi
 }
@@ -46,7 +58,7 @@ stop() {
   if [ -f "$dir/env" ]; then
     # shellcheck disable=SC1091
     . "$dir/env"
-    wineserver -k 2>/dev/null || true
+    "$WINESERVER" -k 2>/dev/null || true
   fi
   if [ -f "$dir/xvfb.pid" ]; then
     kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true

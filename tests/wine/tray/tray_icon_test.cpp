@@ -59,7 +59,7 @@ TEST_F(TrayIconTest, ShowingTheIconAddsTheFullRecord) {
   ASSERT_EQ(calls_.size(), 1u);
   const ShellCall& add = calls_[0];
   EXPECT_EQ(add.message, static_cast<DWORD>(NIM_ADD));
-  EXPECT_EQ(add.data.cbSize, 488u);
+  EXPECT_EQ(add.data.cbSize, static_cast<DWORD>(NOTIFYICONDATAA_V2_SIZE));  // 488 in the shipped 32-bit build
   EXPECT_EQ(add.data.hWnd, TTrayIconHandler::Instance()->Handle());
   EXPECT_EQ(add.data.uID, static_cast<UINT>(reinterpret_cast<UINT_PTR>(&tray)));
   EXPECT_EQ(add.data.uFlags, 7u);
