@@ -5,11 +5,15 @@
 #include "framework/font.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
-constexpr char kObjectProperty[] = "TlControlObject";
 constexpr char kPlainWindowClass[] = "TWinControlWindow";
+
+// The control whose window CreateWindowExA is making on this thread, bound by CreationHook at
+// the window's first hook notification, before any message reaches the window.
+thread_local TWinControl* creatingControl = nullptr;
 
 // A framework window class (a plain control, or a form named after its class) the first time
 // it is needed; the standard control classes are already there.
@@ -31,9 +35,7 @@ bool RegisterFrameworkClass(HINSTANCE instance, const char* name) {
 
 }  // namespace
 
-TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {
-  WindowProc = [this](UINT msg, WPARAM wParam, LPARAM lParam) { return DefaultHandler(msg, wParam, lParam); };
-}
+TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {}
 
 TWinControl::~TWinControl() {
   // Our window takes our children's with it: they must let go of their handles first.
@@ -53,9 +55,26 @@ void TWinControl::DestroyHandle() {
     return;
   for (TWinControl* child : controls_)
     child->DestroyHandle();
-  RemovePropA(handle_, kObjectProperty);
-  SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
-  DestroyWindow(handle_);
+  // The hooks see WM_DESTROY and WM_NCDESTROY; Unbind lets go of the window after the last.
+  HWND window = handle_;
+  DestroyWindow(window);
+  if (handle_ == window)  // not destroyed (another thread's window): let go of it all the same
+    Unbind(window);
+}
+
+void TWinControl::Bind(HWND hwnd) {
+  handle_ = hwnd;
+  SetPropA(hwnd, MAKEINTATOM(ControlAtom()), this);
+  oldProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc)));
+}
+
+// A procedure installed over ours later stays in place: it calls ours, which still calls the
+// old one. Ours is only taken out while it is the window's own.
+void TWinControl::Unbind(HWND hwnd) {
+  if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc))
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+  RemovePropA(hwnd, MAKEINTATOM(ControlAtom()));
   handle_ = nullptr;
 }
 
@@ -149,7 +168,64 @@ HWND TWinControl::Handle() {
 }
 
 TWinControl* TWinControl::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<TWinControl*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+  return hwnd ? static_cast<TWinControl*>(GetPropA(hwnd, MAKEINTATOM(ControlAtom()))) : nullptr;
+}
+
+ATOM TWinControl::ControlAtom() {
+  static const ATOM atom = [] {
+    char name[32];
+    std::snprintf(name, sizeof name, "ControlOfs%.8lX%.8lX",
+                  static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(GetModuleHandleA(nullptr))),
+                  static_cast<unsigned long>(GetCurrentThreadId()));
+    RegisterWindowMessageA(name);
+    return GlobalAddAtomA(name);
+  }();
+  return atom;
+}
+
+TWinControl::THookId TWinControl::AddMessageHook(MessageHandler hook) {
+  const THookId id = nextHookId_++;
+  hooks_.push_back({id, std::make_shared<MessageHandler>(std::move(hook)), false});
+  return id;
+}
+
+void TWinControl::RemoveMessageHook(THookId id) {
+  auto hook = std::find_if(hooks_.begin(), hooks_.end(), [id](const THook& h) { return h.Id == id; });
+  if (hook == hooks_.end())
+    return;
+  if (dispatchDepth_ > 0)
+    hook->Removed = true;  // a message may be passing it: it goes when the message is through
+  else
+    hooks_.erase(hook);
+}
+
+LRESULT TWinControl::CallHookAt(size_t index, UINT msg, WPARAM wParam, LPARAM lParam) {
+  for (size_t i = index; i-- > 0;) {
+    if (hooks_[i].Removed)
+      continue;
+    const std::shared_ptr<MessageHandler> handler = hooks_[i].Handler;  // hooks_ may change inside
+    ++dispatchDepth_;
+    struct TLeave {
+      TWinControl* control;
+      ~TLeave() {
+        if (--control->dispatchDepth_ == 0)
+          std::erase_if(control->hooks_, [](const THook& h) { return h.Removed; });
+      }
+    } leave{this};
+    return (*handler)(msg, wParam, lParam);
+  }
+  return DefaultHandler(msg, wParam, lParam);
+}
+
+LRESULT TWinControl::CallNextHook(THookId id, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto hook = std::find_if(hooks_.begin(), hooks_.end(), [id](const THook& h) { return h.Id == id; });
+  // A hook already gone passes the message to everything older than the newest live hook.
+  const size_t below = hook == hooks_.end() ? hooks_.size() : static_cast<size_t>(hook - hooks_.begin());
+  return CallHookAt(below, msg, wParam, lParam);
+}
+
+LRESULT TWinControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return CallHookAt(hooks_.size(), msg, wParam, lParam);
 }
 
 TWinControl::TCreateParams TWinControl::CreateParams() {
@@ -218,13 +294,21 @@ void TWinControl::CreateHandle() {
     params.Style |= WS_VISIBLE;
   if (!enabled_)
     params.Style |= WS_DISABLED;
-  handle_ = CreateWindowExA(params.ExStyle, windowClass, params.Caption.c_str(), params.Style, left_, top_,
-                            width_, height_, owner, nullptr, instance, nullptr);
-  if (!handle_)
+  // The window is bound at its creation notification, so that its first messages (and the skin
+  // manager's own WH_CBT hook, which runs after this newer one) already find the object.
+  HHOOK creationHook = SetWindowsHookExA(WH_CBT, &TWinControl::CreationHook, nullptr, GetCurrentThreadId());
+  creatingControl = this;
+  HWND created = CreateWindowExA(params.ExStyle, windowClass, params.Caption.c_str(), params.Style, left_, top_,
+                                 width_, height_, owner, nullptr, instance, nullptr);
+  creatingControl = nullptr;
+  if (creationHook)
+    UnhookWindowsHookEx(creationHook);
+  if (!created) {
+    handle_ = nullptr;
     return;
-  SetPropA(handle_, kObjectProperty, this);
-  oldProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc)));
+  }
+  if (handle_ != created)  // no hook could be installed: bind now, later than we would like
+    Bind(created);
   SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), 0);
   HandleCreated();
   // Children placed before this window existed get theirs now.
@@ -245,36 +329,68 @@ LRESULT TWinControl::EraseBackground(HDC dc) {
   return 1;
 }
 
-// The framework's own handling, then the window's procedure: what a replaced WindowProc passes
-// on for default handling.
+// Hands a parent's notification to the child control it concerns, through the child's hooks.
+// Without such a child, the parent's window procedure answers.
+LRESULT TWinControl::Reflect(HWND child, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (TWinControl* control = FromHandle(child); control && control != this)
+    return control->Perform(CN_BASE + msg, wParam, lParam);
+  return CallWindowDefault(msg, wParam, lParam);
+}
+
+LRESULT TWinControl::CallWindowDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcA(oldProc_ ? oldProc_ : DefWindowProcA, handle_, msg, wParam, lParam);
+}
+
+// The framework's own handling, then the window's procedure: what a hook passes on to at last.
 LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_COMMAND:  // notifications go back to the control that sent them
-      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam)))
-        child->CommandNotify(HIWORD(wParam));
+      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam)); child && child != this)
+        child->Perform(CN_COMMAND, wParam, lParam);
       break;
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      LRESULT result = 0;
-      if (TWinControl* child = header ? FromHandle(header->hwndFrom) : nullptr;
-          child && child->NotifyReflect(*header, result))
-        return result;
+    case WM_NOTIFY:
+      if (const auto* header = reinterpret_cast<const NMHDR*>(lParam))
+        return Reflect(header->hwndFrom, msg, wParam, lParam);
       break;
-    }
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (TWinControl* child = item ? FromHandle(item->hwndItem) : nullptr; child && child->DrawItemReflect(*item))
-        return TRUE;
+    case WM_DRAWITEM:
+      if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))
+        return Reflect(item->hwndItem, msg, wParam, lParam);
       break;
-    }
-    case WM_CTLCOLORSTATIC:  // static texts, check boxes and group boxes on their parent's colour
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
-      if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam))) {
-        const int colour = child->Color();
-        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(colour));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
-      }
-      break;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      return Reflect(reinterpret_cast<HWND>(lParam), msg, wParam, lParam);
+    // What a child answers to its parent's notifications; unanswered ones go back to the parent's
+    // window procedure, as if nobody had reflected them.
+    case CN_COMMAND:
+      CommandNotify(HIWORD(wParam));
+      return 0;
+    case CN_NOTIFY: {
+      LRESULT result = 0;
+      if (NotifyReflect(*reinterpret_cast<const NMHDR*>(lParam), result))
+        return result;
+      return ParentDefault(msg, wParam, lParam);
+    }
+    case CN_DRAWITEM:
+      if (DrawItemReflect(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+        return TRUE;
+      return ParentDefault(msg, wParam, lParam);
+    case CN_CTLCOLORSTATIC:  // static texts, check boxes and group boxes on their parent's colour
+    case CN_BASE + WM_CTLCOLORBTN: {
+      const int colour = Color();
+      SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(colour));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
+    }
+    case CN_CTLCOLORMSGBOX:
+    case CN_BASE + WM_CTLCOLOREDIT:
+    case CN_BASE + WM_CTLCOLORLISTBOX:
+    case CN_BASE + WM_CTLCOLORDLG:
+    case CN_BASE + WM_CTLCOLORSCROLLBAR:
+      return ParentDefault(msg, wParam, lParam);
     case WM_SETCURSOR:  // the hourglass of a busy application wins over every control's cursor
       if (TBusyCursor::Active()) {
         SetCursor(LoadCursor(nullptr, IDC_WAIT));
@@ -286,14 +402,27 @@ LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
         return EraseBackground(reinterpret_cast<HDC>(wParam));
       break;
   }
-  return CallWindowProcA(oldProc_ ? oldProc_ : DefWindowProcA, handle_, msg, wParam, lParam);
+  return CallWindowDefault(msg, wParam, lParam);
+}
+
+LRESULT TWinControl::ParentDefault(UINT reflected, WPARAM wParam, LPARAM lParam) {
+  return parent_ && parent_->handle_ ? parent_->CallWindowDefault(reflected - CN_BASE, wParam, lParam) : 0;
 }
 
 LRESULT TWinControl::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = WindowProc(msg, wParam, lParam);
+  LRESULT result = Perform(msg, wParam, lParam);
   if (msg == WM_SIZE)
     AlignControls();
   return result;
+}
+
+LRESULT CALLBACK TWinControl::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && creatingControl) {
+    TWinControl* control = creatingControl;
+    creatingControl = nullptr;  // windows its window creates in turn are not ours
+    control->Bind(reinterpret_cast<HWND>(wParam));
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK TWinControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -303,13 +432,20 @@ LRESULT CALLBACK TWinControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, L
   LRESULT result = 0;
   bool handled = false;
   CallGuarded([&] {
-    result = control->Dispatch(msg, wParam, lParam);
-    handled = true;
+    try {
+      result = control->Dispatch(msg, wParam, lParam);
+      handled = true;
+    } catch (...) {
+      // A paint that failed must still validate the window, or the error box that reports it
+      // would be followed by the same paint and the same error, for ever.
+      if (msg == WM_PAINT)
+        control->CallWindowDefault(msg, wParam, lParam);
+      throw;
+    }
   });
-  // Windows destroyed the window itself (a closed form): the object must not use the handle.
-  if (msg == WM_NCDESTROY && control->handle_ == hwnd) {
-    RemovePropA(hwnd, kObjectProperty);
-    control->handle_ = nullptr;
-  }
+  // Windows destroyed the window (a closed form, or our own DestroyHandle): the hooks have seen
+  // its last message, and the object must not use the handle.
+  if (msg == WM_NCDESTROY && control->handle_ == hwnd)
+    control->Unbind(hwnd);
   return handled ? result : 0;
 }

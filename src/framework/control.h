@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,24 @@ class TFont;
 // How a control follows its parent's client area when the parent is resized.
 enum class TAlign { alNone, alTop, alBottom, alClient };
 
+// Messages a parent reflects to the child control they concern (WM_COMMAND, WM_NOTIFY,
+// WM_DRAWITEM, WM_CTLCOLOR*): the original number plus this base, with the original parameters.
+// They reach the child through its message hooks, so a skinner on the child can take them over.
+// The base keeps clear of the skin engine's private messages.
+constexpr UINT CN_BASE = 0xB000;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_CTLCOLORMSGBOX = CN_BASE + WM_CTLCOLORMSGBOX;
+constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+
 // A control placed on a parent at a position, backed by a real window once its parent has one.
-// Every message of the window passes through WindowProc, a replaceable per-object callback,
-// before default handling: that is where a skinner hooks in.
+// Every message of the window, from WM_NCCREATE to WM_NCDESTROY, passes through the control's
+// chain of message hooks before default handling: that is where a skinner hooks in.
 class TWinControl : public TComponent {
 public:
-  using MessageCallback = std::function<LRESULT(UINT msg, WPARAM wParam, LPARAM lParam)>;
+  using MessageHandler = std::function<LRESULT(UINT msg, WPARAM wParam, LPARAM lParam)>;
+  using THookId = unsigned;
 
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
@@ -64,12 +77,25 @@ public:
   HWND Handle();
   bool HandleAllocated() const { return handle_ != nullptr; }
 
-  // The per-object message callback; DefaultHandler runs the window's own procedure.
-  MessageCallback WindowProc;
+  // Message hooks. A hook sees each message before the hooks installed before it and before
+  // the control's own handling; it passes a message on with CallNextHook. Hooks may be added
+  // and removed in any order, even while a message is passing through them.
+  THookId AddMessageHook(MessageHandler hook);
+  void RemoveMessageHook(THookId id);
+  // The message handed on below hook ID: to the next older hook, or to DefaultHandler.
+  LRESULT CallNextHook(THookId id, UINT msg, WPARAM wParam, LPARAM lParam);
+  // Sends a message through every hook and the control's own handling, without the window.
+  LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
+
+  // The framework's handling of a message, then the window's own procedure.
   virtual LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
 
-  // The object behind any framework window, or null.
+  // The object behind any framework window, or null: reachable from the moment the window is
+  // created (a WH_CBT hook at HCBT_CREATEWND finds it) until WM_NCDESTROY has passed.
   static TWinControl* FromHandle(HWND hwnd);
+  // The window property that holds the object: a global atom named "ControlOfs" followed by
+  // the module instance and the thread id, eight upper-case hexadecimal digits each.
+  static ATOM ControlAtom();
 
 protected:
   struct TCreateParams {
@@ -92,12 +118,33 @@ protected:
   // Fills the client area with the control's colour: the answer to WM_ERASEBKGND.
   LRESULT EraseBackground(HDC dc);
 
+  // The window's own procedure, below every framework handling.
+  LRESULT CallWindowDefault(UINT msg, WPARAM wParam, LPARAM lParam);
+  // A reflected notification nobody answered, back to the parent's window procedure.
+  LRESULT ParentDefault(UINT reflected, WPARAM wParam, LPARAM lParam);
+
 private:
+  struct THook {
+    THookId Id;
+    std::shared_ptr<MessageHandler> Handler;  // shared: a message may be inside it when it goes
+    bool Removed;                             // taken out while a message was passing
+  };
+
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
+  void Bind(HWND hwnd);
+  void Unbind(HWND hwnd);
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+  // Calls the newest live hook at or below INDEX, or DefaultHandler when there is none.
+  LRESULT CallHookAt(size_t index, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Reflect(HWND child, UINT msg, WPARAM wParam, LPARAM lParam);
   void CreateHandle();
   void DestroyHandle();
   void ApplyTabOrder();
+
+  std::vector<THook> hooks_;       // oldest first
+  THookId nextHookId_ = 1;
+  int dispatchDepth_ = 0;          // messages inside the hooks; removed hooks go when it is 0
 
   TWinControl* parent_ = nullptr;  // the control whose window holds ours
   std::vector<TWinControl*> controls_;  // the controls whose parent we are

@@ -24,26 +24,27 @@ private:
 
 TImage::TImage(TComponent* owner) : TWinControl(owner) {
   picture_.OnChange = [this] { Repaint(); };
-  WindowProc = [this](UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
-    switch (msg) {
-      case WM_PAINT:
-        return HandlePaint();
-      case WM_PRINTCLIENT:
-        PaintTo(reinterpret_cast<HDC>(wParam));
-        return 0;
-      case WM_ERASEBKGND:
-        return 1;  // the paint covers every pixel
-      case WM_ENABLE:
-      case WM_SETTEXT: {
-        // The static paints its text at once on these, over the picture: paint it back.
-        const LRESULT result = DefaultHandler(msg, wParam, lParam);
-        Repaint();
-        return result;
-      }
-      default:
-        return DefaultHandler(msg, wParam, lParam);
+}
+
+LRESULT TImage::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_PAINT:
+      return HandlePaint();
+    case WM_PRINTCLIENT:
+      PaintTo(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers every pixel
+    case WM_ENABLE:
+    case WM_SETTEXT: {
+      // The static paints its text at once on these, over the picture: paint it back.
+      const LRESULT result = TWinControl::DefaultHandler(msg, wParam, lParam);
+      Repaint();
+      return result;
     }
-  };
+    default:
+      return TWinControl::DefaultHandler(msg, wParam, lParam);
+  }
 }
 
 void TImage::SetStretch(bool stretch) {

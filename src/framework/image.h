@@ -28,6 +28,8 @@ public:
 
   NotifyEvent OnClick;
 
+  LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
 protected:
   TCreateParams CreateParams() override;
   void CommandNotify(WORD code) override;

@@ -16,14 +16,15 @@ void RegisterTabClass() {
 
 TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
   SetAlign(TAlign::alClient);
+}
+
+LRESULT TTabSheet::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = TWinControl::DefaultHandler(msg, wParam, lParam);
   // A caption set while the window exists must reach the tab as well.
-  WindowProc = [this](UINT msg, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = DefaultHandler(msg, wParam, lParam);
-    if (msg == WM_SETTEXT)
-      if (TPageControl* pages = PageControl())
-        pages->UpdateTabs();
-    return result;
-  };
+  if (msg == WM_SETTEXT)
+    if (TPageControl* pages = PageControl())
+      pages->UpdateTabs();
+  return result;
 }
 
 TTabSheet::~TTabSheet() {
@@ -40,14 +41,14 @@ void TTabSheet::HandleCreated() {
     pages->UpdateTabs();
 }
 
-TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
+TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {}
+
+LRESULT TPageControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = TWinControl::DefaultHandler(msg, wParam, lParam);
   // Another font changes the height of the tabs and with it the display area.
-  WindowProc = [this](UINT msg, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = DefaultHandler(msg, wParam, lParam);
-    if (msg == WM_SETFONT)
-      AlignControls();
-    return result;
-  };
+  if (msg == WM_SETFONT)
+    AlignControls();
+  return result;
 }
 
 int TPageControl::PageCount() const {

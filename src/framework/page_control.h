@@ -20,6 +20,8 @@ public:
   // The page control this sheet is placed on (its parent), or null.
   TPageControl* PageControl() const;
 
+  LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
 protected:
   void HandleCreated() override;
 };
@@ -51,6 +53,9 @@ protected:
   void HandleCreated() override;
   bool NotifyReflect(const NMHDR& header, LRESULT& result) override;
   RECT AlignArea() override;
+
+public:
+  LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
   friend class TTabSheet;

@@ -7,7 +7,7 @@ namespace {
 
 LRESULT PerformOn(HWND window, UINT msg, WPARAM wParam) {
   if (TWinControl* control = TWinControl::FromHandle(window))
-    return control->WindowProc(msg, wParam, 0);
+    return control->Perform(msg, wParam, 0);
   return SendMessageA(window, msg, wParam, 0);
 }
 

@@ -62,12 +62,12 @@ TEST_F(EditTest, EveryMessagePassesThroughTheReplaceableCallbackAndTheObjectIsFo
   EXPECT_EQ(lstrcmpiA(cls, "EDIT"), 0) << cls;
 
   int seen = 0;
-  auto previous = edit_->WindowProc;
-  edit_->WindowProc = [&](UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+  TWinControl::THookId hook = 0;
+  hook = edit_->AddMessageHook([&](UINT msg, WPARAM w, LPARAM l) -> LRESULT {
     if (msg == WM_USER + 1)
       return ++seen, 77;
-    return previous(msg, w, l);
-  };
+    return edit_->CallNextHook(hook, msg, w, l);
+  });
   EXPECT_EQ(SendMessageA(hwnd, WM_USER + 1, 0, 0), 77);
   EXPECT_EQ(seen, 1);
   edit_->SetText("still works");

@@ -96,11 +96,11 @@ TEST(PaintParentBackground, FrameworkParentIsReachedDirectlySoItsErrorsArrive) {
   child->SetBounds(10, 10, 20, 20);
   ASSERT_TRUE(child->Handle());
   int erases = 0;
-  parent.WindowProc = [&](UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+  parent.AddMessageHook([&](UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
     if (msg == WM_ERASEBKGND && ++erases == 2)
       throw std::runtime_error("parent failed");
     return parent.DefaultHandler(msg, wParam, lParam);
-  };
+  });
   TTarget target(20, 20, kPaper);
   PaintParentBackground(child->Handle(), target.Dc());
   EXPECT_EQ(erases, 1);
