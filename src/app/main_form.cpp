@@ -10,6 +10,7 @@
 #include "framework/busy_cursor.h"
 #include "framework/button.h"
 #include "framework/check_box.h"
+#include "framework/core/class_ancestry.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/string_list.h"
 #include "framework/core/sysutils.h"
@@ -33,6 +34,9 @@
 TForm1* Form1 = nullptr;
 
 namespace {
+
+// The class tree learns of this class before any object of it exists.
+const bool kClassRegistered = RegisterClassAncestry("TForm1", "TForm");
 
 constexpr char kFileListName[] = "Filelist.txt";
 constexpr char kSettingsName[] = "Set.ini";

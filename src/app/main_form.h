@@ -23,7 +23,6 @@ class TForm1 : public TForm {
 public:
   explicit TForm1(TComponent* owner);
   const char* ClassName() const override { return "TForm1"; }
-  bool InheritsFrom(const std::string& c) const override { return c == "TForm1" || TForm::InheritsFrom(c); }
   TNotifyEvent MethodAddress(const std::string& name) override;
 
   // Start-up.

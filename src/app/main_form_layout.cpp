@@ -1,5 +1,6 @@
 #include "app/main_form_layout.h"
 
+#include "framework/colour.h"
 #include "skin/data/skin_data_types.h"
 
 #include <windows.h>
@@ -25,7 +26,7 @@ TFormLayout MakeLayout() {
       {"Caption", std::string("Muravane")},
       {"ClientWidth", 554},
       {"ClientHeight", 464},
-      {"Color", COLOR_WINDOW},
+      {"Color", clWindow},
       {"Position", std::string("poDesktopCenter")},
       {"Icon", std::string("MAINICON")},
       {"OnCreate", std::string("FormCreate")},

@@ -5,8 +5,14 @@ void TButton::Click() {
     OnClick(this);
 }
 
+void TButton::SetDefault(bool isDefault) {
+  default_ = isDefault;
+  if (HandleAllocated())
+    SendMessageA(Handle(), BM_SETSTYLE, ButtonStyle(), TRUE);
+}
+
 TWinControl::TCreateParams TButton::CreateParams() {
-  return {"BUTTON", WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, 0, Caption()};
+  return {"BUTTON", WS_CHILD | WS_TABSTOP | ButtonStyle(), 0, Caption()};
 }
 
 void TButton::CommandNotify(WORD code) {

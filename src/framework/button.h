@@ -10,15 +10,20 @@ public:
 
   explicit TButton(TComponent* owner) : TWinControl(owner) {}
   const char* ClassName() const override { return "TButton"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TButton" || c == "TButtonControl" || TWinControl::InheritsFrom(c);
-  }
 
   // Presses the button from code: the same handler as a click.
   void Click();
   NotifyEvent OnClick;
+  // The default button of its form, drawn with the heavier border.
+  bool Default() const { return default_; }
+  void SetDefault(bool isDefault);
 
 protected:
   TCreateParams CreateParams() override;
   void CommandNotify(WORD code) override;
+
+private:
+  DWORD ButtonStyle() const { return default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
+
+  bool default_ = false;  // kept while no window exists
 };

@@ -1,13 +1,25 @@
 #include "framework/check_box.h"
 
 void TCheckBox::SetChecked(bool checked) {
-  if (checked == checked_)
+  SetState(checked ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked);
+}
+
+void TCheckBox::SetState(TCheckBoxState state) {
+  if (state == state_)
     return;
-  checked_ = checked;
+  state_ = state;
   if (HandleAllocated())
-    SendMessageA(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+    ApplyState();
   if (OnClick)
     OnClick(this);
+}
+
+// Only a three-state box shows the grayed mark, so the style follows the state.
+void TCheckBox::ApplyState() {
+  const bool grayed = state_ == TCheckBoxState::cbGrayed;
+  SendMessageA(Handle(), BM_SETSTYLE, grayed ? BS_3STATE : BS_CHECKBOX, FALSE);
+  const WPARAM check = grayed ? BST_INDETERMINATE : Checked() ? BST_CHECKED : BST_UNCHECKED;
+  SendMessageA(Handle(), BM_SETCHECK, check, 0);
 }
 
 TWinControl::TCreateParams TCheckBox::CreateParams() {
@@ -16,10 +28,10 @@ TWinControl::TCreateParams TCheckBox::CreateParams() {
 }
 
 void TCheckBox::HandleCreated() {
-  SendMessageA(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+  ApplyState();
 }
 
 void TCheckBox::CommandNotify(WORD code) {
   if (code == BN_CLICKED)
-    SetChecked(!checked_);
+    SetChecked(!Checked());
 }

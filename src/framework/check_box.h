@@ -3,20 +3,22 @@
 
 #include <functional>
 
-// A check box. OnClick runs whenever the state changes: a click by the user, or SetChecked from
-// code with the other state; setting the state it already has does nothing.
+enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+// A check box. OnClick runs whenever the state changes: a click by the user, or SetChecked or
+// SetState from code with another state; setting the state it already has does nothing. A
+// click on a grayed box checks it.
 class TCheckBox : public TWinControl {
 public:
   using NotifyEvent = std::function<void(TComponent* sender)>;
 
   explicit TCheckBox(TComponent* owner) : TWinControl(owner) {}
   const char* ClassName() const override { return "TCheckBox"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TCheckBox" || c == "TCustomCheckBox" || c == "TButtonControl" || TWinControl::InheritsFrom(c);
-  }
 
-  bool Checked() const { return checked_; }
+  bool Checked() const { return state_ == TCheckBoxState::cbChecked; }
   void SetChecked(bool checked);
+  TCheckBoxState State() const { return state_; }
+  void SetState(TCheckBoxState state);
   NotifyEvent OnClick;
 
 protected:
@@ -25,5 +27,7 @@ protected:
   void CommandNotify(WORD code) override;
 
 private:
-  bool checked_ = false;  // kept while no window exists
+  void ApplyState();
+
+  TCheckBoxState state_ = TCheckBoxState::cbUnchecked;  // kept while no window exists
 };

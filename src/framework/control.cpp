@@ -141,16 +141,32 @@ void TWinControl::SetFont(TFont* font) {
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
 }
 
-void TWinControl::SetColor(int systemColour) {
-  colour_ = systemColour;
+void TWinControl::SetColor(TColor color) {
+  colour_ = color;
   if (handle_)
     InvalidateRect(handle_, nullptr, TRUE);
 }
 
-int TWinControl::Color() const {
-  if (colour_ >= 0)
+TColor TWinControl::Color() const {
+  if (colour_ != clNone)
     return colour_;
-  return parent_ ? parent_->Color() : COLOR_BTNFACE;
+  return parent_ ? parent_->Color() : clBtnFace;
+}
+
+void TWinControl::SetParentBackground(bool parentBackground) {
+  parentBackground_ = parentBackground;
+  if (handle_)
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+TColor TWinControl::BackgroundColor() const {
+  return parentBackground_ && parent_ ? parent_->BackgroundColor() : Color();
+}
+
+TFont* TWinControl::Font() const {
+  if (font_)
+    return font_;
+  return parent_ ? parent_->Font() : nullptr;
 }
 
 HFONT TWinControl::FontHandle() const {
@@ -325,8 +341,14 @@ void TWinControl::CreateHandle() {
 LRESULT TWinControl::EraseBackground(HDC dc) {
   RECT client;
   GetClientRect(handle_, &client);
-  FillRect(dc, &client, GetSysColorBrush(Color()));
+  FillRect(dc, &client, brush_.For(BackgroundColor()));
   return 1;
+}
+
+HBRUSH TWinControl::ColorBrush(HDC dc) {
+  const TColor colour = BackgroundColor();
+  SetBkColor(dc, ColorToRGB(colour));
+  return brush_.For(colour);
 }
 
 // Hands a parent's notification to the child control it concerns, through the child's hooks.
@@ -380,11 +402,8 @@ LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       return ParentDefault(msg, wParam, lParam);
     case CN_CTLCOLORSTATIC:  // static texts, check boxes and group boxes on their parent's colour
-    case CN_BASE + WM_CTLCOLORBTN: {
-      const int colour = Color();
-      SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(colour));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
-    }
+    case CN_BASE + WM_CTLCOLORBTN:
+      return reinterpret_cast<LRESULT>(ColorBrush(reinterpret_cast<HDC>(wParam)));
     case CN_CTLCOLORMSGBOX:
     case CN_BASE + WM_CTLCOLOREDIT:
     case CN_BASE + WM_CTLCOLORLISTBOX:

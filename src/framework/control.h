@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/colour.h"
 #include "framework/core/component.h"
 
 #include <windows.h>
@@ -36,9 +37,6 @@ public:
   ~TWinControl() override;
 
   const char* ClassName() const override { return "TWinControl"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TWinControl" || c == "TControl" || TComponent::InheritsFrom(c);
-  }
 
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
@@ -61,12 +59,17 @@ public:
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order);
 
-  // The background: a system colour index (COLOR_WINDOW, ...), or -1 to take the parent's.
-  void SetColor(int systemColour);
-  int Color() const;
+  // The background colour (see colour.h); clNone takes the parent's.
+  void SetColor(TColor color);
+  TColor Color() const;
+  // Shows the parent's background instead of the control's own colour.
+  bool ParentBackground() const { return parentBackground_; }
+  void SetParentBackground(bool parentBackground);
 
   // The control's own font, or null to take the parent's (the default).
   void SetFont(TFont* font);
+  // The font the control shows: its own or the nearest parent's; null for the system's.
+  TFont* Font() const;
   HFONT FontHandle() const;
 
   // Child controls placed on this one, in creation order.
@@ -115,8 +118,11 @@ protected:
   // The client area the aligned children share; a page control gives its display area.
   virtual RECT AlignArea();
   void AlignControls();
-  // Fills the client area with the control's colour: the answer to WM_ERASEBKGND.
+  // Fills the client area with the control's background: the answer to WM_ERASEBKGND.
   LRESULT EraseBackground(HDC dc);
+  // Gives the DC the control's background colour and returns its brush: the answer to the
+  // WM_CTLCOLOR* message the control's window sends its parent.
+  HBRUSH ColorBrush(HDC dc);
 
   // The window's own procedure, below every framework handling.
   LRESULT CallWindowDefault(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -141,6 +147,8 @@ private:
   void CreateHandle();
   void DestroyHandle();
   void ApplyTabOrder();
+  // What the background shows: the control's colour, or the parent's background.
+  TColor BackgroundColor() const;
 
   std::vector<THook> hooks_;       // oldest first
   THookId nextHookId_ = 1;
@@ -157,7 +165,9 @@ private:
   TAlign align_ = TAlign::alNone;
   int tabOrder_ = -1;              // -1: creation order
   TFont* font_ = nullptr;          // not owned; null means the parent's
-  int colour_ = -1;                // system colour index; -1 means the parent's
+  TColor colour_ = clNone;         // clNone means the parent's
+  bool parentBackground_ = false;  // paint the parent's background, not colour_
+  TColorBrush brush_;              // of the background last painted
   bool frameworkClass_ = false;    // our own window class, whose background we paint
   bool aligning_ = false;          // AlignControls moves children, which must not re-enter it
 };

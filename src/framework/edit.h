@@ -12,9 +12,6 @@ public:
 
   explicit TEdit(TComponent* owner) : TWinControl(owner) {}
   const char* ClassName() const override { return "TEdit"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TEdit" || c == "TCustomEdit" || TWinControl::InheritsFrom(c);
-  }
 
   std::string Text() const { return text_; }
   void SetText(const std::string& text);

@@ -7,7 +7,7 @@ constexpr DWORD kSingleBorderStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | 
 TForm::TForm(TComponent* owner) : TWinControl(owner), font_("宋体", 12) {
   SetVisible(false);  // shown by Show, once its placement is applied
   SetFont(&font_);
-  SetColor(COLOR_BTNFACE);
+  SetColor(clBtnFace);
 }
 
 void TForm::SetClientWidth(int width) {

@@ -19,9 +19,6 @@ class TForm : public TWinControl {
 public:
   explicit TForm(TComponent* owner);
   const char* ClassName() const override { return "TForm"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TForm" || c == "TCustomForm" || c == "TScrollingWinControl" || TWinControl::InheritsFrom(c);
-  }
 
   int ClientWidth() const { return clientWidth_; }
   int ClientHeight() const { return clientHeight_; }
@@ -29,7 +26,6 @@ public:
   void SetClientHeight(int height);
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position);
-  TFont& Font() { return font_; }
   // The window icon, from the executable's icon resource of that name.
   void SetIconResource(const std::string& name);
 

@@ -6,9 +6,6 @@ class TGroupBox : public TWinControl {
 public:
   explicit TGroupBox(TComponent* owner) : TWinControl(owner) {}
   const char* ClassName() const override { return "TGroupBox"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TGroupBox" || c == "TCustomGroupBox" || TWinControl::InheritsFrom(c);
-  }
 
 protected:
   TCreateParams CreateParams() override;

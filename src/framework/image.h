@@ -14,9 +14,6 @@ public:
 
   explicit TImage(TComponent* owner);
   const char* ClassName() const override { return "TImage"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TImage" || TWinControl::InheritsFrom(c);
-  }
 
   // The picture shown; the control repaints whenever it changes.
   TPicture& Picture() { return picture_; }

@@ -21,9 +21,6 @@ public:
   explicit TImageList(TComponent* owner, int width = 16, int height = 16);
 
   const char* ClassName() const override { return "TImageList"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TImageList" || c == "TCustomImageList" || TComponent::InheritsFrom(c);
-  }
 
   HIMAGELIST Handle() const { return list_.Get(); }
   int Width() const { return width_; }

@@ -12,6 +12,24 @@ void TLabel::AutoSize() {
   SetBounds(Left(), Top(), size.cx, size.cy);
 }
 
+void TLabel::SetAlignment(TAlignment alignment) {
+  alignment_ = alignment;
+  if (!HandleAllocated())
+    return;
+  const LONG style = GetWindowLongA(Handle(), GWL_STYLE) & ~static_cast<LONG>(SS_TYPEMASK);
+  SetWindowLongA(Handle(), GWL_STYLE, style | static_cast<LONG>(AlignmentStyle()));
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+DWORD TLabel::AlignmentStyle() const {
+  switch (alignment_) {
+    case TAlignment::taRightJustify: return SS_RIGHT;
+    case TAlignment::taCenter: return SS_CENTER;
+    case TAlignment::taLeftJustify: break;
+  }
+  return SS_LEFT;
+}
+
 TWinControl::TCreateParams TLabel::CreateParams() {
-  return {"STATIC", WS_CHILD | SS_LEFT | SS_NOPREFIX, 0, Caption()};
+  return {"STATIC", WS_CHILD | AlignmentStyle() | SS_NOPREFIX, 0, Caption()};
 }

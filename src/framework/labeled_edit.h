@@ -8,9 +8,6 @@ class TLabeledEdit : public TEdit {
 public:
   explicit TLabeledEdit(TComponent* owner);
   const char* ClassName() const override { return "TLabeledEdit"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TLabeledEdit" || c == "TCustomLabeledEdit" || TEdit::InheritsFrom(c);
-  }
 
   TLabel* EditLabel() const { return label_; }
   void SetParent(TWinControl* parent) override;

@@ -15,9 +15,6 @@ public:
 
   explicit TListBox(TComponent* owner) : TWinControl(owner) {}
   const char* ClassName() const override { return "TListBox"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TListBox" || c == "TCustomListBox" || TWinControl::InheritsFrom(c);
-  }
 
   int Count() const { return static_cast<int>(items_.size()); }
   const std::string& Item(int index) const { return items_.at(static_cast<size_t>(index)); }

@@ -10,9 +10,6 @@ class TMemo : public TWinControl {
 public:
   explicit TMemo(TComponent* owner) : TWinControl(owner) {}
   const char* ClassName() const override { return "TMemo"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TMemo" || c == "TCustomMemo" || c == "TCustomEdit" || TWinControl::InheritsFrom(c);
-  }
 
   void SetLines(const std::vector<std::string>& lines);
   std::vector<std::string> Lines() const;

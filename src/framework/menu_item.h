@@ -18,9 +18,6 @@ public:
   ~TMenuItem() override;
 
   const char* ClassName() const override { return "TMenuItem"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TMenuItem" || TComponent::InheritsFrom(c);
-  }
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);

@@ -13,9 +13,6 @@ public:
   explicit TTabSheet(TComponent* owner);
   ~TTabSheet() override;
   const char* ClassName() const override { return "TTabSheet"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TTabSheet" || TWinControl::InheritsFrom(c);
-  }
 
   // The page control this sheet is placed on (its parent), or null.
   TPageControl* PageControl() const;
@@ -34,9 +31,6 @@ public:
 
   explicit TPageControl(TComponent* owner);
   const char* ClassName() const override { return "TPageControl"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TPageControl" || c == "TCustomTabControl" || TWinControl::InheritsFrom(c);
-  }
 
   int PageCount() const;
   // The sheets in the order they were placed; std::out_of_range for a bad index.

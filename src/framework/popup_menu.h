@@ -18,9 +18,6 @@ public:
   ~TPopupMenu() override;
 
   const char* ClassName() const override { return "TPopupMenu"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TPopupMenu" || c == "TMenu" || TComponent::InheritsFrom(c);
-  }
 
   // Appends ITEM (an item is in one menu at most; adding it here takes it from its old one).
   void Add(TMenuItem* item);

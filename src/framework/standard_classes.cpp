@@ -3,6 +3,7 @@
 #include "framework/button.h"
 #include "framework/check_box.h"
 #include "framework/edit.h"
+#include "framework/font.h"
 #include "framework/form.h"
 #include "framework/group_box.h"
 #include "framework/label.h"
@@ -20,8 +21,6 @@
 #include "framework/status_bar.h"
 #include "framework/timer.h"
 
-#include <stdexcept>
-
 namespace {
 
 template <class C>
@@ -29,21 +28,17 @@ TComponent* Make(TComponent* owner) {
   return new C(owner);
 }
 
-// Names of enumeration values as a layout writes them, in the order of the enumeration.
-template <class E, size_t N>
-E EnumFromName(const std::string& name, const char* const (&names)[N]) {
-  for (size_t i = 0; i < N; ++i)
-    if (name == names[i])
-      return static_cast<E>(i);
-  throw std::invalid_argument("Invalid property value '" + name + "'");
-}
+// The value names of the enumerations, in the order of their members.
+const std::vector<std::string> kAlignNames = {"alNone", "alTop", "alBottom", "alClient"};
+const std::vector<std::string> kPositionNames = {"poDesigned", "poDefault", "poDesktopCenter", "poScreenCenter"};
+const std::vector<std::string> kCheckBoxStateNames = {"cbUnchecked", "cbChecked", "cbGrayed"};
+const std::vector<std::string> kAlignmentNames = {"taLeftJustify", "taRightJustify", "taCenter"};
+const std::vector<std::string> kTabStyleNames = {"tsTabs", "tsButtons", "tsFlatButtons"};
 
-constexpr const char* kAlignNames[] = {"alNone", "alTop", "alBottom", "alClient"};
-constexpr const char* kPositionNames[] = {"poDesigned", "poDefault", "poDesktopCenter", "poScreenCenter"};
-
+// The parent of each class comes from the class tree (class_ancestry.h).
 TPublishedClass WinControlClass() {
   using C = TWinControl;
-  return {"TWinControl", "TComponent", {}, {
+  return {"TWinControl", "", {}, {
       IntegerProperty<C>("Left", [](C& c) { return c.Left(); },
                          [](C& c, int v) { c.SetBounds(v, c.Top(), c.Width(), c.Height()); }),
       IntegerProperty<C>("Top", [](C& c) { return c.Top(); },
@@ -58,21 +53,24 @@ TPublishedClass WinControlClass() {
                         [](C& c, const std::string& v) { c.SetCaption(v); }),
       IntegerProperty<C>("TabOrder", [](C& c) { return c.TabOrder(); }, [](C& c, int v) { c.SetTabOrder(v); }),
       IntegerProperty<C>("Color", [](C& c) { return c.Color(); }, [](C& c, int v) { c.SetColor(v); }),
-      StringProperty<C>("Align", [](C& c) { return std::string(kAlignNames[static_cast<int>(c.Align())]); },
-                        [](C& c, const std::string& v) { c.SetAlign(EnumFromName<TAlign>(v, kAlignNames)); }),
+      BooleanProperty<C>("ParentBackground", [](C& c) { return c.ParentBackground(); },
+                         [](C& c, bool v) { c.SetParentBackground(v); }),
+      ObjectProperty<C>("Font", [](C& c) { return static_cast<TComponent*>(c.Font()); },
+                        [](C& c, TComponent* v) { c.SetFont(dynamic_cast<TFont*>(v)); }),
+      EnumerationProperty<C>("Align", kAlignNames, [](C& c) { return c.Align(); },
+                             [](C& c, TAlign v) { c.SetAlign(v); }),
   }};
 }
 
 TPublishedClass FormClass() {
   using C = TForm;
-  return {"TForm", "TWinControl", {}, {
+  return {"TForm", "", {}, {
       IntegerProperty<C>("ClientWidth", [](C& c) { return c.ClientWidth(); },
                          [](C& c, int v) { c.SetClientWidth(v); }),
       IntegerProperty<C>("ClientHeight", [](C& c) { return c.ClientHeight(); },
                          [](C& c, int v) { c.SetClientHeight(v); }),
-      StringProperty<C>("Position",
-                        [](C& c) { return std::string(kPositionNames[static_cast<int>(c.Position())]); },
-                        [](C& c, const std::string& v) { c.SetPosition(EnumFromName<TPosition>(v, kPositionNames)); }),
+      EnumerationProperty<C>("Position", kPositionNames, [](C& c) { return c.Position(); },
+                             [](C& c, TPosition v) { c.SetPosition(v); }),
       StringProperty<C>("Icon", [](C&) { return std::string(); },
                         [](C& c, const std::string& v) { c.SetIconResource(v); }),
       EventProperty<C>("OnCreate", &C::OnCreate),
@@ -81,7 +79,7 @@ TPublishedClass FormClass() {
 
 TPublishedClass EditClass() {
   using C = TEdit;
-  return {"TEdit", "TWinControl", Make<C>, {
+  return {"TEdit", "", Make<C>, {
       StringProperty<C>("Text", [](C& c) { return c.Text(); }, [](C& c, const std::string& v) { c.SetText(v); }),
       EventProperty<C>("OnChange", &C::OnChange),
   }};
@@ -89,14 +87,14 @@ TPublishedClass EditClass() {
 
 TPublishedClass LabeledEditClass() {
   using C = TLabeledEdit;
-  return {"TLabeledEdit", "TEdit", Make<C>, {
+  return {"TLabeledEdit", "", Make<C>, {
       ObjectProperty<C>("EditLabel", [](C& c) { return static_cast<TComponent*>(c.EditLabel()); }, nullptr),
   }};
 }
 
 TPublishedClass ListBoxClass() {
   using C = TListBox;
-  return {"TListBox", "TWinControl", Make<C>, {
+  return {"TListBox", "", Make<C>, {
       StringsProperty<C>("Items", [](C& c) { return c.Items(); },
                          [](C& c, const std::vector<std::string>& v) { c.SetItems(v); }),
       IntegerProperty<C>("ItemHeight", [](C& c) { return c.ItemHeight(); }, [](C& c, int v) { c.SetItemHeight(v); }),
@@ -108,15 +106,17 @@ TPublishedClass ListBoxClass() {
 
 TPublishedClass CheckBoxClass() {
   using C = TCheckBox;
-  return {"TCheckBox", "TWinControl", Make<C>, {
+  return {"TCheckBox", "", Make<C>, {
       BooleanProperty<C>("Checked", [](C& c) { return c.Checked(); }, [](C& c, bool v) { c.SetChecked(v); }),
+      EnumerationProperty<C>("State", kCheckBoxStateNames, [](C& c) { return c.State(); },
+                             [](C& c, TCheckBoxState v) { c.SetState(v); }),
       EventProperty<C>("OnClick", &C::OnClick),
   }};
 }
 
 TPublishedClass TimerClass() {
   using C = TTimer;
-  return {"TTimer", "TComponent", Make<C>, {
+  return {"TTimer", "", Make<C>, {
       BooleanProperty<C>("Enabled", [](C& c) { return c.Enabled(); }, [](C& c, bool v) { c.SetEnabled(v); }),
       IntegerProperty<C>("Interval", [](C& c) { return static_cast<int>(c.Interval()); },
                          [](C& c, int v) { c.SetInterval(static_cast<uint32_t>(v)); }),
@@ -143,7 +143,7 @@ TPublishedClass ImageClass() {
   TPublishedProperty picture{"Picture", TPropertyKind::pkBinary, {}, [](TComponent& c, const TPropertyValue& v) {
     static_cast<C&>(c).Picture().SetGraphic(GraphicFromBytes(std::get<std::string>(v)));
   }};
-  return {"TImage", "TWinControl", Make<C>, {
+  return {"TImage", "", Make<C>, {
       BooleanProperty<C>("Stretch", [](C& c) { return c.Stretch(); }, [](C& c, bool v) { c.SetStretch(v); }),
       picture,
       EventProperty<C>("OnClick", &C::OnClick),
@@ -153,7 +153,7 @@ TPublishedClass ImageClass() {
 TPublishedClass StatusBarClass() {
   using C = TStatusBar;
   // Each panel as its width in pixels.
-  return {"TStatusBar", "TWinControl", Make<C>, {
+  return {"TStatusBar", "", Make<C>, {
       StringsProperty<C>("Panels",
                          [](C& c) {
                            std::vector<std::string> widths;
@@ -172,18 +172,18 @@ TPublishedClass StatusBarClass() {
 
 TPublishedClass PageControlClass() {
   using C = TPageControl;
-  return {"TPageControl", "TWinControl", Make<C>, {
+  return {"TPageControl", "", Make<C>, {
       IntegerProperty<C>("ActivePageIndex", [](C& c) { return c.ActivePageIndex(); },
                          [](C& c, int v) { c.SetActivePageIndex(v); }),
       // Tabs are always drawn as buttons.
-      StringProperty<C>("Style", [](C&) { return std::string("tsButtons"); }, nullptr),
+      EnumerationProperty<C>("Style", kTabStyleNames, [](C&) { return 1; }, nullptr),
       EventProperty<C>("OnChange", &C::OnChange),
   }};
 }
 
 TPublishedClass MemoClass() {
   using C = TMemo;
-  return {"TMemo", "TWinControl", Make<C>, {
+  return {"TMemo", "", Make<C>, {
       StringsProperty<C>("Lines", [](C& c) { return c.Lines(); },
                          [](C& c, const std::vector<std::string>& v) { c.SetLines(v); }),
       BooleanProperty<C>("ReadOnly", [](C& c) { return c.ReadOnly(); }, [](C& c, bool v) { c.SetReadOnly(v); }),
@@ -197,6 +197,8 @@ std::vector<TPublishedClass> StandardClasses() {
   classes.push_back({"TComponent", "", {}, {
       StringProperty<TComponent>("Name", [](TComponent& c) { return c.Name(); },
                                  [](TComponent& c, const std::string& v) { c.SetName(v); }),
+      IntegerProperty<TComponent>("Tag", [](TComponent& c) { return c.Tag(); },
+                                  [](TComponent& c, int v) { c.SetTag(v); }),
   }});
   classes.push_back(WinControlClass());
   classes.push_back(FormClass());
@@ -205,18 +207,23 @@ std::vector<TPublishedClass> StandardClasses() {
   classes.push_back(ListBoxClass());
   classes.push_back(CheckBoxClass());
   classes.push_back(TimerClass());
-  classes.push_back({"TButton", "TWinControl", Make<TButton>, {EventProperty<TButton>("OnClick", &TButton::OnClick)}});
-  classes.push_back({"TLabel", "TWinControl", Make<TLabel>, {}});
-  classes.push_back({"TGroupBox", "TWinControl", Make<TGroupBox>, {}});
+  classes.push_back({"TButton", "", Make<TButton>, {
+      BooleanProperty<TButton>("Default", [](TButton& b) { return b.Default(); },
+                               [](TButton& b, bool v) { b.SetDefault(v); }),
+      EventProperty<TButton>("OnClick", &TButton::OnClick)}});
+  classes.push_back({"TLabel", "", Make<TLabel>, {
+      EnumerationProperty<TLabel>("Alignment", kAlignmentNames, [](TLabel& l) { return l.Alignment(); },
+                                  [](TLabel& l, TAlignment v) { l.SetAlignment(v); })}});
+  classes.push_back({"TGroupBox", "", Make<TGroupBox>, {}});
   classes.push_back(ImageClass());
   classes.push_back(StatusBarClass());
   classes.push_back(PageControlClass());
-  classes.push_back({"TTabSheet", "TWinControl", Make<TTabSheet>, {}});
+  classes.push_back({"TTabSheet", "", Make<TTabSheet>, {}});
   classes.push_back(MemoClass());
-  classes.push_back({"TPopupMenu", "TComponent", Make<TPopupMenu>, {
+  classes.push_back({"TPopupMenu", "", Make<TPopupMenu>, {
       BooleanProperty<TPopupMenu>("AutoPopup", [](TPopupMenu& m) { return m.AutoPopup(); },
                                   [](TPopupMenu& m, bool v) { m.SetAutoPopup(v); })}});
-  classes.push_back({"TMenuItem", "TComponent", Make<TMenuItem>, {
+  classes.push_back({"TMenuItem", "", Make<TMenuItem>, {
       StringProperty<TMenuItem>("Caption", [](TMenuItem& m) { return m.Caption(); },
                                 [](TMenuItem& m, const std::string& v) { m.SetCaption(v); }),
       BooleanProperty<TMenuItem>("Enabled", [](TMenuItem& m) { return m.Enabled(); },

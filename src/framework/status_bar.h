@@ -10,9 +10,6 @@ class TStatusBar : public TWinControl {
 public:
   explicit TStatusBar(TComponent* owner);
   const char* ClassName() const override { return "TStatusBar"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TStatusBar" || c == "TCustomStatusBar" || TWinControl::InheritsFrom(c);
-  }
 
   // Replaces the panels by one per width, texts empty.
   void SetPanelWidths(const std::vector<int>& widths);

@@ -16,7 +16,6 @@ public:
   explicit TTimer(TComponent* owner = nullptr);
   ~TTimer() override;
   const char* ClassName() const override { return "TTimer"; }
-  bool InheritsFrom(const std::string& c) const override { return c == "TTimer" || TComponent::InheritsFrom(c); }
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);

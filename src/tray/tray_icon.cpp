@@ -1,11 +1,15 @@
 #include "tray/tray_icon.h"
 
+#include "framework/core/class_ancestry.h"
 #include "framework/control.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace {
+
+// The class tree learns of this class before any object of it exists.
+const bool kClassRegistered = RegisterClassAncestry("TTrayIcon", "TComponent");
 
 POINT CursorPos() {
   POINT pt = {};

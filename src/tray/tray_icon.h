@@ -37,9 +37,6 @@ public:
   ~TTrayIcon() override;
 
   const char* ClassName() const override { return "TTrayIcon"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TTrayIcon" || TComponent::InheritsFrom(c);
-  }
 
   // Called by the form's layout reader once every stored property is set: asks OnStartup
   // whether the main form is shown, then applies IconVisible, CycleIcons, WantEnterExitEvents

@@ -1,5 +1,7 @@
 #include "framework/core/component.h"
 
+#include "framework/core/class_ancestry.h"
+
 #include <algorithm>
 
 namespace {
@@ -32,6 +34,10 @@ TComponent::~TComponent() {
   }
   if (owner_)
     owner_->RemoveComponent(this);
+}
+
+bool TComponent::InheritsFrom(const std::string& className) const {
+  return className == "TComponent" || ClassInheritsFrom(ClassName(), className);
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {

@@ -19,9 +19,15 @@ public:
   TComponent* Components(int index) const { return components_.at(static_cast<size_t>(index)); }
   TComponent* FindComponent(const std::string& name) const;
 
-  // The class name the framework reports and the class names it descends from.
+  // A number the owner's code gives the component; the framework never reads it.
+  int Tag() const { return tag_; }
+  void SetTag(int tag) { tag_ = tag; }
+
+  // The class name the framework reports, and whether the class is CLASSNAME or descends from
+  // it, as the class tree (class_ancestry.h) knows it: a class that reports a name of its own
+  // registers it there. Every component is a TComponent.
   virtual const char* ClassName() const { return "TComponent"; }
-  virtual bool InheritsFrom(const std::string& className) const { return className == "TComponent"; }
+  virtual bool InheritsFrom(const std::string& className) const;
 
   // Called on every component of a layout once the whole layout has been read.
   virtual void Loaded() {}
@@ -44,6 +50,7 @@ private:
 
   TComponent* owner_;                      // frees this component; null for a root
   std::string name_;                       // the name in the form's layout
+  int tag_ = 0;                            // the owner's number for it
   std::vector<TComponent*> components_;    // owned, in creation order
   std::vector<TComponent*> freeNotifies_;  // told when this component goes (and tell us)
 };

@@ -20,7 +20,7 @@ unsigned char FoldAscii(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + (
 
 }  // namespace
 
-bool TryStrToInt(const std::string& s, int& out) {
+bool TryParseInteger(const std::string& s, THexPrefixes prefixes, int& out) {
   size_t i = 0;
   while (i < s.size() && s[i] == ' ')
     ++i;
@@ -29,12 +29,17 @@ bool TryStrToInt(const std::string& s, int& out) {
     negative = s[i++] == '-';
 
   bool hex = false;
-  if (i < s.size() && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
+  if (i < s.size() && s[i] == '$') {
     hex = true;
     ++i;
-  } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
-    hex = true;
-    i += 2;
+  } else if (prefixes == THexPrefixes::DollarOrX) {
+    if (i < s.size() && (s[i] == 'x' || s[i] == 'X')) {
+      hex = true;
+      ++i;
+    } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+      hex = true;
+      i += 2;
+    }
   }
   if (i == s.size())
     return false;  // no digits at all
@@ -54,6 +59,10 @@ bool TryStrToInt(const std::string& s, int& out) {
     bits = 0u - bits;
   out = static_cast<int>(bits);
   return true;
+}
+
+bool TryStrToInt(const std::string& s, int& out) {
+  return TryParseInteger(s, THexPrefixes::DollarOrX, out);
 }
 
 int StrToInt(const std::string& s) {

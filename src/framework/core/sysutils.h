@@ -1,11 +1,15 @@
 #pragma once
 #include <string>
 
-// Integer conversion as the program's settings and texts use it: optional leading spaces, an
-// optional '+' or '-', then decimal digits, or hexadecimal digits after "$", "x", "X", "0x" or
-// "0X"; nothing may follow. Decimal must fit a 32-bit signed integer; hexadecimal may use all
-// 32 bits and is taken as their two's-complement value ("$FFFFFFFF" is -1), a minus sign then
-// negates it modulo 2^32.
+// The one integer rule of the program's texts: optional leading spaces, an optional '+' or '-',
+// then decimal digits, or hexadecimal digits after a prefix; nothing may follow. Decimal must fit
+// a 32-bit signed integer; hexadecimal may use all 32 bits and is taken as their two's-complement
+// value ("$FFFFFFFF" is -1), a minus sign then negates it modulo 2^32. Settings and texts take
+// "$", "x", "X", "0x" or "0X" as the prefix; skin descriptions only "$".
+enum class THexPrefixes { Dollar, DollarOrX };
+bool TryParseInteger(const std::string& s, THexPrefixes prefixes, int& out);  // out untouched on failure
+
+// The conversion of settings and texts (hexadecimal after any prefix).
 int StrToInt(const std::string& s);              // EConvertError "'%s' is not a valid integer value"
 bool TryStrToInt(const std::string& s, int& out);  // out untouched on failure
 int StrToIntDef(const std::string& s, int fallback);

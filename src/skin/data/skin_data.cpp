@@ -1,6 +1,7 @@
 #include "skin/data/skin_data.h"
 
 #include "framework/application.h"
+#include "framework/core/class_ancestry.h"
 #include "framework/core/exceptions.h"
 #include "framework/form.h"
 #include "skin/model/bitmap_utils.h"
@@ -17,6 +18,9 @@
 #include <iterator>
 
 namespace {
+
+// The class tree learns of this class before any object of it exists.
+const bool kClassRegistered = RegisterClassAncestry("TSkinData", "TComponent");
 
 constexpr int kHintMaxWidth = 500;
 

@@ -38,9 +38,6 @@ public:
   ~TSkinData() override;
 
   const char* ClassName() const override { return "TSkinData"; }
-  bool InheritsFrom(const std::string& c) const override {
-    return c == "TSkinData" || TComponent::InheritsFrom(c);
-  }
 
   // Until Loaded, the component counts as being read from a form's layout: switching Active
   // then only stores the value.

@@ -1,5 +1,7 @@
 #include "skin/format/quick_ini.h"
 
+#include "framework/core/sysutils.h"
+
 #include <stdexcept>
 
 namespace {
@@ -16,13 +18,6 @@ bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
 std::string KeyOf(const std::string& line) {
   const size_t eq = line.find('=');
   return eq == std::string::npos ? std::string() : AsciiLower(TrimBlanks(std::string_view(line).substr(0, eq)));
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
 }
 
 }  // namespace
@@ -44,28 +39,6 @@ std::string AsciiUpper(std::string s) {
   for (char& c : s)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return s;
-}
-
-bool ParseDescriptionInteger(const std::string& s, int32_t& out) {
-  size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-  const bool hex = i < s.size() && s[i] == '$';
-  if (hex) ++i;
-  if (i == s.size()) return false;
-  int64_t value = 0;
-  const int64_t limit = hex ? 0xFFFFFFFFll : (negative ? 2147483648ll : 2147483647ll);
-  for (; i < s.size(); ++i) {
-    const int digit = hex ? HexDigit(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
-    if (digit < 0) return false;
-    value = value * (hex ? 16 : 10) + digit;
-    if (value > limit) return false;
-  }
-  // Hexadecimal text names the 32-bit pattern, so $FFFFFFFF is -1.
-  const uint32_t bits = static_cast<uint32_t>(negative ? -value : value);
-  out = static_cast<int32_t>(bits);
-  return true;
 }
 
 void TQuickIni::LoadFromStream(std::string_view text) {
@@ -119,7 +92,7 @@ int32_t TQuickIni::ReadInteger(const std::string& section, const std::string& ke
   if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X'))
     s.replace(0, 2, "$");
   int32_t value;
-  return ParseDescriptionInteger(s, value) ? value : defaultValue;
+  return TryParseInteger(s, THexPrefixes::Dollar, value) ? value : defaultValue;
 }
 
 void TQuickIni::ReadSections(std::vector<std::string>* list) const {

@@ -38,4 +38,3 @@ private:
 std::string TrimBlanks(std::string_view s);          // drops chars <= 32 at both ends
 std::string AsciiLower(std::string s);               // A-Z only; GBK bytes stay as they are
 std::string AsciiUpper(std::string s);               // a-z only
-bool ParseDescriptionInteger(const std::string& s, int32_t& out);  // sign, decimal or $hex

@@ -77,6 +77,29 @@ TEST(StrToInt, DefaultAndTextRoundTrip) {
   EXPECT_EQ(IntToStr(INT_MIN), "-2147483648");
 }
 
+// Skin descriptions share the rule but mark hexadecimal with "$" alone.
+TEST(TryParseInteger, TheDollarOnlyPrefixSetDiffersOnlyInThePrefixes) {
+  struct Case {
+    const char* text;
+    bool dollarParses;
+    bool anyPrefixParses;
+    int value;
+  };
+  const Case cases[] = {
+      {"12", true, true, 12},           {" -$1F", true, true, -31},    {"$FFFFFFFF", true, true, -1},
+      {"-2147483648", true, true, INT_MIN}, {"x1F", false, true, 31},    {"X1f", false, true, 31},
+      {"0x10", false, true, 16},        {"-0X10", false, true, -16},   {"2147483648", false, false, 0},
+      {"$100000000", false, false, 0},  {"$", false, false, 0},         {"12abc", false, false, 0},
+  };
+  for (const Case& c : cases) {
+    int dollar = 777, any = 777;
+    EXPECT_EQ(TryParseInteger(c.text, THexPrefixes::Dollar, dollar), c.dollarParses) << c.text;
+    EXPECT_EQ(TryParseInteger(c.text, THexPrefixes::DollarOrX, any), c.anyPrefixParses) << c.text;
+    EXPECT_EQ(dollar, c.dollarParses ? c.value : 777) << c.text;
+    EXPECT_EQ(any, c.anyPrefixParses ? c.value : 777) << c.text;
+  }
+}
+
 TEST(TextHelpers, AsciiLowerCaseTouchesOnlyAToZ) {
   EXPECT_EQ(AsciiLowerCase("FileLIST.BMP"), "filelist.bmp");
   EXPECT_EQ(AsciiLowerCase("@[`{"), "@[`{");  // the neighbours of the letters

@@ -1,12 +1,13 @@
 #include "app/res.h"
 
+#include "framework/core/exceptions.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -39,13 +40,18 @@ TEST(ExtractResourceToFile, WritesTheDefaultWallpaperByteForByteAndOverwrites) {
 }
 
 TEST(ExtractResourceToFile, ReportsAMissingResourceAndAnUnwritableFile) {
-  EXPECT_THROW(ExtractResourceToFile("NoSuchThing", "BMP", ScratchFolder() + "x.bmp"),
-               std::runtime_error);
+  // A missing resource is found out before the file is touched.
+  const std::string kept = ScratchFolder() + "x.bmp";
+  std::ofstream(kept, std::ios::binary) << "kept";
+  EXPECT_THROW(ExtractResourceToFile("NoSuchThing", "BMP", kept), EResNotFound);
+  EXPECT_EQ(ReadBytes(kept), "kept");
+  DeleteFileA(kept.c_str());
+
   const std::string bad = ScratchFolder() + "missing-folder\\Wallpaper.BMP";
   try {
     ExtractResourceToFile("Wallpaper", "BMP", bad);
     FAIL() << "writing into a missing folder must fail";
-  } catch (const std::runtime_error& e) {
+  } catch (const EFCreateError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + bad + "\". ", 0), 0u) << e.what();
   }
 }

@@ -1,0 +1,132 @@
+#include "framework/core/class_ancestry.h"
+
+#include "framework/application.h"
+#include "framework/button.h"
+#include "framework/check_box.h"
+#include "framework/font.h"
+#include "framework/form.h"
+#include "framework/group_box.h"
+#include "framework/image.h"
+#include "framework/image_list.h"
+#include "framework/label.h"
+#include "framework/labeled_edit.h"
+#include "framework/list_box.h"
+#include "framework/memo.h"
+#include "framework/menu_item.h"
+#include "framework/page_control.h"
+#include "framework/popup_menu.h"
+#include "framework/published.h"
+#include "framework/status_bar.h"
+#include "framework/timer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace {
+
+// Every framework class that has a C++ type, with the test "is this object one of yours".
+struct TCppClass {
+  std::function<bool(TComponent*)> Is;
+  std::function<TComponent*()> Make;  // for classes a layout does not make
+};
+
+template <class T>
+bool Is(TComponent* c) {
+  return dynamic_cast<T*>(c) != nullptr;
+}
+
+const std::map<std::string, TCppClass>& CppClasses() {
+  static const std::map<std::string, TCppClass> classes = {
+      {"TComponent", {Is<TComponent>, [] { return new TComponent(nullptr); }}},
+      {"TWinControl", {Is<TWinControl>, [] { return new TWinControl(nullptr); }}},
+      {"TForm", {Is<TForm>, [] { return new TForm(nullptr); }}},
+      {"TFont", {Is<TFont>, [] { return new TFont("宋体", 12); }}},
+      {"TImageList", {Is<TImageList>, [] { return new TImageList(nullptr); }}},
+      {"TButton", {Is<TButton>, {}}},
+      {"TCheckBox", {Is<TCheckBox>, {}}},
+      {"TEdit", {Is<TEdit>, {}}},
+      {"TLabeledEdit", {Is<TLabeledEdit>, {}}},
+      {"TMemo", {Is<TMemo>, {}}},
+      {"TListBox", {Is<TListBox>, {}}},
+      {"TLabel", {Is<TLabel>, {}}},
+      {"TGroupBox", {Is<TGroupBox>, {}}},
+      {"TImage", {Is<TImage>, {}}},
+      {"TStatusBar", {Is<TStatusBar>, {}}},
+      {"TPageControl", {Is<TPageControl>, {}}},
+      {"TTabSheet", {Is<TTabSheet>, {}}},
+      {"TTimer", {Is<TTimer>, {}}},
+      {"TPopupMenu", {Is<TPopupMenu>, {}}},
+      {"TMenuItem", {Is<TMenuItem>, {}}},
+  };
+  return classes;
+}
+
+class ClassTreeTest : public ::testing::Test {
+protected:
+  ClassTreeTest() { Application = &app_; }
+  ~ClassTreeTest() override { Application = nullptr; }
+  TApplication app_;
+};
+
+// For every class of the tree that can be made, the object's C++ type, the name it reports,
+// InheritsFrom and the tree tell the same ancestry.
+TEST_F(ClassTreeTest, EveryRegisteredClassAgreesWithItsCppObject) {
+  const std::vector<std::string> tree = RegisteredClasses();
+  int madeWithCppType = 0;
+  for (const std::string& name : tree) {
+    const TPublishedClass* published = FindPublishedClass(name);
+    auto cpp = CppClasses().find(name);
+    std::unique_ptr<TComponent> object;
+    if (published && published->Create)
+      object.reset(published->Create(nullptr));
+    else if (cpp != CppClasses().end() && cpp->second.Make)
+      object.reset(cpp->second.Make());
+    if (published)
+      EXPECT_EQ(published->Parent, ClassParent(name)) << name;
+    if (!object)
+      continue;  // an ancestor's name only ("TCustomEdit")
+    EXPECT_STREQ(object->ClassName(), name.c_str());
+    for (const std::string& other : tree)
+      EXPECT_EQ(object->InheritsFrom(other), ClassInheritsFrom(name, other)) << name << " / " << other;
+    if (cpp == CppClasses().end())
+      continue;  // a class another test registered
+    ++madeWithCppType;
+    for (const auto& [cppName, cppClass] : CppClasses())
+      EXPECT_EQ(object->InheritsFrom(cppName), cppClass.Is(object.get())) << name << " as " << cppName;
+  }
+  EXPECT_EQ(madeWithCppType, static_cast<int>(CppClasses().size())) << "every framework class was made";
+}
+
+TEST(ClassTree, AncestorsTheDiscoveryAsksFor) {
+  struct Case {
+    const char* name;
+    const char* ancestor;
+    bool inherits;
+  };
+  const Case cases[] = {
+      {"TCheckBox", "TCustomCheckBox", true}, {"TCheckBox", "TButtonControl", true},
+      {"TButton", "TButtonControl", true},    {"TButton", "TCustomCheckBox", false},
+      {"TMemo", "TCustomEdit", true},         {"TMemo", "TEdit", false},
+      {"TLabeledEdit", "TCustomEdit", true},  {"TForm", "TCustomForm", true},
+      {"TPageControl", "TCustomTabControl", true}, {"TGroupBox", "TCustomGroupBox", true},
+      {"TStatusBar", "TCustomStatusBar", true},   {"TListBox", "TCustomListBox", true},
+      {"TPopupMenu", "TMenu", true},          {"TTimer", "TControl", false},
+      {"TNoSuchClass", "TComponent", false},  {"TNoSuchClass", "TNoSuchClass", true},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ClassInheritsFrom(c.name, c.ancestor), c.inherits) << c.name << " / " << c.ancestor;
+}
+
+TEST(ClassTree, ARegistrationThatWouldMakeACycleIsRefused) {
+  ASSERT_TRUE(RegisterClassAncestry("TCycleA", "TComponent"));
+  ASSERT_TRUE(RegisterClassAncestry("TCycleB", "TCycleA"));
+  EXPECT_FALSE(RegisterClassAncestry("TCycleA", "TCycleB"));
+  EXPECT_FALSE(RegisterClassAncestry("TCycleA", "TCycleA"));
+  EXPECT_EQ(ClassParent("TCycleA"), "TComponent");
+  EXPECT_TRUE(ClassInheritsFrom("TCycleB", "TComponent"));
+}
+
+}  // namespace
