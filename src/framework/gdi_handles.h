@@ -5,6 +5,7 @@
 //   UniqueDC mem(CreateCompatibleDC(dc));
 //   TSelectObject keep(mem.Get(), bmp.Get());   // selected until the end of the scope
 //   TWindowDC screen(nullptr);                  // GetDC/ReleaseDC
+//   TPaintScope paint(window);                  // BeginPaint/EndPaint, selections put back
 //
 // A handle must not be destroyed while it is selected into a DC, so declare the TSelectObject
 // after the owners of both: it goes first.
@@ -118,4 +119,28 @@ public:
 private:
   HDC dc_;     // the DC
   int saved_;  // the level SaveDC returned, 0 on failure
+};
+
+// A window's paint: BeginPaint, and EndPaint on scope exit. The DC's state is saved after
+// BeginPaint and restored before EndPaint, so the objects a painter selects (fonts, pens,
+// brushes), its colours and modes are put back before the DC goes back to the system.
+class TPaintScope {
+public:
+  explicit TPaintScope(HWND window)
+      : window_(window), dc_(BeginPaint(window, &paint_)), saved_(dc_ ? SaveDC(dc_) : 0) {}
+  ~TPaintScope() {
+    if (saved_)
+      RestoreDC(dc_, saved_);
+    EndPaint(window_, &paint_);
+  }
+  TPaintScope(const TPaintScope&) = delete;
+  TPaintScope& operator=(const TPaintScope&) = delete;
+
+  HDC Get() const { return dc_; }
+
+private:
+  HWND window_;        // the window painted
+  PAINTSTRUCT paint_;  // filled by BeginPaint
+  HDC dc_;             // the paint DC, null when BeginPaint failed
+  int saved_;          // the level SaveDC returned, 0 on failure
 };

@@ -2,26 +2,6 @@
 
 #include "framework/gdi_handles.h"
 
-namespace {
-
-// BeginPaint/EndPaint, paired on every exit.
-class TPaintScope {
-public:
-  explicit TPaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-  ~TPaintScope() { EndPaint(window_, &paint_); }
-  TPaintScope(const TPaintScope&) = delete;
-  TPaintScope& operator=(const TPaintScope&) = delete;
-
-  HDC Get() const { return dc_; }
-
-private:
-  HWND window_;        // the window painted
-  PAINTSTRUCT paint_;  // filled by BeginPaint
-  HDC dc_;             // the paint DC
-};
-
-}  // namespace
-
 TImage::TImage(TComponent* owner) : TWinControl(owner) {
   picture_.OnChange = [this] { Repaint(); };
 }

@@ -1,37 +1,24 @@
 #include "framework/timer.h"
 
-#include "framework/application.h"
 #include "framework/core/exceptions.h"
 
 namespace {
 
-constexpr char kTimerWindowClass[] = "TTimerWindow";
+const TMessageWindowClass kTimerWindowClass{.name = "TTimerWindow"};
 constexpr UINT_PTR kTimerId = 1;
-
-void RegisterTimerWindowClass(HINSTANCE instance) {
-  WNDCLASSA cls = {};
-  if (GetClassInfoA(instance, kTimerWindowClass, &cls))
-    return;
-  cls.lpfnWndProc = DefWindowProcA;
-  cls.hInstance = instance;
-  cls.lpszClassName = kTimerWindowClass;
-  RegisterClassA(&cls);
-}
 
 }  // namespace
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  RegisterTimerWindowClass(instance);
-  window_ = CreateWindowExA(0, kTimerWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TTimer::WndProc));
-}
+TTimer::TTimer(TComponent* owner)
+    : TComponent(owner),
+      window_(kTimerWindowClass, TMessageWindowStyle{},
+              [this](HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+                return HandleMessage(window, msg, wParam, lParam);
+              }) {}
 
 TTimer::~TTimer() {
   if (running_)
-    KillTimer(window_, kTimerId);
-  DestroyWindow(window_);
+    KillTimer(window_.Handle(), kTimerId);
 }
 
 void TTimer::SetEnabled(bool enabled) {
@@ -55,23 +42,21 @@ void TTimer::SetOnTimer(TimerEvent handler) {
 
 void TTimer::UpdateTimer() {
   if (running_) {
-    KillTimer(window_, kTimerId);
+    KillTimer(window_.Handle(), kTimerId);
     running_ = false;
   }
   if (!enabled_ || interval_ == 0 || !onTimer_)
     return;
-  if (!SetTimer(window_, kTimerId, interval_, nullptr))
+  if (!SetTimer(window_.Handle(), kTimerId, interval_, nullptr))
     throw EOutOfResources("Not enough timers available");
   running_ = true;
 }
 
-LRESULT CALLBACK TTimer::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_TIMER && wParam == kTimerId) {
-    auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    // A failing tick is reported; the timer keeps running.
-    if (timer && timer->onTimer_)
-      CallGuarded([timer] { timer->onTimer_(timer); });
-    return 0;
-  }
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
+LRESULT TTimer::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_TIMER || wParam != kTimerId)
+    return DefWindowProcA(window, msg, wParam, lParam);
+  // A failing tick is reported by the window's guard; the timer keeps running.
+  if (onTimer_)
+    onTimer_(this);
+  return 0;
 }

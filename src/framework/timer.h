@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/core/component.h"
+#include "framework/message_window.h"
 
 #include <windows.h>
 
@@ -29,12 +30,12 @@ public:
   static constexpr uint32_t MaxInterval = 0x7FFFFFFF;
 
 private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void UpdateTimer();
 
-  HWND window_ = nullptr;  // message-only window that receives WM_TIMER
   bool enabled_ = true;    // as designed: a new timer is enabled
   uint32_t interval_ = 1000;
   TimerEvent onTimer_;
   bool running_ = false;   // a platform timer is set
+  TMessageWindow window_;  // message-only window that receives WM_TIMER; last, so it goes first
 };

@@ -1,10 +1,6 @@
 #include "skin/data/caption_hint.h"
 
-#include "framework/application.h"
-#include "framework/core/exceptions.h"
 #include "framework/gdi_handles.h"
-
-extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
 
@@ -12,63 +8,36 @@ constexpr const char* kHintClass = "THintWindow";
 constexpr UINT kTextFormat = DT_LEFT | DT_NOPREFIX | DT_WORDBREAK;
 constexpr int kPadding = 2;  // between the border and the text
 
-HINSTANCE ModuleInstance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
-
 HFONT HintFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
-
-void RegisterHintClass(WNDPROC proc) {
-  WNDCLASSA existing{};
-  if (GetClassInfoA(ModuleInstance(), kHintClass, &existing))
-    return;
-  WNDCLASSA cls{};
-  cls.style = CS_SAVEBITS;
-  cls.lpfnWndProc = proc;
-  cls.hInstance = ModuleInstance();
-  cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  cls.hbrBackground = GetSysColorBrush(COLOR_INFOBK);
-  cls.lpszClassName = kHintClass;
-  if (!RegisterClassA(&cls))
-    throw EOutOfResources("Out of system resources");
-}
 
 }  // namespace
 
-LRESULT CALLBACK TCaptionHint::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  CallGuarded([&] {
-    auto* self = reinterpret_cast<TCaptionHint*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    switch (msg) {
-      case WM_NCCREATE:
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-        result = DefWindowProcA(window, msg, wParam, lParam);
-        break;
-      case WM_PAINT:
-        if (self)
-          self->Paint(window);
-        else
-          result = DefWindowProcA(window, msg, wParam, lParam);
-        break;
-      case WM_NCHITTEST:
-        result = HTTRANSPARENT;  // the mouse stays with the caption button under the hint
-        break;
-      default:
-        result = DefWindowProcA(window, msg, wParam, lParam);
-    }
-  });
-  return result;
+LRESULT TCaptionHint::HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) const {
+  switch (msg) {
+    case WM_PAINT:
+      Paint(window);
+      return 0;
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;  // the mouse stays with the caption button under the hint
+    default:
+      return DefWindowProcA(window, msg, wParam, lParam);
+  }
 }
 
 HWND TCaptionHint::EnsureWindow() {
-  if (window_)
-    return window_.Get();
-  RegisterHintClass(&TCaptionHint::WindowProc);
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kHintClass, "", WS_POPUP | WS_BORDER,
-                                0, 0, 0, 0, nullptr, nullptr, ModuleInstance(), this);
-  if (!window)
-    throw EOutOfResources("Out of system resources");
-  window_.Reset(window);
-  return window;
+  // Made again when something else destroyed it.
+  if (!Handle())
+    window_.emplace(TMessageWindowClass{.name = kHintClass,
+                                        .style = CS_SAVEBITS,
+                                        .cursor = LoadCursor(nullptr, IDC_ARROW),
+                                        .background = GetSysColorBrush(COLOR_INFOBK)},
+                    TMessageWindowStyle{.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
+                                        .style = WS_POPUP | WS_BORDER,
+                                        .parent = nullptr},
+                    [this](HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+                      return HandleMessage(window, msg, wParam, lParam);
+                    });
+  return window_->Handle();
 }
 
 RECT TCaptionHint::CalcHintRect(int maxWidth, const std::string& text) {
@@ -92,19 +61,18 @@ void TCaptionHint::ActivateHint(const RECT& rect, const std::string& text) {
 }
 
 void TCaptionHint::Hide() {
-  if (window_)
-    ShowWindow(window_.Get(), SW_HIDE);
+  if (HWND window = Handle())
+    ShowWindow(window, SW_HIDE);
 }
 
 void TCaptionHint::Paint(HWND window) const {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window, &ps);
+  // The scope puts the font, background mode and text colour back before the DC is released.
+  TPaintScope paint(window);
   RECT rect;
   GetClientRect(window, &rect);
   InflateRect(&rect, -kPadding, -kPadding);
-  TSelectObject font(dc, HintFont());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-  DrawTextA(dc, text_.c_str(), -1, &rect, kTextFormat);
-  EndPaint(window, &ps);
+  SelectObject(paint.Get(), HintFont());
+  SetBkMode(paint.Get(), TRANSPARENT);
+  SetTextColor(paint.Get(), GetSysColor(COLOR_INFOTEXT));
+  DrawTextA(paint.Get(), text_.c_str(), -1, &rect, kTextFormat);
 }

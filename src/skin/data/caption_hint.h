@@ -1,10 +1,11 @@
 #pragma once
 // The hint shown over a caption button: a small bordered popup with one text, never activated.
 
-#include "framework/core/unique_handle.h"
+#include "framework/message_window.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 class TCaptionHint {
@@ -19,20 +20,14 @@ public:
   void ActivateHint(const RECT& rect, const std::string& text);
   void Hide();
 
-  HWND Handle() const { return window_.Get(); }
+  HWND Handle() const { return window_ ? window_->Handle() : nullptr; }
   const std::string& Text() const { return text_; }
 
 private:
-  struct TWindowTraits {
-    using Handle = HWND;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { DestroyWindow(h); }
-  };
-
-  static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) const;
   HWND EnsureWindow();
   void Paint(HWND window) const;
 
-  TUniqueHandle<TWindowTraits> window_;  // made on first use
-  std::string text_;                     // the text shown, ANSI
+  std::string text_;                      // the text shown, ANSI
+  std::optional<TMessageWindow> window_;  // made on first use; last, so it goes first
 };

@@ -306,6 +306,29 @@ TEST_F(SkinDataComponent, TheCaptionHintShowsOnceUntilHidden) {
   EXPECT_FALSE(data.HintShowing());
 }
 
+TEST_F(SkinDataComponent, TheCaptionHintPaintsItsTextOnTheInfoBackground) {
+  TSkinData data(nullptr);
+  data.ShowCaptionHint(RECT{100, 120, 0, 0}, "Minimise");
+  const HWND hint = data.HintWindow().Handle();
+  ASSERT_NE(hint, nullptr);
+  UpdateWindow(hint);
+  RECT client{};
+  GetClientRect(hint, &client);
+  HDC dc = GetDC(hint);
+  int background = 0;
+  int text = 0;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) {
+      const COLORREF pixel = GetPixel(dc, x, y);
+      background += pixel == GetSysColor(COLOR_INFOBK);
+      text += pixel == GetSysColor(COLOR_INFOTEXT);
+    }
+  ReleaseDC(hint, dc);
+  EXPECT_GT(background, client.right * client.bottom / 2);
+  EXPECT_GT(text, 0);
+  data.HideCaptionHint();
+}
+
 TEST(SkinText, AnsiTextConvertsAndDrawsInTheSystemCodePage) {
   const std::string ansi = "\xD6\xD0\xCE\xC4";  // two characters in code page 936
   EXPECT_EQ(AnsiToWide(ansi), std::wstring(L"\u4E2D\u6587"));
