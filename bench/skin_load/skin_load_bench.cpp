@@ -1,8 +1,8 @@
 // How long the main window's stored skin takes to load (decompress, parse, build every element
 // and generated strip), and one 560 x 30 tiled nine-slice of the caption. Prints a table.
 #include "framework/application.h"
-#include "framework/gdi_handles.h"
-#include "framework/resource.h"
+#include "framework/system/gdi_handles.h"
+#include "framework/system/resource.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/element_drawing.h"
 

@@ -15,7 +15,7 @@
 #include "framework/core/string_list.h"
 #include "framework/core/sysutils.h"
 #include "framework/dialogs.h"
-#include "framework/file_stream.h"
+#include "framework/system/file_stream.h"
 #include "framework/image.h"
 #include "framework/ini_file.h"
 #include "framework/labeled_edit.h"

@@ -1,7 +1,7 @@
 #include "app/res.h"
 
-#include "framework/file_stream.h"
-#include "framework/resource.h"
+#include "framework/system/file_stream.h"
+#include "framework/system/resource.h"
 
 #include <windows.h>
 

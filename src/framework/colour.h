@@ -2,7 +2,7 @@
 // Colour values as the framework and the skins write them: 0x00BBGGRR for an explicit colour;
 // 0xFF in the high byte for a system colour whose index is the low byte (clBtnFace is
 // 0xFF00000F); -1 (clNone) for no colour given, where a control takes its parent's.
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 
 #include <windows.h>
 

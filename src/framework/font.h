@@ -1,6 +1,6 @@
 #pragma once
 #include "framework/core/component.h"
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 #include "framework/application.h"
 #include "framework/control.h"
 #include "framework/font.h"
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "framework/published.h"
 
 #include <memory>

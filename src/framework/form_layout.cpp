@@ -2,7 +2,7 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/form.h"
-#include "framework/resource.h"
+#include "framework/system/resource.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "framework/image.h"
 
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 
 TImage::TImage(TComponent* owner) : TWinControl(owner) {
   picture_.OnChange = [this] { Repaint(); };

@@ -1,6 +1,6 @@
 #include "framework/label.h"
 
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 
 void TLabel::AutoSize() {
   if (!HandleAllocated())

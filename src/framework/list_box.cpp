@@ -1,6 +1,6 @@
 #include "framework/list_box.h"
 
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,6 +1,6 @@
 #include "framework/string_list_file.h"
 
-#include "framework/file_stream.h"
+#include "framework/system/file_stream.h"
 
 void LoadStringListFromFile(TStringList& list, const std::string& path) {
   list.SetText(ReadWholeFile(path));

@@ -1,6 +1,6 @@
 #include "preview_sheet.h"
 
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "skin/model/element_drawing.h"
 #include "skin/model/memory_dc.h"
 

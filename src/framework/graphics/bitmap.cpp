@@ -3,8 +3,8 @@
 #include "framework/core/bmp_format.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
-#include "framework/file_stream.h"
-#include "framework/resource.h"
+#include "framework/system/file_stream.h"
+#include "framework/system/resource.h"
 
 #include <cstring>
 #include <limits>

@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "framework/graphics/graphic.h"
 
 #include <cstdint>

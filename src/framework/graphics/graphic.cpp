@@ -1,6 +1,6 @@
 #include "framework/graphics/graphic.h"
 
-#include "framework/file_stream.h"
+#include "framework/system/file_stream.h"
 
 void TGraphic::LoadFromFile(const std::string& path) {
   const std::string bytes = ReadWholeFile(path);

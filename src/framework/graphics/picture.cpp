@@ -3,12 +3,12 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
 #include "framework/core/sysutils.h"
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/icon.h"
 #include "framework/graphics/jpeg_image.h"
 #include "framework/graphics/metafile.h"
-#include "framework/resource.h"
+#include "framework/system/resource.h"
 
 #include <cstdint>
 

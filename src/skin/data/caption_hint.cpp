@@ -1,6 +1,6 @@
 #include "skin/data/caption_hint.h"
 
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // skinning through the process-wide skin manager.
 
 #include "framework/core/component.h"
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "framework/graphics/bitmap.h"
 #include "skin/data/caption_hint.h"
 #include "skin/format/memory_stream.h"

@@ -1,7 +1,7 @@
 #include "skin/model/bitmap_pieces.h"
 
 #include "framework/core/exceptions.h"
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "skin/model/bitmap_utils.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Window regions of shaped windows, made from pictures.
 
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "framework/graphics/bitmap.h"
 #include "skin/format/colour_math.h"
 

@@ -3,7 +3,7 @@
 // the DC goes.
 
 #include "framework/core/exceptions.h"
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "skin/model/parent_background.h"
 
 #include "framework/control.h"
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 
 namespace {
 

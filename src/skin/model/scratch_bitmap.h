@@ -1,7 +1,7 @@
 #pragma once
 // The one off-screen bitmap the control skinners share for building their paints.
 
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "framework/graphics/bitmap.h"
 
 #include <windows.h>

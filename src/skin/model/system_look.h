@@ -1,7 +1,7 @@
 #pragma once
 // Pictures and fonts of the system that the frame skinner draws with.
 
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "framework/graphics/bitmap.h"
 
 #include <windows.h>

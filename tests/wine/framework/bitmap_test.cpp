@@ -1,5 +1,5 @@
 #include "framework/core/exceptions.h"
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "framework/graphics/bitmap.h"
 
 #include "picture_bytes.h"

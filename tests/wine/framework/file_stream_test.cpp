@@ -1,5 +1,5 @@
 #include "framework/core/exceptions.h"
-#include "framework/file_stream.h"
+#include "framework/system/file_stream.h"
 
 #include "wine_support.h"
 

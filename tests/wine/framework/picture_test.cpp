@@ -1,5 +1,5 @@
 #include "framework/core/exceptions.h"
-#include "framework/file_stream.h"
+#include "framework/system/file_stream.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/icon.h"
 #include "framework/graphics/jpeg_image.h"

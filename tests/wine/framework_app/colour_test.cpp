@@ -3,7 +3,7 @@
 #include "framework/application.h"
 #include "framework/control.h"
 #include "framework/label.h"
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 
 #include <gtest/gtest.h>
 

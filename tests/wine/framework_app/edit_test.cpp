@@ -72,6 +72,7 @@ TEST_F(EditTest, EveryMessagePassesThroughTheReplaceableCallbackAndTheObjectIsFo
   EXPECT_EQ(seen, 1);
   edit_->SetText("still works");
   EXPECT_EQ(changes_.back(), "still works");
+  edit_->RemoveMessageHook(hook);  // it refers to this test's locals; the edit lives on
 }
 
 }  // namespace

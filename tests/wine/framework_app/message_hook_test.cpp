@@ -23,6 +23,7 @@ struct TRecordingHook {
       return control_.CallNextHook(id_, msg, w, l);
     });
   }
+  ~TRecordingHook() { Remove(); }
   void Remove() { control_.RemoveMessageHook(id_); }
   TWinControl& control_;
   TWinControl::THookId id_ = 0;
@@ -167,11 +168,12 @@ TEST_F(MessageHookTest, ParentNotificationsReachTheChildThroughItsHooks) {
   NMHDR header{window, 0, NM_CLICK};
   SendMessageA(form_.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
   EXPECT_EQ(reflected, (std::vector<UINT>{CN_COMMAND, CN_CTLCOLORSTATIC, CN_NOTIFY}));
+  button->RemoveMessageHook(id);  // it refers to this test's locals; the button lives on
 }
 
 TEST_F(MessageHookTest, APaintThatThrowsStillValidatesTheWindow) {
   int paints = 0;
-  form_.AddMessageHook([&](UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+  const TWinControl::THookId hook = form_.AddMessageHook([&](UINT msg, WPARAM w, LPARAM l) -> LRESULT {
     if (msg == WM_PAINT && ++paints <= 3)  // a broken fallback ends after three rounds
       throw std::runtime_error("paint failed");
     if (msg == WM_PAINT)
@@ -193,6 +195,7 @@ TEST_F(MessageHookTest, APaintThatThrowsStillValidatesTheWindow) {
   EXPECT_EQ(paints, 1);
   EXPECT_EQ(errors, 1);
   EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+  form_.RemoveMessageHook(hook);
 }
 
 }  // namespace

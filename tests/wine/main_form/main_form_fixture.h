@@ -5,7 +5,7 @@
 #include "app/main_form.h"
 #include "framework/check_box.h"
 #include "framework/button.h"
-#include "framework/file_stream.h"
+#include "framework/system/file_stream.h"
 #include "framework/image.h"
 #include "framework/labeled_edit.h"
 #include "framework/list_box.h"

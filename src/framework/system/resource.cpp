@@ -1,4 +1,4 @@
-#include "framework/resource.h"
+#include "framework/system/resource.h"
 
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"

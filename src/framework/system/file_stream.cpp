@@ -1,4 +1,4 @@
-#include "framework/file_stream.h"
+#include "framework/system/file_stream.h"
 
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
