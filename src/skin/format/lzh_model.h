@@ -17,16 +17,14 @@ inline constexpr int N_CHAR = 256 - THRESHOLD + F;  // 256 literals and 58 match
 inline constexpr int T = N_CHAR * 2 - 1;            // tree size
 inline constexpr int R = T - 1;                     // root node
 inline constexpr int MAX_FREQ = 0x8000;             // root frequency that triggers reconstruction
-inline constexpr int RingSize = N + F - 1;
 inline constexpr int FirstWritePosition = N - F;
 inline constexpr uint8_t RingFill = 0x20;  // unwritten ring positions read as spaces
 
-// Tables of one model, plus the decoder's ring: allocated once per run.
+// Tables of one model: allocated once per run.
 struct TLzhTables {
   uint16_t freq[T + 1];      // node frequencies; freq[T] is a sentinel above every count
   int16_t prnt[T + N_CHAR];  // parent of each node, then of each leaf (symbol + T)
   int16_t son[T];            // first child of a node, or symbol + T for a leaf
-  uint8_t ring[RingSize];    // decoder's sliding window
 };
 
 // Upper 6 bits of a match position, and the length of its code, by the code's first byte.
@@ -95,34 +93,23 @@ inline void ReconstructTree(TLzhTables& t) {
   }
 }
 
-// The last node of the run starting at first (whose count is below k) that stays below k.
-// Counts never decrease along the node order, so the run is found by galloping and bisecting
-// instead of a walk that random data makes long; the sentinel at T bounds the search.
-inline int LastBelow(const uint16_t* freq, int first, unsigned k) {
-  int below = first, atLeast = first + 1;
-  for (int step = 1; freq[atLeast] < k; step *= 2) {
-    below = atLeast;
-    atLeast = below + step < T ? below + step : T;
-  }
-  while (atLeast - below > 1) {
-    const int mid = (below + atLeast) / 2;
-    (freq[mid] < k ? below : atLeast) = mid;
-  }
-  return below;
-}
-
-// Counts one more occurrence of symbol s, keeping the nodes ordered by frequency.
-inline void UpdateModel(TLzhTables& t, int s) {
-  if (t.freq[R] == MAX_FREQ)
-    ReconstructTree(t);
+// Counts one more occurrence at node c (a leaf) and each of its ancestors, keeping the nodes
+// ordered by frequency. When a node trades places with the last node of its count's run, so
+// that their subtrees change places, exchanged(c, l) is told: a decoder that caches walks
+// down the tree learns which ones changed.
+template <class Exchanged>
+inline void CountFrom(TLzhTables& t, int c, Exchanged&& exchanged) {
   uint16_t* const freq = t.freq;
   int16_t* const prnt = t.prnt;
   int16_t* const son = t.son;
-  int c = prnt[s + T];
   do {
     const unsigned k = ++freq[c];
     if (k > freq[c + 1]) {
-      const int l = LastBelow(freq, c + 1, k);
+      // Counts never decrease along the node order: the run of the old count ends at the
+      // first node that reaches k, at the latest at the sentinel.
+      int l = c + 1;
+      while (freq[l + 1] < k)
+        ++l;
       freq[c] = freq[l];
       freq[l] = static_cast<uint16_t>(k);
 
@@ -136,10 +123,18 @@ inline void UpdateModel(TLzhTables& t, int s) {
       if (j < T)
         prnt[j + 1] = static_cast<int16_t>(c);
       son[c] = static_cast<int16_t>(j);
+      exchanged(c, l);
       c = l;
     }
     c = prnt[c];
   } while (c != 0);
+}
+
+// Counts one more occurrence of symbol s.
+inline void UpdateModel(TLzhTables& t, int s) {
+  if (t.freq[R] == MAX_FREQ)
+    ReconstructTree(t);
+  CountFrom(t, t.prnt[s + T], [](int, int) {});
 }
 
 }  // namespace lzh

@@ -10,24 +10,35 @@ bool IsHeader(const std::string& line) {
   return !line.empty() && line.front() == '[' && line.back() == ']';
 }
 
-bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && AsciiLower(a) == AsciiLower(b);
+char AsciiLowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Compared in place: a skin load makes hundreds of look-ups, each comparing many lines, and a
+// copy per comparison cost more than the rest of the look-up.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (AsciiLowerChar(a[i]) != AsciiLowerChar(b[i]))
+      return false;
+  return true;
 }
 
-// Key of a key line: the text before its first "=", trimmed and lower-cased.
-std::string KeyOf(const std::string& line) {
+std::string_view TrimmedView(std::string_view s) {
+  size_t begin = 0, end = s.size();
+  while (begin < end && static_cast<unsigned char>(s[begin]) <= 32) ++begin;
+  while (end > begin && static_cast<unsigned char>(s[end - 1]) <= 32) --end;
+  return s.substr(begin, end - begin);
+}
+
+// Key of a key line: the text before its first "=", trimmed; empty for a line without "=".
+std::string_view KeyOf(std::string_view line) {
   const size_t eq = line.find('=');
-  return eq == std::string::npos ? std::string() : AsciiLower(TrimBlanks(std::string_view(line).substr(0, eq)));
+  return eq == std::string_view::npos ? std::string_view() : TrimmedView(line.substr(0, eq));
 }
 
 }  // namespace
 
-std::string TrimBlanks(std::string_view s) {
-  size_t begin = 0, end = s.size();
-  while (begin < end && static_cast<unsigned char>(s[begin]) <= 32) ++begin;
-  while (end > begin && static_cast<unsigned char>(s[end - 1]) <= 32) --end;
-  return std::string(s.substr(begin, end - begin));
-}
+std::string TrimBlanks(std::string_view s) { return std::string(TrimmedView(s)); }
 
 std::string AsciiLower(std::string s) {
   for (char& c : s)
@@ -63,21 +74,21 @@ void TQuickIni::LoadFromStream(std::string_view text) {
 }
 
 int32_t TQuickIni::SectionIndex(const std::string& section) const {
-  const std::string header = "[" + section + "]";
+  // Every header is "[" name "]", so it matches when the name between the brackets does.
   for (const TSection& s : sections_)
-    if (EqualsIgnoringAsciiCase(s.Header, header))
+    if (s.Header.size() == section.size() + 2 &&
+        EqualsIgnoringAsciiCase(std::string_view(s.Header).substr(1, section.size()), section))
       return s.Line;
   return -1;
 }
 
 std::string TQuickIni::ReadString(const std::string& section, const std::string& key,
                                   const std::string& defaultValue) const {
-  const std::string wanted = AsciiLower(key);
   const int32_t header = SectionIndex(section);
-  if (lines_.empty() || header < 0 || wanted.empty())
+  if (lines_.empty() || header < 0 || key.empty())
     return defaultValue;
   for (size_t i = static_cast<size_t>(header) + 1; i < lines_.size() && !IsHeader(lines_[i]); ++i) {
-    if (KeyOf(lines_[i]) != wanted)
+    if (!EqualsIgnoringAsciiCase(KeyOf(lines_[i]), key))
       continue;
     // The first line with the key decides, even when its value is empty.
     std::string value = TrimBlanks(std::string_view(lines_[i]).substr(lines_[i].find('=') + 1));

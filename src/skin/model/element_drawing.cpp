@@ -80,25 +80,23 @@ RECT SizedAt(int left, int top, int width, int height) {
 
 }  // namespace
 
-TBitmap BuildSkinElementBitmap(const RECT& dest, const TBitmap& picture, const TMargins& margins,
-                               bool vertical, bool tile, int frameCount, int frameIndex) {
-  const int W = dest.right - dest.left, H = dest.bottom - dest.top;
-  if (Inverted(dest) || W == 0 || H == 0 || picture.Empty())
-    return {};
+bool DrawSkinElementPieces(HDC to, int width, int height, HDC from, const TBitmap& picture,
+                           const TMargins& margins, bool vertical, bool tile, int frameCount,
+                           int frameIndex) {
+  const int W = width, H = height;
+  if (W <= 0 || H <= 0 || picture.Empty())
+    return false;
   const TFrame f = FrameOf(picture, vertical, frameCount, frameIndex);
   if (f.w <= 0 || f.h <= 0)
-    return {};
+    return false;
   TMargins m = margins;
   FitMargins(m.Left, m.Right, f.w, W);
   FitMargins(m.Top, m.Bottom, f.h, H);
   const int L = m.Left, T = m.Top, R = m.Right, B = m.Bottom;
   const int x0 = f.x, y0 = f.y, x1 = f.x + f.w, y1 = f.y + f.h;
 
-  TBitmap result(W, H, 24);
-  TMemoryDC to(result.Handle());
-  TMemoryDC from(picture.Handle());
-  SetStretchBltMode(to.Get(), COLORONCOLOR);
-  HDC d = to.Get(), s = from.Get();
+  SetStretchBltMode(to, COLORONCOLOR);
+  HDC d = to, s = from;
   CopyPiece(d, 0, 0, L, T, s, x0, y0, x0 + L, y0 + T);                      // top-left
   CopyPiece(d, 0, H - B, L, H, s, x0, y1 - B, x0 + L, y1);                  // bottom-left
   CopyPiece(d, W - R, 0, W, T, s, x1 - R, y0, x1, y0 + T);                  // top-right
@@ -111,6 +109,21 @@ TBitmap BuildSkinElementBitmap(const RECT& dest, const TBitmap& picture, const T
   CopyPiece(d, W - R, H - B, W, H, s, x1 - R, y1 - B, x1, y1);              // bottom-right
   CopyPiece(d, W - R, T, W, H - B, s, x1 - R, y0 + T, x1, y1 - B);          // right edge
   CopyPiece(d, L, H - B, W - R, H, s, x0 + L, y1 - B, x1 - R, y1);          // bottom edge
+  return true;
+}
+
+TBitmap BuildSkinElementBitmap(const RECT& dest, const TBitmap& picture, const TMargins& margins,
+                               bool vertical, bool tile, int frameCount, int frameIndex) {
+  const int W = dest.right - dest.left, H = dest.bottom - dest.top;
+  if (Inverted(dest) || W == 0 || H == 0 || picture.Empty())
+    return {};
+  const TFrame f = FrameOf(picture, vertical, frameCount, frameIndex);
+  if (f.w <= 0 || f.h <= 0)
+    return {};
+  TBitmap result(W, H, 24);
+  TMemoryDC to(result.Handle());
+  TMemoryDC from(picture.Handle());
+  DrawSkinElementPieces(to.Get(), W, H, from.Get(), picture, margins, vertical, tile, frameCount, frameIndex);
   return result;
 }
 

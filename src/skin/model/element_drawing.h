@@ -19,6 +19,13 @@
 // destination or the frame has no area.
 TBitmap BuildSkinElementBitmap(const RECT& dest, const TBitmap& picture, const TMargins& margins,
                                bool vertical, bool tile, int frameCount, int frameIndex);
+// The same nine-slice, width x height, drawn at the top-left of the bitmap selected into TO from
+// FROM, which holds the picture: for callers that build many pieces with the same devices.
+// Pixels of the area that no piece covers are left as they were. False, drawing nothing, when
+// the area or the frame is empty.
+bool DrawSkinElementPieces(HDC to, int width, int height, HDC from, const TBitmap& picture,
+                           const TMargins& margins, bool vertical, bool tile, int frameCount,
+                           int frameIndex);
 
 // The nine-slice drawn at dest's top-left; with transparent set, magenta pixels are left out.
 void DrawSkinElement(HDC dc, const RECT& dest, const TBitmap& picture, bool vertical, bool tile,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -119,6 +120,60 @@ TEST(LzhDecoder, MatchesIntoTheUnwrittenRingCopySpaces) {
   expected.push_back('A');
   expected.insert(expected.end(), 3, ' ');
   EXPECT_EQ(Decode(BitStream(compressed), 68).output, expected);
+}
+
+// Matches of every copy kind (runs of one byte, short periods, copies from far back) and of
+// many lengths, over several blocks of output, so copies meet the block ends too.
+TEST(LzhDecoder, CopiesMatchesOfEveryDistanceAcrossBlocks) {
+  reference::TStreamWriter writer;
+  int64_t size = 0;
+  const int distances[] = {1, 2, 3, 7, 8, 9, 15, 16, 17, 61, 4095, 4096};
+  for (int round = 0; size < 300000; ++round)
+    for (const int distance : distances)
+      for (int length = 3 + round % 7; length <= 60; length += 8) {
+        writer.Literal(static_cast<uint8_t>(round * 31 + distance + length));
+        writer.Match(length, distance - 1);
+        size += 1 + length;
+      }
+  const auto compressed = writer.Finish(static_cast<int32_t>(size));
+  const auto expected = reference::Decode(BitStream(compressed), static_cast<int32_t>(size)).output;
+  EXPECT_EQ(Decode(BitStream(compressed), static_cast<int32_t>(size)).output, expected);
+}
+
+// Symbols drawn so that each is about half as frequent as the one before give codes far
+// longer than a byte; moving the favoured symbols now and then makes whole subtrees near the
+// root change places. Both decoders must agree throughout, reconstructions included.
+TEST(LzhDecoder, AgreesWithTheIndependentDecoderWhileCodesDeepenAndShift) {
+  reference::TStreamWriter writer;
+  reference::TModel model;  // follows the writer, to see how deep the codes went
+  uint32_t seed = 77;
+  int deepest = 0;
+  int64_t size = 0;
+  for (int i = 0; i < 200000; ++i) {
+    const uint32_t r = sample::NextRandom(seed);
+    const int rank = r == 0 ? 31 : __builtin_ctz(r);
+    const int favoured = (i / 25000) * 37;
+    int symbol = (favoured + rank * 3) % 256;
+    if (r % 16 == 1)
+      symbol = 256 + rank % 58;  // a match of 3 + rank % 58 bytes
+    int depth = 0;
+    for (int k = model.prnt[symbol + reference::kT]; k != reference::kR; k = model.prnt[k])
+      ++depth;
+    deepest = std::max(deepest, depth);
+    model.Update(symbol);
+    if (symbol < 256) {
+      writer.Literal(static_cast<uint8_t>(symbol));
+      size += 1;
+    } else {
+      writer.Match(symbol - 253, static_cast<int>(r >> 20));
+      size += symbol - 253;
+    }
+  }
+  EXPECT_GE(deepest, 14);
+  const auto compressed = writer.Finish(static_cast<int32_t>(size));
+  const auto expected = reference::Decode(BitStream(compressed), static_cast<int32_t>(size));
+  EXPECT_GE(expected.reconstructions, 4);
+  EXPECT_EQ(Decode(BitStream(compressed), static_cast<int32_t>(size)).output, expected.output);
 }
 
 TEST(LzhDecoder, FirstLiteralComesFromTheInitialFlatTree) {

@@ -6,8 +6,11 @@
 #include "skin/model/bitmap_utils.h"
 #include "skin/data/skin_data.h"
 #include "skin/format/skin_reader.h"
+#include "skin/model/element_drawing.h"
+#include "skin/model/memory_dc.h"
 #include "test_skin.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -230,6 +233,57 @@ TEST_F(ElementModel, SunkenEdgeAndButtonMakeTheCompositeComboStrips) {
   EXPECT_EQ(e.ComboxArrow->Image.Height(), 17);
   EXPECT_EQ(e.ComboxArrow->FrameCount, 4);
   EXPECT_EQ(PixelOf(e.ComboxArrow->Image, 16, 8), 0x00FF00);
+}
+
+// A picture of frames side by side, every pixel different, some of them the colour key.
+TBitmap Patterned(int width, int height, int seed) {
+  TBitmap b(width, height, 24);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      SetPixel(b, x, y, (x + 2 * y + seed) % 7 == 0 ? kMagenta
+                                                     : Rgb((x * 5 + seed) % 256, (y * 11) % 256, (x + y) * 3 % 256));
+  return b;
+}
+
+// The composite strip holds, frame by frame, what drawing its pieces onto a frame of the colour
+// key gives: the sunken edge, the button, the glyph centred on it (overhanging when wider), the
+// text area keyed out.
+TEST_F(ElementModel, EachCompositeComboFrameIsItsPiecesDrawnInTurn) {
+  for (const int glyphWidth : {9, 27}) {
+    SCOPED_TRACE(glyphWidth);
+    const TBitmap edge = Patterned(4 * 12, 10, 1), combo = Patterned(4 * 16, 16, 2),
+                  glyphs = Patterned(4 * glyphWidth, 7, 3);
+    TTestSkin skin;
+    skin.Description =
+        "[SunkEdge]\nImage=edge.bmp\nTrans=1\nLeftWidth=3\nTopHeight=2\nRightWidth=4\nBottomHeight=3\n"
+        "[ComboButton]\nImage=combo.bmp\nLeftWidth=1\nTopHeight=2\nRightWidth=1\nBottomHeight=2\n"
+        "[ExtraImages]\nImage=glyphs.bmp\nFrame=4\n";
+    skin.Add("edge.bmp", edge).Add("combo.bmp", combo).Add("glyphs.bmp", glyphs);
+    const TSkinElementTable& e = Load(skin);
+    ASSERT_TRUE(e.ComboButton && e.SunkEdge && e.ExtraImages);
+    const int frames = std::max(e.SunkEdge->FrameCount, 1);
+    ASSERT_EQ(e.ComboButton->Image.Width(), 50 * frames);
+    const int b = GetSystemMetrics(SM_CXHSCROLL) + 2;
+    const RECT box{0, 0, 50, 21}, button{50 - b, 0, 50, 21};
+    const UniqueBrush key(CreateSolidBrush(kMagenta));
+    int mismatches = 0;
+    for (int k = 1; k <= frames; ++k) {
+      TBitmap expected(50, 21, 24);
+      {
+        TMemoryDC dc(expected.Handle());
+        FillRect(dc.Get(), &box, key.Get());
+        DrawSkinElement(dc.Get(), box, edge, false, false, true, e.SunkEdge->FrameCount, k, {3, 2, 4, 3});
+        DrawSkinElement(dc.Get(), button, combo, false, false, true, e.ComboButton->FrameCount, k, {1, 2, 1, 2});
+        DrawSkinGlyph(dc.Get(), button, glyphs, true, e.ExtraImages->FrameCount, k);
+        const RECT text{2, 2, 50 - 1 - b, 18};
+        FillRect(dc.Get(), &text, key.Get());
+      }
+      for (int y = 0; y < 21; ++y)
+        for (int x = 0; x < 50; ++x)
+          mismatches += PixelOf(e.ComboButton->Image, 50 * (k - 1) + x, y) != PixelOf(expected, x, y);
+    }
+    EXPECT_EQ(mismatches, 0);
+  }
 }
 
 TEST_F(ElementModel, ALaterSkinReleasesWhatTheEarlierOneHad) {
