@@ -3,6 +3,7 @@
 #include "framework/list_box.h"
 
 #include "app/bitmap_name.h"
+#include "app/folder_path.h"
 
 #include <windows.h>
 

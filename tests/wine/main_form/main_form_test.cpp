@@ -71,6 +71,21 @@ TEST_F(MainFormTest, AddScansTheChosenTreeBreadthFirstIntoTheListItsFileAndTheSt
   EXPECT_EQ(form.filepathList->Items(), (std::vector<std::string>{root + "\\sub\\", root + "\\sub\\deeper\\"}));
 }
 
+TEST_F(MainFormTest, AddOnAFolderWhoseNameEndsInATrailByteLikeABackslashListsItsOwnPictures) {
+  // "灯籠" ends in the bytes BB 5C: one character, not a folder "灯" and a backslash.
+  const std::string root = folder_ + "灯籠";
+  for (const char* dir : {"", "\\夜景"})
+    CreateDirectoryA((root + dir).c_str(), nullptr);
+  WriteWholeFile(root + "\\元宵.bmp", "");
+  WriteWholeFile(root + "\\夜景\\河灯.bmp", "");
+  TForm1& form = Start();
+  SetEnvironmentVariableA("TESSALOOM_BROWSE_FOLDER", root.c_str());
+  form.Button4Click(nullptr);
+  EXPECT_EQ(form.FileList->Items(), (std::vector<std::string>{root + "\\元宵.bmp", root + "\\夜景\\河灯.bmp"}));
+  EXPECT_EQ(form.filepathList->Items(), std::vector<std::string>{root + "\\夜景\\"});
+  EXPECT_EQ(form.PicFilePath->Text(), root);
+}
+
 TEST_F(MainFormTest, ACancelledFolderDialogChangesNothing) {
   TForm1& form = Start();
   form.FileList->SetItems({"kept"});
