@@ -204,9 +204,7 @@ void TForm1::Button4Click(TComponent*) {
 }
 
 void TForm1::Button2Click(TComponent*) {
-  for (int i = FileList->Count() - 1; i >= 0; --i)
-    if (FileList->Selected(i))
-      FileList->Delete(i);
+  FileList->DeleteSelected();
   SaveFileList();
 }
 

@@ -109,6 +109,51 @@ TEST_F(MainFormTest, DeleteKeepsTheUnselectedEntriesInOrderAndClearLeavesAnEmpty
   EXPECT_EQ(FileText("Filelist.txt"), "");
 }
 
+// Counts the messages sent to one window of this thread while it lives.
+class SentMessages {
+public:
+  explicit SentMessages(HWND window) {
+    window_ = window;
+    count_ = 0;
+    hook_ = SetWindowsHookExA(WH_CALLWNDPROC, Count, nullptr, GetCurrentThreadId());
+  }
+  ~SentMessages() { UnhookWindowsHookEx(hook_); }
+  int Count() const { return count_; }
+
+private:
+  static LRESULT CALLBACK Count(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->hwnd == window_)
+      ++count_;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline HWND window_ = nullptr;
+  static inline int count_ = 0;
+  HHOOK hook_;
+};
+
+TEST_F(MainFormTest, DeletingThousandsOfEntriesTakesTheListWindowAFewMessagesNotSomeForEach) {
+  TForm1& form = Start();
+  std::vector<std::string> entries, kept;
+  for (int i = 0; i < 4000; ++i) {
+    entries.push_back("Z:\\p" + std::to_string(i) + ".bmp");
+    if (i % 4)
+      kept.push_back(entries.back());
+  }
+  form.FileList->SetItems(entries);
+  for (int i = 0; i < 4000; i += 4)
+    form.FileList->SetSelected(i, true);
+  SentMessages sent(form.FileList->Handle());
+  form.Button2Click(nullptr);
+  EXPECT_LT(sent.Count(), 100);
+  EXPECT_EQ(form.FileList->Items(), kept);
+  EXPECT_EQ(SendMessageA(form.FileList->Handle(), LB_GETCOUNT, 0, 0), 3000);
+  EXPECT_EQ(SendMessageA(form.FileList->Handle(), LB_GETSELCOUNT, 0, 0), 0);
+  std::string file;
+  for (const std::string& entry : kept)
+    file += entry + "\r\n";
+  EXPECT_EQ(FileText("Filelist.txt"), file);
+}
+
 TEST_F(MainFormTest, AClickOnAnEntryAppliesItAndShowsItInThePreviewAndAnEmptyListDoesNothing) {
   TForm1& form = Start();
   form.FileListClick(nullptr);  // no entry under the caret
