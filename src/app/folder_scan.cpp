@@ -1,5 +1,6 @@
 #include "app/folder_scan.h"
 
+#include "framework/file_stream.h"
 #include "framework/list_box.h"
 
 #include "app/bitmap_name.h"
@@ -8,6 +9,9 @@
 #include <windows.h>
 
 #include <deque>
+#include <optional>
+#include <set>
+#include <tuple>
 
 namespace {
 
@@ -33,11 +37,54 @@ bool IsDotEntry(const char* name) {
   return (name[0] == '.' && name[1] == 0) || (name[0] == '.' && name[1] == '.' && name[2] == 0);
 }
 
+// Where a folder really is: the same by whatever path it is reached, through a junction, a
+// symbolic link, or under Wine a Unix symbolic link (listed as a folder that is a reparse
+// point, and opened as its target).
+struct FolderIdentity {
+  DWORD volume;     // volume serial number
+  DWORD indexHigh;  // file index on that volume
+  DWORD indexLow;
+  bool operator<(const FolderIdentity& o) const {
+    return std::tie(volume, indexHigh, indexLow) < std::tie(o.volume, o.indexHigh, o.indexLow);
+  }
+};
+
+// The identity of FOLDER, following links to their target; none when the folder cannot be
+// opened or its file system gives no file index.
+std::optional<FolderIdentity> IdentityOf(const std::string& folder) {
+  // Backup semantics open a folder; without FILE_FLAG_OPEN_REPARSE_POINT a link is followed.
+  const UniqueFileHandle file(CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!file || !GetFileInformationByHandle(file.Get(), &info) ||
+      (info.nFileIndexHigh | info.nFileIndexLow) == 0)
+    return std::nullopt;
+  return FolderIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+// The folders a scan has reached, by identity: a folder reached again, by a link back up the
+// tree or to a folder already queued, is not walked a second time. A folder without identity
+// is always walked; the path length limit still ends a loop through it.
+class VisitedFolders {
+public:
+  // True the first time FOLDER's identity is offered.
+  bool FirstVisit(const std::string& folder) {
+    const std::optional<FolderIdentity> id = IdentityOf(folder);
+    return !id || seen_.insert(*id).second;
+  }
+
+private:
+  std::set<FolderIdentity> seen_;
+};
+
 }  // namespace
 
 int ScanFolder(const std::string& folder, const TFolderScanSink& sink) {
   int bitmaps = 0;
   std::deque<std::string> queue{WithTrailingBackslash(folder)};
+  VisitedFolders visited;
+  visited.FirstVisit(queue.front());
   while (!queue.empty()) {
     const std::string path = queue.front();
     WIN32_FIND_DATAA entry;
@@ -49,6 +96,8 @@ int ScanFolder(const std::string& folder, const TFolderScanSink& sink) {
           continue;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
           const std::string sub = path + entry.cFileName + "\\";
+          if (!visited.FirstVisit(sub))
+            continue;
           queue.push_back(sub);
           if (sink.OnFolder)
             sink.OnFolder(sub);

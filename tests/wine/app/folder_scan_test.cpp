@@ -21,6 +21,8 @@ protected:
     Folder("");
   }
   void TearDown() override {
+    for (const std::string& link : links_)
+      RunUnix("rm", link);
     for (auto it = files_.rbegin(); it != files_.rend(); ++it) {
       SetFileAttributesA(it->c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileA(it->c_str());
@@ -46,6 +48,45 @@ protected:
     files_.push_back(path);
     return path;
   }
+  // A symbolic link REL to TARGET (a relative Unix path), made by the Unix ln, which Wine can
+  // start like a Windows program; false where that cannot be done.
+  bool Link(const std::string& rel, const std::string& target) {
+    const std::string link = UnixPath(root_ + "\\" + rel);
+    if (link.empty() || !RunUnix("ln -s \"" + target + "\"", link))
+      return false;
+    links_.push_back(link);
+    return true;
+  }
+  static std::string UnixPath(const std::string& path) {
+    using ToUnix = char*(CDECL*)(const wchar_t*);
+    const auto toUnix = reinterpret_cast<ToUnix>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+    if (!toUnix)
+      return {};
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    char* unixName = toUnix(wide);
+    const std::string result = unixName ? unixName : "";
+    HeapFree(GetProcessHeap(), 0, unixName);
+    return result;
+  }
+  static bool RunUnix(const std::string& command, const std::string& unixPath) {
+    // Wine splits the command line by the Windows rules: double quotes.
+    std::string line = "/bin/" + command + " \"" + unixPath + "\"";
+    const std::string program = "Z:\\bin\\" + command.substr(0, command.find(' '));
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+      return false;
+    WaitForSingleObject(process.hProcess, 10000);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code == 0;
+  }
   std::vector<std::string> Scan(const std::string& folder, std::vector<std::string>* subfolders = nullptr) {
     std::vector<std::string> found;
     TFolderScanSink sink;
@@ -62,6 +103,7 @@ protected:
 
   std::string root_;
   std::vector<std::string> folders_, files_;
+  std::vector<std::string> links_;  // Unix paths of the links made
 };
 
 TEST_F(ScanTree, ListsBitmapsLevelByLevelIncludingHiddenOnes) {
@@ -89,6 +131,48 @@ TEST_F(ScanTree, ListsBitmapsLevelByLevelIncludingHiddenOnes) {
 TEST_F(ScanTree, AFolderWithATrailingBackslashGetsNoSecondOne) {
   const std::string only = File("only.bmp");
   EXPECT_EQ(Scan(root_ + "\\"), std::vector<std::string>{only});
+}
+
+// Wine shows a Unix symbolic link to a folder as a folder that is a reparse point, and opens
+// it as its target: the scan must know the folder it leads to by identity, not by name.
+TEST_F(ScanTree, ALinkBackUpTheTreeIsNotFollowed) {
+  Folder("a");
+  Folder("a\\b");
+  const std::string top = File("t.bmp"), mid = File("a\\a.bmp"), low = File("a\\b\\b.bmp");
+  if (!Link("a\\b\\l1", "../.."))
+    GTEST_SKIP() << "no Unix ln to make a symbolic link with";
+  std::vector<std::string> subfolders;
+  EXPECT_EQ(Scan(root_, &subfolders), (std::vector<std::string>{top, mid, low}));
+  EXPECT_EQ(subfolders, (std::vector<std::string>{root_ + "\\a\\", root_ + "\\a\\b\\"}));
+}
+
+TEST_F(ScanTree, TwoLinksBackUpTheTreeEndPromptlyWithEachPictureOnce) {
+  Folder("a");
+  Folder("a\\b");
+  const std::string top = File("t.bmp"), mid = File("a\\a.bmp"), low = File("a\\b\\b.bmp");
+  if (!Link("a\\b\\l1", "../..") || !Link("a\\b\\l2", "../.."))
+    GTEST_SKIP() << "no Unix ln to make a symbolic link with";
+  EXPECT_EQ(Scan(root_), (std::vector<std::string>{top, mid, low}));
+}
+
+TEST_F(ScanTree, AFolderMetThroughALinkAndByItsOwnNameIsWalkedOnce) {
+  Folder("x");
+  Folder("y");
+  const std::string picture = File("y\\p.bmp");
+  if (!Link("x\\toY", "../y"))
+    GTEST_SKIP() << "no Unix ln to make a symbolic link with";
+  std::vector<std::string> subfolders;
+  EXPECT_EQ(Scan(root_, &subfolders), std::vector<std::string>{picture});
+  EXPECT_EQ(Sorted(subfolders), Sorted({root_ + "\\x\\", root_ + "\\y\\"}));
+}
+
+TEST_F(ScanTree, AFolderWhoseNameEndsInATrailByteLikeABackslashIsScannedAsItself) {
+  // "灯籠" in code page 936 ends in BB 5C; a sibling starting with the same name must not show.
+  Folder("\xB5\xC6\xBB\x5C");
+  Folder("\xB5\xC6\xBB\x5C" "x");
+  const std::string inside = File("\xB5\xC6\xBB\x5C\\p.bmp");
+  File("\xB5\xC6\xBB\x5C" "x\\q.bmp");
+  EXPECT_EQ(Scan(root_ + "\\\xB5\xC6\xBB\x5C"), std::vector<std::string>{inside});
 }
 
 TEST_F(ScanTree, EmptyAndMissingFoldersYieldNothing) {
