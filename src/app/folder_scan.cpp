@@ -12,6 +12,7 @@
 #include <optional>
 #include <set>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -64,18 +65,36 @@ std::optional<FolderIdentity> IdentityOf(const std::string& folder) {
 }
 
 // The folders a scan has reached, by identity: a folder reached again, by a link back up the
-// tree or to a folder already queued, is not walked a second time. A folder without identity
-// is always walked; the path length limit still ends a loop through it.
+// tree or to a folder already met, is not walked a second time. Identities are read only from
+// the first link (reparse point) on, for the folders met before it too: opening a folder costs
+// about as much as listing it under Wine, and without a link no folder can be met twice. A
+// folder without identity is always walked; the path length limit still ends a loop through it.
 class VisitedFolders {
 public:
-  // True the first time FOLDER's identity is offered.
-  bool FirstVisit(const std::string& folder) {
-    const std::optional<FolderIdentity> id = IdentityOf(folder);
-    return !id || seen_.insert(*id).second;
+  // True the first time the folder at PATH, whose attributes are ATTRIBUTES, is met.
+  bool FirstVisit(const std::string& path, DWORD attributes) {
+    if (!tracking_) {
+      if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        metBefore_.push_back(path);
+        return true;
+      }
+      tracking_ = true;
+      for (const std::string& met : metBefore_)
+        Remember(met);
+      metBefore_.clear();
+    }
+    return Remember(path);
   }
 
 private:
-  std::set<FolderIdentity> seen_;
+  bool Remember(const std::string& path) {
+    const std::optional<FolderIdentity> id = IdentityOf(path);
+    return !id || seen_.insert(*id).second;
+  }
+
+  bool tracking_ = false;               // a link was met: every folder's identity is read
+  std::vector<std::string> metBefore_;  // folders met before that, identities not yet read
+  std::set<FolderIdentity> seen_;       // identities of the folders met
 };
 
 }  // namespace
@@ -84,7 +103,7 @@ int ScanFolder(const std::string& folder, const TFolderScanSink& sink) {
   int bitmaps = 0;
   std::deque<std::string> queue{WithTrailingBackslash(folder)};
   VisitedFolders visited;
-  visited.FirstVisit(queue.front());
+  visited.FirstVisit(queue.front(), 0);
   while (!queue.empty()) {
     const std::string path = queue.front();
     WIN32_FIND_DATAA entry;
@@ -96,7 +115,7 @@ int ScanFolder(const std::string& folder, const TFolderScanSink& sink) {
           continue;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
           const std::string sub = path + entry.cFileName + "\\";
-          if (!visited.FirstVisit(sub))
+          if (!visited.FirstVisit(sub, entry.dwFileAttributes))
             continue;
           queue.push_back(sub);
           if (sink.OnFolder)
