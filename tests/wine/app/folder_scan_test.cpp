@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -21,8 +22,9 @@ protected:
     Folder("");
   }
   void TearDown() override {
-    for (const std::string& link : links_)
-      RunUnix("rm", link);
+    for (const auto& [link, unixLink] : links_)
+      if (StartUnix("rm", "\"" + unixLink + "\""))
+        WaitForPath(link, false);
     for (auto it = files_.rbegin(); it != files_.rend(); ++it) {
       SetFileAttributesA(it->c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileA(it->c_str());
@@ -48,13 +50,15 @@ protected:
     files_.push_back(path);
     return path;
   }
-  // A symbolic link REL to TARGET (a relative Unix path), made by the Unix ln, which Wine can
-  // start like a Windows program; false where that cannot be done.
+  // A symbolic link REL to TARGET (a relative Unix path), made by the Unix ln, which Wine starts
+  // like a Windows program; false where that cannot be done.
   bool Link(const std::string& rel, const std::string& target) {
-    const std::string link = UnixPath(root_ + "\\" + rel);
-    if (link.empty() || !RunUnix("ln -s \"" + target + "\"", link))
+    const std::string link = root_ + "\\" + rel;
+    const std::string unixLink = UnixPath(link);
+    if (unixLink.empty() || !StartUnix("ln", "-s \"" + target + "\" \"" + unixLink + "\"") ||
+        !WaitForPath(link, true))
       return false;
-    links_.push_back(link);
+    links_.emplace_back(link, unixLink);
     return true;
   }
   static std::string UnixPath(const std::string& path) {
@@ -70,22 +74,26 @@ protected:
     HeapFree(GetProcessHeap(), 0, unixName);
     return result;
   }
-  static bool RunUnix(const std::string& command, const std::string& unixPath) {
-    // Wine splits the command line by the Windows rules: double quotes.
-    std::string line = "/bin/" + command + " \"" + unixPath + "\"";
-    const std::string program = "Z:\\bin\\" + command.substr(0, command.find(' '));
+  // Starts /bin/PROGRAM; Wine splits ARGUMENTS by the Windows rules (double quotes) and gives
+  // no exit code back, so callers look at what it did.
+  static bool StartUnix(const std::string& program, const std::string& arguments) {
+    std::string line = "/bin/" + program + " " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessA(("Z:\\bin\\" + program).c_str(), line.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &process))
       return false;
     WaitForSingleObject(process.hProcess, 10000);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return code == 0;
+    return true;
+  }
+  static bool WaitForPath(const std::string& path, bool present) {
+    for (int i = 0; i < 100; ++i, Sleep(50))
+      if ((GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == present)
+        return true;
+    return false;
   }
   std::vector<std::string> Scan(const std::string& folder, std::vector<std::string>* subfolders = nullptr) {
     std::vector<std::string> found;
@@ -103,7 +111,7 @@ protected:
 
   std::string root_;
   std::vector<std::string> folders_, files_;
-  std::vector<std::string> links_;  // Unix paths of the links made
+  std::vector<std::pair<std::string, std::string>> links_;  // Windows and Unix paths of the links
 };
 
 TEST_F(ScanTree, ListsBitmapsLevelByLevelIncludingHiddenOnes) {

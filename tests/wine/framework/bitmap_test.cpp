@@ -193,8 +193,10 @@ Bmp Quarters(int bitCount, bool topDown = false, bool runLength = false) {
   Bmp bmp;
   bmp.width = 40, bmp.height = topDown ? -20 : 20;
   bmp.bitCount = static_cast<uint32_t>(bitCount);
-  if (bitCount == 8)
+  if (bitCount == 8) {
     bmp.palette = kQuarterColours;
+    bmp.colorsUsed = static_cast<uint32_t>(kQuarterColours.size());
+  }
   if (bitCount == 16) {
     bmp.compression = 3;  // bit fields
     bmp.masks = {0xF800, 0x07E0, 0x001F};
