@@ -10,10 +10,3 @@ bool IsBitmapName(const std::string& name) {
                  [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
   return tail == "bmp";
 }
-
-std::string WithTrailingBackslash(const std::string& folder) {
-  // Tested on the last byte: a GBK trail byte of 0x5C would count as a backslash here too.
-  if (!folder.empty() && folder.back() == '\\')
-    return folder;
-  return folder + '\\';
-}

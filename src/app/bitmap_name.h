@@ -4,6 +4,3 @@
 // True when a file name is taken as a bitmap by the folder scan: its last three characters,
 // ASCII-lower-cased, are "bmp". No dot is required before them, so "x.abmp" and "nobmp" count.
 bool IsBitmapName(const std::string& name);
-
-// The folder text with one trailing backslash (a drive root already has one).
-std::string WithTrailingBackslash(const std::string& folder);

@@ -6,16 +6,20 @@
 
 namespace {
 
-constexpr char kAnswerVariable[] = "TESSALOOM_BROWSE_FOLDER";
+constexpr wchar_t kAnswerVariable[] = L"TESSALOOM_BROWSE_FOLDER";
 
-// The scripted answer, if a test set one.
+// The scripted answer, if a test set one, in the ANSI code page. Read as UTF-16 and converted
+// here, so the text is sized in bytes of the code page (two for a Chinese character) and not in
+// characters, which would cut it short.
 bool ScriptedAnswer(std::string& answer) {
-  const DWORD length = GetEnvironmentVariableA(kAnswerVariable, nullptr, 0);
+  const DWORD length = GetEnvironmentVariableW(kAnswerVariable, nullptr, 0);
   if (length == 0)
     return false;
-  std::vector<char> buffer(length);
-  GetEnvironmentVariableA(kAnswerVariable, buffer.data(), length);
-  answer = buffer.data();
+  std::vector<wchar_t> wide(length);
+  const int chars = static_cast<int>(GetEnvironmentVariableW(kAnswerVariable, wide.data(), length));
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, nullptr, 0, nullptr, nullptr);
+  answer.assign(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, answer.data(), bytes, nullptr, nullptr);
   return true;
 }
 

@@ -10,7 +10,9 @@ struct TFolderScanSink {
 
 // Breadth-first walk of FOLDER and all its subfolders: every file of a folder before those of
 // its subfolders, level by level, hidden and system entries included. A folder that cannot be
-// enumerated contributes nothing. Returns the number of bitmaps reported.
+// enumerated contributes nothing. Each folder is walked once, by where it really is: one met
+// again through a link (back up the tree, or to a folder already met) is neither walked nor
+// reported again. Returns the number of bitmaps reported.
 int ScanFolder(const std::string& folder, const TFolderScanSink& sink);
 
 class TListBox;

@@ -195,6 +195,10 @@ void TForm1::SaveFileList() {
   SaveStringListToFile(list, ExeFolder() + kFileListName);
 }
 
+void TForm1::LoadPreview(const std::string& path) {
+  Image1->Picture().LoadFromFileWithin(path, Image1->Width(), Image1->Height());
+}
+
 void TForm1::Button4Click(TComponent*) {
   std::string folder;
   if (!ChooseFolder(Application->Handle(), "选择文件夹", folder))
@@ -208,9 +212,7 @@ void TForm1::Button4Click(TComponent*) {
 }
 
 void TForm1::Button2Click(TComponent*) {
-  for (int i = FileList->Count() - 1; i >= 0; --i)
-    if (FileList->Selected(i))
-      FileList->Delete(i);
+  FileList->DeleteSelected();
   SaveFileList();
 }
 
@@ -227,7 +229,7 @@ void TForm1::FileListClick(TComponent*) {
   ApplyWallpaper(entry);
   FilePath->SetText(entry);
   StatusBar->SetPanelText(1, entry);
-  Image1->Picture().LoadFromFile(FilePath->Text());
+  LoadPreview(FilePath->Text());
 }
 
 void TForm1::ButtonStartClick(TComponent*) {
@@ -271,7 +273,7 @@ void TForm1::Timer_BiZhiGengHuanTimer(TComponent*) {
   piccount->SetText(IntToStr(FileList->Count()));
   const int count = StrToInt(piccount->Text());
   LabeledEditRandom->SetText(IntToStr(random_.Next(count)));
-  Image1->Picture().LoadFromFile(suijipicFILE->Text());
+  LoadPreview(suijipicFILE->Text());
 }
 
 void TForm1::LabeledEditRandomChange(TComponent*) {

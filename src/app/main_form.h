@@ -79,6 +79,8 @@ public:
 private:
   void BindFields();
   void SaveFileList();
+  // Loads the file into the preview, which only ever shows it stretched to its own size.
+  void LoadPreview(const std::string& path);
 
   TRandomDraw random_;  // seeded with 0 at start, never reseeded
 };

@@ -130,6 +130,15 @@ void TApplication::HandleException(const std::exception_ptr& error) {
 }
 
 void TApplication::ShowException(const std::string& message) {
+  if (errorBoxOpen_) {
+    ++errorsNotShown_;
+    return;
+  }
+  errorBoxOpen_ = true;
+  struct TClosedOnExit {
+    bool& open;
+    ~TClosedOnExit() { open = false; }
+  } closed{errorBoxOpen_};
   ShowMessageBox(ErrorBoxText(message), MB_OK | MB_ICONSTOP);
 }
 

@@ -36,8 +36,13 @@ public:
   bool Terminated() const { return terminated_; }
 
   // The error box: the exception's message under the title, with the error icon and OK.
+  // One at a time: the box is modal and keeps dispatching timer messages, so an error raised
+  // while it is open (the next tick of a failing timer, say) is counted, not shown in a second
+  // box inside the first.
   void HandleException(const std::exception_ptr& error);
   void ShowException(const std::string& message);
+  // Errors that came while the error box was open, since the program started.
+  int ErrorsNotShown() const { return errorsNotShown_; }
   // A message box titled with the application title.
   int ShowMessageBox(const std::string& text, UINT flags);
 
@@ -71,6 +76,8 @@ private:
   HWND handle_ = nullptr;        // the hidden "TApplication" window
   bool terminated_ = false;      // set by Terminate() or WM_QUIT
   MessageBoxFunction messageBox_;
+  bool errorBoxOpen_ = false;    // the error box is up; errors meanwhile are only counted
+  int errorsNotShown_ = 0;       // errors raised while the error box was up
 
   std::vector<std::pair<HookId, WindowHook>> hooks_;  // application-window hooks, in order
   HookId nextHookId_ = 1;        // the identifier the next hook gets

@@ -2,6 +2,7 @@
 
 #include "framework/system/gdi_handles.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -23,6 +24,40 @@ void TListBox::Delete(int index) {
   items_.erase(items_.begin() + index);
   if (HandleAllocated())
     SendMessageA(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+void TListBox::DeleteSelected() {
+  if (!HandleAllocated())
+    return;  // no window, no selection
+  HWND hwnd = Handle();
+  std::vector<bool> selected(items_.size(), false);
+  const LRESULT count = SendMessageA(hwnd, LB_GETSELCOUNT, 0, 0);
+  if (count == LB_ERR) {  // a single-select list
+    const LRESULT current = SendMessageA(hwnd, LB_GETCURSEL, 0, 0);
+    if (current >= 0 && static_cast<size_t>(current) < items_.size())
+      selected[static_cast<size_t>(current)] = true;
+  } else if (count > 0) {
+    std::vector<int> indexes(static_cast<size_t>(count));
+    SendMessageA(hwnd, LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(indexes.data()));
+    for (int i : indexes)
+      if (i >= 0 && static_cast<size_t>(i) < items_.size())
+        selected[static_cast<size_t>(i)] = true;
+  }
+  if (std::find(selected.begin(), selected.end(), true) == selected.end())
+    return;  // nothing to remove: the window stays as it is
+  const LRESULT top = SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0);
+  const LRESULT caret = SendMessageA(hwnd, LB_GETCARETINDEX, 0, 0);
+  std::vector<std::string> kept;
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (!selected[i])
+      kept.push_back(std::move(items_[i]));
+  items_ = std::move(kept);
+  FillWindow();
+  if (items_.empty())
+    return;
+  const LRESULT last = Count() - 1;
+  SendMessageA(hwnd, LB_SETCARETINDEX, static_cast<WPARAM>(std::clamp<LRESULT>(caret, 0, last)), FALSE);
+  SendMessageA(hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(std::clamp<LRESULT>(top, 0, last)), 0);
 }
 
 void TListBox::Clear() {

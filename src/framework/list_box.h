@@ -23,6 +23,10 @@ public:
   // Replaces every item at once, repainting the window once instead of item by item.
   void SetItems(std::vector<std::string> items);
   void Delete(int index);
+  // Removes every selected item and keeps the others in order, in one pass and one refill of
+  // the window, whatever the number; the scroll position and the caret keep their indexes
+  // within the shorter list.
+  void DeleteSelected();
   void Clear();
 
   void SetItemHeight(int height);

@@ -26,6 +26,14 @@ std::optional<TMessageBox> FindShownBox(DWORD pid, const std::string* caption) {
 
 std::optional<TMessageBox> FindMessageBox(DWORD pid) { return FindShownBox(pid, nullptr); }
 
+std::vector<TMessageBox> FindMessageBoxes(DWORD pid) {
+  std::vector<TMessageBox> boxes;
+  for (HWND window : TopLevelWindows(pid, kDialogClass))
+    if (IsWindowVisible(window))
+      boxes.push_back(Describe(window));
+  return boxes;
+}
+
 TMessageBox WaitForMessageBox(DWORD pid, const std::string& caption, DWORD ms) {
   std::optional<TMessageBox> box;
   if (WaitFor(ms, [&] { return (box = FindShownBox(pid, &caption)).has_value(); }))

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -15,6 +16,8 @@ struct TMessageBox {
 
 // The first shown message box of process PID, any caption; nullopt if none is open.
 std::optional<TMessageBox> FindMessageBox(DWORD pid);
+// Every shown message box of process PID.
+std::vector<TMessageBox> FindMessageBoxes(DWORD pid);
 
 // Waits for a shown message box of PID titled CAPTION. Throws at the deadline, naming any other
 // box that is open instead.

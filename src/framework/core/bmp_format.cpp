@@ -3,6 +3,7 @@
 #include "framework/core/byte_order.h"
 #include "framework/core/exceptions.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -212,18 +213,10 @@ void DecodeMaskedRow(const BmpLayout& layout, const uint8_t* src, uint8_t* dst) 
 void DecodeUncompressed(const BmpLayout& layout, const uint8_t* data, uint8_t* topRow,
                         ptrdiff_t rowStep) {
   const size_t srcStride = DibStride(layout.width, layout.bitCount);
-  const size_t dstStride = DibStride(layout.width, layout.DecodedBitCount());
-  const bool masked = layout.bitCount == 16 || layout.bitCount == 32;
   for (int32_t y = 0; y < layout.height; ++y) {
     const int32_t stored = layout.topDown ? y : layout.height - 1 - y;
-    const uint8_t* src = data + layout.bitsOffset + static_cast<size_t>(stored) * srcStride;
-    uint8_t* dst = topRow + y * rowStep;
-    if (masked) {
-      std::memset(dst, 0, dstStride);
-      DecodeMaskedRow(layout, src, dst);
-    } else {
-      std::memcpy(dst, src, dstStride);
-    }
+    DecodeBmpRow(layout, data + layout.bitsOffset + static_cast<size_t>(stored) * srcStride,
+                 topRow + y * rowStep);
   }
 }
 
@@ -334,6 +327,24 @@ BmpLayout ParseDib(const uint8_t* data, size_t size) {
   BmpLayout layout = ParseInfo(data, size, 0, tableEnd, imageSize);
   PlacePixels(layout, size, tableEnd, imageSize);
   return layout;
+}
+
+BmpLayout ParseBmpFileHead(const uint8_t* head, size_t headSize, uint64_t fileSize) {
+  // Every field is read within the first kBmpMaxHeadSize bytes; the file's size only places
+  // the pixels and checks that they are all there.
+  const size_t size = static_cast<size_t>(std::min<uint64_t>(fileSize, std::numeric_limits<size_t>::max()));
+  if (headSize < std::min(size, kBmpMaxHeadSize))
+    throw EInvalidOperation("Too little of the bitmap file was read");
+  return ParseBmpFile(head, size);
+}
+
+void DecodeBmpRow(const BmpLayout& layout, const uint8_t* stored, uint8_t* decoded) {
+  if (layout.bitCount == 16 || layout.bitCount == 32) {
+    std::memset(decoded, 0, DibStride(layout.width, layout.DecodedBitCount()));
+    DecodeMaskedRow(layout, stored, decoded);
+  } else {
+    std::memcpy(decoded, stored, DibStride(layout.width, layout.bitCount));
+  }
 }
 
 void DecodeBmpPixels(const BmpLayout& layout, const uint8_t* data, uint8_t* topRow,

@@ -36,8 +36,20 @@ BmpLayout ParseBmpFile(const uint8_t* data, size_t size);
 // A packed bitmap as bitmap resources hold it: the same without the file header.
 BmpLayout ParseDib(const uint8_t* data, size_t size);
 
+// The most bytes that a BMP file's headers and colour table can take: the file header, the
+// longest info header, four masks, 256 colours.
+constexpr size_t kBmpMaxHeadSize = 14 + 124 + 16 + 256 * 4;
+// The layout of a BMP file of fileSize bytes from its first headSize bytes, which are at least
+// kBmpMaxHeadSize or the whole file: for reading a large picture's pixels from the file a few
+// rows at a time.
+BmpLayout ParseBmpFileHead(const uint8_t* head, size_t headSize, uint64_t fileSize);
+
 // Bytes per row of a bitmap in memory: rows are padded to 4 bytes.
 size_t DibStride(int32_t width, int bitCount);
+
+// Decodes one stored row of an uncompressed (not run-length) image, DibStride(width, bitCount)
+// bytes, into DibStride(width, DecodedBitCount()) bytes.
+void DecodeBmpRow(const BmpLayout& layout, const uint8_t* stored, uint8_t* decoded);
 
 // Decodes the pixels of layout (parsed from data) into rows of DecodedBitCount() bits per
 // pixel. Row y, 0 being the top row, starts at topRow + y * rowStep and has room for

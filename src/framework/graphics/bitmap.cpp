@@ -1,11 +1,13 @@
 #include "framework/graphics/bitmap.h"
 
 #include "framework/core/bmp_format.h"
+#include "framework/core/box_reducer.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
 #include "framework/system/file_stream.h"
 #include "framework/system/resource.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -13,6 +15,12 @@
 namespace {
 
 [[noreturn]] void OutOfResources() { throw EOutOfResources("Out of system resources"); }
+
+// A side of a picture reduced to fit MAX: as it is when it fits.
+int32_t Fit(int32_t side, int max) { return std::min<int32_t>(side, std::max(max, 1)); }
+
+// Bytes of pixel rows read from a file at a time.
+constexpr size_t kRowsReadSize = 1 << 20;
 
 }  // namespace
 
@@ -142,6 +150,65 @@ void TBitmap::LoadDib(const BmpLayout& layout, const uint8_t* data) {
 void TBitmap::LoadFromBytes(const void* data, size_t size) {
   const auto* bytes = static_cast<const uint8_t*>(data);
   LoadDib(ParseBmpFile(bytes, size), bytes);
+}
+
+void TBitmap::LoadFromFileWithin(const std::string& path, int maxWidth, int maxHeight) {
+  TFileStream file(path, TFileStream::fmOpenRead);
+  const int64_t size = file.Size();
+  std::vector<uint8_t> head(static_cast<size_t>(std::min<int64_t>(size, kBmpMaxHeadSize)));
+  head.resize(file.Read(head.data(), head.size()));
+  const BmpLayout layout = ParseBmpFileHead(head.data(), head.size(), static_cast<uint64_t>(size));
+  const int32_t width = Fit(layout.width, maxWidth), height = Fit(layout.height, maxHeight);
+  if (width == layout.width && height == layout.height) {
+    LoadFromFile(path);
+    return;
+  }
+  if (layout.compression == kBmpRle8 || layout.compression == kBmpRle4) {
+    // Run-length rows have no fixed place in the file: decoded whole, only the reduction kept.
+    TBitmap whole;
+    whole.LoadFromFile(path);
+    *this = whole.ReducedWithin(maxWidth, maxHeight);
+    return;
+  }
+  TBoxReducer reducer(layout.width, layout.height, width, height);
+  const size_t storedStride = DibStride(layout.width, layout.bitCount);
+  const int32_t rowsPerRead =
+      static_cast<int32_t>(std::clamp<size_t>(kRowsReadSize / storedStride, 1, INT32_MAX));
+  std::vector<uint8_t> stored(storedStride * static_cast<size_t>(std::min(rowsPerRead, layout.height)));
+  std::vector<uint8_t> decoded(DibStride(layout.width, layout.DecodedBitCount()));
+  std::vector<uint8_t> bgr(static_cast<size_t>(layout.width) * 3);
+  file.Seek(static_cast<int64_t>(layout.bitsOffset), TFileStream::soBeginning);
+  for (int32_t first = 0; first < layout.height; first += rowsPerRead) {
+    const int32_t rows = std::min(rowsPerRead, layout.height - first);
+    file.ReadBuffer(stored.data(), storedStride * static_cast<size_t>(rows));
+    for (int32_t r = 0; r < rows; ++r) {
+      DecodeBmpRow(layout, stored.data() + static_cast<size_t>(r) * storedStride, decoded.data());
+      ConvertDibRow(decoded.data(), layout.DecodedBitCount(), layout.palette, bgr.data(), 24,
+                    layout.width);
+      const int32_t row = first + r;
+      reducer.AddRow(layout.topDown ? row : layout.height - 1 - row, bgr.data());
+    }
+  }
+  *this = FromReducer(reducer);
+}
+
+TBitmap TBitmap::ReducedWithin(int maxWidth, int maxHeight) const {
+  const int32_t width = Fit(width_, maxWidth), height = Fit(height_, maxHeight);
+  if (Empty() || (width == width_ && height == height_))
+    return Clone();
+  TBoxReducer reducer(width_, height_, width, height);
+  std::vector<uint8_t> bgr(static_cast<size_t>(width_) * 3);
+  for (int y = 0; y < height_; ++y) {
+    ConvertDibRow(ScanLine(y), bitCount_, palette_, bgr.data(), 24, width_);
+    reducer.AddRow(y, bgr.data());
+  }
+  return FromReducer(reducer);
+}
+
+TBitmap TBitmap::FromReducer(const TBoxReducer& reducer) {
+  TBitmap reduced(reducer.Width(), reducer.Height(), 24);
+  reducer.WriteRows(reduced.ScanLine(0), -static_cast<ptrdiff_t>(reduced.stride_));
+  return reduced;
 }
 
 void TBitmap::LoadFromResource(HINSTANCE instance, const char* name) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 struct BmpLayout;
+class TBoxReducer;
 
 // A device-independent bitmap (a DIB section) with direct access to its pixel rows. Pixel
 // formats: 1, 4 and 8 bits per pixel with a colour table, as loaded; 24 (blue, green, red) and
@@ -45,6 +46,12 @@ public:
   // A BMP file image (file header included); EInvalidGraphic("Bitmap image is not valid")
   // when it is damaged or truncated.
   void LoadFromBytes(const void* data, size_t size) override;
+  // A BMP file larger than maxWidth x maxHeight is kept reduced to fit, 24 bits per pixel; an
+  // uncompressed one is read a few rows at a time, so it is never whole in memory.
+  void LoadFromFileWithin(const std::string& path, int maxWidth, int maxHeight) override;
+  // A copy no larger than maxWidth x maxHeight: reduced to fit, 24 bits per pixel, each pixel
+  // the mean of those it stands for; unchanged when it fits.
+  TBitmap ReducedWithin(int maxWidth, int maxHeight) const;
   // A bitmap resource (RT_BITMAP); EResNotFound "Resource %s not found" when there is none.
   void LoadFromResource(HINSTANCE instance, const char* name);
   // The picture as a BMP file image (40-byte header, bottom-up), and as a file.
@@ -56,6 +63,7 @@ public:
 private:
   void Create(int width, int height, int bitCount, std::vector<uint32_t> palette);
   void LoadDib(const BmpLayout& layout, const uint8_t* data);
+  static TBitmap FromReducer(const TBoxReducer& reducer);
 
   UniqueBitmap handle_;            // the DIB section
   uint8_t* bits_ = nullptr;        // its pixels, bottom row first, owned by the section

@@ -21,6 +21,10 @@ public:
   virtual void LoadFromBytes(const void* data, size_t size) = 0;
   // The same from a file; a missing file raises EFOpenError naming the path.
   void LoadFromFile(const std::string& path);
+  // The same for a picture only ever drawn stretched into maxWidth x maxHeight: a kind that can
+  // keeps a larger picture reduced to fit, each side at most the size given; others load it
+  // whole.
+  virtual void LoadFromFileWithin(const std::string& path, int maxWidth, int maxHeight);
 
   // Draws the picture stretched to fill rect (at natural size when rect has it).
   virtual void Draw(HDC dc, const RECT& rect) const = 0;

@@ -45,6 +45,13 @@ void TPicture::LoadFromFile(const std::string& path) {
   Changed();
 }
 
+void TPicture::LoadFromFileWithin(const std::string& path, int maxWidth, int maxHeight) {
+  std::unique_ptr<TGraphic> graphic = GraphicFor(ExtensionOf(path));
+  graphic->LoadFromFileWithin(path, maxWidth, maxHeight);
+  graphic_ = std::move(graphic);
+  Changed();
+}
+
 void TPicture::LoadFromResource(HINSTANCE instance, const char* name, const char* type,
                                 const std::string& extension) {
   std::unique_ptr<TGraphic> graphic = GraphicFor(extension);

@@ -14,6 +14,9 @@ public:
   // "Unknown picture file extension (.%s)" before the file is opened; a missing file
   // EFOpenError naming the path. On any failure the old picture stays and OnChange is not fired.
   void LoadFromFile(const std::string& path);
+  // The same for a picture only ever drawn stretched into maxWidth x maxHeight: a bitmap larger
+  // than that is kept reduced to fit, so a huge one neither fills the memory nor goes unseen.
+  void LoadFromFileWithin(const std::string& path, int maxWidth, int maxHeight);
   // The bytes of a resource of TYPE (RCDATA, say) in INSTANCE, of the kind EXTENSION names as
   // for a file ("jpg"). A missing resource raises EResNotFound "Resource %s not found"; other
   // failures and OnChange as for a file.

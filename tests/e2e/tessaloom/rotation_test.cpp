@@ -4,6 +4,9 @@
 
 #include "deadline.h"
 #include "message_box.h"
+#include "scratch_files.h"
+
+#include <algorithm>
 
 namespace e2e {
 namespace {
@@ -66,6 +69,29 @@ TEST_F(Rotation, StopHaltsTheRotationButNotThePendingFirstWallpaper) {
   // A running rotation would have moved on to entries 10, 2 and 3 by 5.5 s.
   const std::vector<std::string> changes = WatchWallpaperChanges(5500, 3);
   EXPECT_EQ(changes, (std::vector<std::string>{DefaultWallpaperPath(), paths[0]}));
+}
+
+TEST_F(Rotation, PicturesThatAreGoneRaiseOneErrorBoxAtATimeWhileTheRotationGoesOn) {
+  // Every file of the list is gone, as on an unplugged drive: each tick's preview fails.
+  const std::vector<std::string> gone = {FileNextToExe("gone\\a.bmp"), FileNextToExe("gone\\b.bmp")};
+  WriteFileBytes(FileNextToExe("Filelist.txt"), JoinCrLf(gone));
+  const TTessaloomWindow window = Launch();
+  window.SetPeriod("50");
+  window.Press(kStart);
+  const TMessageBox box = WaitForMessageBox(program_->Process().Id(), "Tapestrel", kWindowTimeoutMs);
+  EXPECT_EQ(box.text.rfind("Cannot open file \"" + gone[0] + "\"", 0), 0u) << box.text;
+
+  // Forty ticks later: still the one box, and the wallpaper went on changing meanwhile.
+  const std::vector<std::string> changes = WatchWallpaperChanges(2000, 100);
+  EXPECT_EQ(FindMessageBoxes(program_->Process().Id()).size(), 1u);
+  EXPECT_NE(std::find(changes.begin(), changes.end(), gone[1]), changes.end())
+      << "the rotation stopped while the box was open";
+  EXPECT_TRUE(IsWindow(box.window)) << "the first box was replaced";
+
+  // Asked to close while the box is open, the program ends as soon as that one box is closed.
+  PostMessageA(window.Main(), WM_CLOSE, 0, 0);
+  DismissMessageBox(box, kReplyTimeoutMs);
+  EXPECT_TRUE(program_->Process().WaitForExit(kReplyTimeoutMs)) << "still running after the box was closed";
 }
 
 }  // namespace

@@ -90,6 +90,22 @@ TEST_F(WallpaperList, AddReplacesTheListWithTheChosenTreeScannedBreadthFirst) {
   EXPECT_EQ(window.Panel(0), "共" + std::to_string(bitmaps.size()) + "张壁纸");
 }
 
+TEST_F(WallpaperList, AddTakesAFolderWithAChineseNameWhole) {
+  // Two bytes a character in the code page: the chosen folder must reach the scan uncut.
+  const std::string root = FileNextToExe("灯笼");
+  MakeEmptyFolder(root);
+  MakeFolders(JoinPath(root, "夜景"));
+  const std::vector<std::string> bitmaps = {JoinPath(root, "元宵.bmp"), JoinPath(root, "夜景\\河灯.bmp")};
+  for (const std::string& path : bitmaps)
+    WriteFileBytes(path, TinyBitmap(40));
+  program_->SetEnvironment(kBrowseFolder, root);
+  const TTessaloomWindow window = Launch();
+  window.Press(kAdd);
+  window.Sync();
+  EXPECT_EQ(ReadFileBytes(FileNextToExe("Filelist.txt")), JoinCrLf(bitmaps));
+  EXPECT_EQ(window.Panel(0), "共2张壁纸");
+}
+
 TEST_F(WallpaperList, ACancelledAddChangesNothing) {
   const std::vector<std::string> paths = PrepareListOfBitmaps(2);
   program_->SetEnvironment(kBrowseFolder, "");

@@ -17,9 +17,3 @@ TEST(BitmapName, RefusesOtherLastExtensionsAndShortNames) {
   EXPECT_FALSE(IsBitmapName("mp"));
   EXPECT_FALSE(IsBitmapName(""));
 }
-
-TEST(TrailingBackslash, AddsOneOnlyWhenMissing) {
-  EXPECT_EQ(WithTrailingBackslash("C:\\Pictures"), "C:\\Pictures\\");
-  EXPECT_EQ(WithTrailingBackslash("D:\\"), "D:\\");
-  EXPECT_EQ(WithTrailingBackslash(""), "\\");
-}

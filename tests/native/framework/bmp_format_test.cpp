@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <random>
@@ -305,6 +306,62 @@ TEST(BmpDecode, TruncatedAndScrambledFilesNeverReadOutOfBounds) {
       }
     }
   }
+}
+
+// The head of a file is enough to place its pixels, and its stored rows decode one by one as
+// the whole decoder decodes them. The head is copied into a buffer of its own size, so the
+// sanitizer sees any read beyond it.
+TEST(BmpHead, TheHeadPlacesThePixelsAndRowsDecodeOneByOne) {
+  Bmp indexed;
+  indexed.bitCount = 8, indexed.width = 5, indexed.height = 3;
+  indexed.palette.assign(256, 0x102030);
+  for (int i = 0; i < 24; ++i)
+    indexed.pixels += static_cast<char>(i);
+  Bmp masked;
+  Masks16(masked, {0xF800, 0x07E0, 0x001F});
+  masked.width = 2, masked.height = -2;  // top-down
+  masked.pixels = Row({0x1F, 0, 0xE0, 0x07}) + Row({0, 0xF8, 0xFF, 0xFF});
+  Bmp v5;
+  v5.headerSize = 124, v5.bitCount = 32, v5.width = 1, v5.height = 2;
+  v5.pixels = Row({1, 2, 3, 4, 5, 6, 7, 8});
+  Bmp core;
+  core.headerSize = 12, core.bitCount = 4, core.width = 3, core.height = 1;
+  core.palette.assign(16, 0xABCDEF);
+  core.pixels = Row({0x12, 0x30, 0, 0});
+  Bmp optionalTable;  // a 24-bit file with a table of 300 colours for palette devices
+  optionalTable.colorsUsed = 300;
+  optionalTable.palette.assign(300, 0);
+  optionalTable.pixels = Row({9, 8, 7, 0});
+
+  for (const Bmp& bmp : {indexed, masked, v5, core, optionalTable}) {
+    const std::string file = bmp.File();
+    const Decoded whole = Decode(file);
+    const std::vector<uint8_t> head(file.begin(), file.begin() + std::min(file.size(), kBmpMaxHeadSize));
+    const BmpLayout layout = ParseBmpFileHead(head.data(), head.size(), file.size());
+    EXPECT_EQ(layout.bitsOffset, whole.layout.bitsOffset) << bmp.bitCount;
+    EXPECT_EQ(layout.palette, whole.layout.palette);
+    EXPECT_EQ(layout.topDown, whole.layout.topDown);
+    const size_t storedStride = DibStride(layout.width, layout.bitCount);
+    for (int s = 0; s < layout.height; ++s) {
+      std::vector<uint8_t> row(whole.stride, 0xCD);
+      DecodeBmpRow(layout, Bytes(file) + layout.bitsOffset + static_cast<size_t>(s) * storedStride,
+                   row.data());
+      const int y = layout.topDown ? s : layout.height - 1 - s;
+      EXPECT_EQ(row, std::vector<uint8_t>(whole.Row(y), whole.Row(y) + whole.stride))
+          << bmp.bitCount << "-bit, stored row " << s;
+    }
+  }
+}
+
+TEST(BmpHead, AShortHeadOrAFileTooShortForItsRowsIsRefused) {
+  Bmp big;
+  big.width = 100, big.height = 100;
+  big.pixels.assign(30000, '\0');
+  const std::string file = big.File();
+  const auto* head = Bytes(file);
+  EXPECT_THROW(ParseBmpFileHead(head, 100, file.size()), EInvalidOperation);
+  EXPECT_NO_THROW(ParseBmpFileHead(head, kBmpMaxHeadSize, file.size()));
+  EXPECT_THROW(ParseBmpFileHead(head, kBmpMaxHeadSize, file.size() - 1), EInvalidGraphic);
 }
 
 TEST(BmpEncode, WrittenFilesReadBackTheSame) {

@@ -177,6 +177,126 @@ TEST(Bitmap, StretchingFillsTheRectangle) {
   EXPECT_EQ(canvas.Pixel(10, 11), kWhite);
 }
 
+// A 40 x 20 picture in four quarters: red, green / blue, a checkerboard of black and white,
+// as palette indexes 1, 2 / 3, 0 or 4.
+int QuarterIndex(int x, int y) {
+  if (y < 10)
+    return x < 20 ? 1 : 2;
+  return x < 20 ? 3 : ((x + y) % 2 ? 4 : 0);
+}
+const std::vector<uint32_t> kQuarterColours = {0x000000, kRed, kGreen, kBlue, kWhite};
+constexpr uint32_t kGrey = 0x808080;  // the checkerboard, averaged
+
+// The quarters stored as BITCOUNT bits a pixel (8: indexed; 16: 5-6-5 masks), bottom-up unless
+// TOPDOWN, or run-length coded (8 bits, one run per pixel).
+Bmp Quarters(int bitCount, bool topDown = false, bool runLength = false) {
+  Bmp bmp;
+  bmp.width = 40, bmp.height = topDown ? -20 : 20;
+  bmp.bitCount = static_cast<uint32_t>(bitCount);
+  if (bitCount == 8) {
+    bmp.palette = kQuarterColours;
+    bmp.colorsUsed = static_cast<uint32_t>(kQuarterColours.size());
+  }
+  if (bitCount == 16) {
+    bmp.compression = 3;  // bit fields
+    bmp.masks = {0xF800, 0x07E0, 0x001F};
+  }
+  if (runLength)
+    bmp.compression = 1;
+  for (int i = 0; i < 20; ++i) {
+    const int y = topDown ? i : 19 - i;
+    std::string row;
+    for (int x = 0; x < 40; ++x) {
+      const int index = QuarterIndex(x, y);
+      const uint32_t c = kQuarterColours[static_cast<size_t>(index)];
+      if (runLength) {
+        row += '\x01';
+        row += static_cast<char>(index);
+      } else if (bitCount == 8) {
+        row += static_cast<char>(index);
+      } else if (bitCount == 16) {
+        const uint32_t v = (c >> 8 & 0xF800) | (c >> 5 & 0x07E0) | (c >> 3 & 0x001F);
+        row += static_cast<char>(v & 0xFF);
+        row += static_cast<char>(v >> 8);
+      } else {
+        row += static_cast<char>(c & 0xFF);
+        row += static_cast<char>(c >> 8 & 0xFF);
+        row += static_cast<char>(c >> 16 & 0xFF);
+        if (bitCount == 32)
+          row += '\0';
+      }
+    }
+    if (runLength)
+      row += std::string("\0\0", 2);  // end of line
+    else
+      row.resize((row.size() + 3) / 4 * 4, '\0');
+    bmp.pixels += row;
+  }
+  if (runLength)
+    bmp.pixels += std::string("\0\x01", 2);  // end of picture
+  return bmp;
+}
+
+TEST(Bitmap, AFileLargerThanAskedIsKeptReducedToFitInEveryFormat) {
+  const struct {
+    const char* name;
+    Bmp bmp;
+  } cases[] = {
+      {"24-bit", Quarters(24)},         {"24-bit top-down", Quarters(24, true)},
+      {"32-bit", Quarters(32)},         {"16-bit masks", Quarters(16)},
+      {"8-bit indexed", Quarters(8)},   {"8-bit run-length", Quarters(8, false, true)},
+  };
+  const std::string path = ScratchFile("quarters.bmp");
+  for (const auto& c : cases) {
+    WriteRaw(path, c.bmp.File());
+    TBitmap bitmap;
+    bitmap.LoadFromFileWithin(path, 4, 2);
+    ASSERT_EQ(bitmap.Width(), 4) << c.name;
+    ASSERT_EQ(bitmap.Height(), 2) << c.name;
+    EXPECT_EQ(bitmap.BitCount(), 24) << c.name;
+    const uint32_t expected[2][4] = {{kRed, kRed, kGreen, kGreen}, {kBlue, kBlue, kGrey, kGrey}};
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(PixelOf(bitmap, x, y), expected[y][x]) << c.name << " at " << x << "," << y;
+
+    // A picture that fits is loaded as it is.
+    TBitmap whole;
+    whole.LoadFromFileWithin(path, 40, 20);
+    EXPECT_EQ(whole.Width(), 40) << c.name;
+    EXPECT_EQ(whole.BitCount(), c.bmp.bitCount == 16 ? 24 : static_cast<int>(c.bmp.bitCount)) << c.name;
+  }
+  DeleteFileA(path.c_str());
+}
+
+TEST(Bitmap, OnlyTheSideThatDoesNotFitIsReduced) {
+  const std::string path = ScratchFile("quarters.bmp");
+  WriteRaw(path, Quarters(24).File());
+  TBitmap bitmap;
+  bitmap.LoadFromFileWithin(path, 2, 100);
+  ASSERT_EQ(bitmap.Width(), 2);
+  ASSERT_EQ(bitmap.Height(), 20);
+  EXPECT_EQ(PixelOf(bitmap, 0, 0), kRed);
+  EXPECT_EQ(PixelOf(bitmap, 1, 19), 0x808080u);  // a row of the checkerboard, averaged
+  DeleteFileA(path.c_str());
+}
+
+TEST(Bitmap, AReducedLoadOfADamagedOrMissingFileFailsAsAWholeLoadDoes) {
+  const std::string path = ScratchFile("cut.bmp");
+  std::string cut = Quarters(24).File();
+  cut.resize(cut.size() - 1);
+  WriteRaw(path, cut);
+  TBitmap bitmap = FromBytes(Bmp24({{kRed}}));
+  try {
+    bitmap.LoadFromFileWithin(path, 4, 2);
+    ADD_FAILURE() << "accepted a cut file";
+  } catch (const EInvalidGraphic& e) {
+    EXPECT_EQ(e.Message(), "Bitmap image is not valid");
+  }
+  EXPECT_EQ(bitmap.Width(), 1) << "the old picture stays";
+  DeleteFileA(path.c_str());
+  EXPECT_THROW(bitmap.LoadFromFileWithin(path, 4, 2), EFOpenError);
+}
+
 TEST(Bitmap, HandlesAreFreedWhenReplacedClearedOrMoved) {
   TBitmap bitmap(2, 2);
   const HBITMAP first = bitmap.Handle();

@@ -13,6 +13,10 @@ void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++timerTicks; }
 void CALLBACK TerminateOnTick(HWND, UINT, UINT_PTR, DWORD) {
   CallGuarded([] { Application->Terminate(); });
 }
+void CALLBACK FailOnTick(HWND, UINT, UINT_PTR, DWORD) {
+  ++timerTicks;
+  CallGuarded([] { throw std::runtime_error("Cannot open file \"Z:\\gone.bmp\""); });
+}
 
 struct ShownBox {
   std::string text, caption;
@@ -64,6 +68,34 @@ TEST_F(ApplicationTest, ACallbackErrorGoesToTheErrorBoxAndNoFurther) {
   EXPECT_EQ(shown_[0].caption, "Tapestrel");
   EXPECT_EQ(shown_[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
   EXPECT_EQ(shown_[1].text, "Unknown error.");
+}
+
+TEST_F(ApplicationTest, AnErrorWhileTheErrorBoxIsOpenIsCountedInsteadOfOpeningASecondBox) {
+  // The first box stands for a modal one: it keeps dispatching while a failing timer ticks.
+  app_.SetMessageBoxFunction([this](HWND, const std::string& text, const std::string& caption, UINT flags) {
+    shown_.push_back({text, caption, flags});
+    if (shown_.size() == 1) {
+      timerTicks = 0;
+      SetTimer(app_.Handle(), 9, 1, FailOnTick);
+      for (int i = 0; i < 500 && timerTicks < 3; ++i) {
+        Sleep(2);
+        app_.ProcessMessages();
+      }
+      KillTimer(app_.Handle(), 9);
+    }
+    return IDOK;
+  });
+  CallGuarded([] { throw std::runtime_error("first"); });
+  ASSERT_GE(timerTicks, 3);
+  ASSERT_EQ(shown_.size(), 1u) << "a second box opened: " << shown_.back().text;
+  EXPECT_EQ(shown_[0].text, "first.");
+  EXPECT_EQ(app_.ErrorsNotShown(), timerTicks);
+
+  // Once the box is closed, the next error has a box of its own again.
+  CallGuarded([] { throw std::runtime_error("second"); });
+  ASSERT_EQ(shown_.size(), 2u);
+  EXPECT_EQ(shown_[1].text, "second.");
+  EXPECT_EQ(app_.ErrorsNotShown(), timerTicks);
 }
 
 TEST_F(ApplicationTest, ProcessMessagesDispatchesWhatIsQueuedAndReturns) {

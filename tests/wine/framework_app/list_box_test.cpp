@@ -67,6 +67,36 @@ TEST_F(ListBoxTest, DeletingTheSelectedFromLastToFirstKeepsTheOthersInOrder) {
   EXPECT_THROW(list_->Delete(2), std::out_of_range);
 }
 
+TEST_F(ListBoxTest, DeletingTheSelectedAtOnceKeepsTheOthersTheScrollPositionAndTheCaret) {
+  form_.Handle();
+  HWND hwnd = list_->Handle();
+  std::vector<std::string> items, kept;
+  for (int i = 0; i < 100; ++i) {
+    items.push_back(std::to_string(i));
+    if (i != 3 && i != 41 && i != 45 && i != 99)
+      kept.push_back(items.back());
+  }
+  list_->SetItems(items);
+  for (int i : {3, 41, 45, 99})
+    list_->SetSelected(i, true);  // each moves the caret to itself
+  SendMessageA(hwnd, LB_SETCARETINDEX, 45, FALSE);
+  SendMessageA(hwnd, LB_SETTOPINDEX, 40, 0);
+  list_->DeleteSelected();
+  EXPECT_EQ(list_->Items(), kept);
+  EXPECT_EQ(SendMessageA(hwnd, LB_GETCOUNT, 0, 0), 96);
+  EXPECT_EQ(SendMessageA(hwnd, LB_GETSELCOUNT, 0, 0), 0);
+  EXPECT_EQ(SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0), 40);
+  EXPECT_EQ(SendMessageA(hwnd, LB_GETCARETINDEX, 0, 0), 45);
+
+  list_->DeleteSelected();  // nothing selected: nothing goes
+  EXPECT_EQ(list_->Count(), 96);
+  for (int i = 0; i < 96; ++i)
+    list_->SetSelected(i, true);
+  list_->DeleteSelected();
+  EXPECT_EQ(list_->Count(), 0);
+  EXPECT_EQ(SendMessageA(hwnd, LB_GETCOUNT, 0, 0), 0);
+}
+
 TEST_F(ListBoxTest, ASelectionChangeFromTheWindowRunsOnClickWithTheCaretItem) {
   form_.Handle();
   list_->SetItems({"a", "b", "c"});

@@ -1,9 +1,36 @@
 #include "main_form_fixture.h"
 
+#include "framework/gdi_handles.h"
 #include "framework/registry.h"
 #include "skin/data/skin_data.h"
 
 namespace {
+
+// A W x H 24-bit bitmap file, the left half red, the right half blue.
+std::string HalvesBitmap(int w, int h) {
+  const uint32_t stride = (static_cast<uint32_t>(w) * 3 + 3) / 4 * 4;
+  std::string file;
+  const auto put = [&file](uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+      file += static_cast<char>(v >> (8 * i) & 0xFF);
+  };
+  file += "BM";
+  put(54 + stride * static_cast<uint32_t>(h), 4);
+  put(0, 4);
+  put(54, 4);
+  for (uint32_t v : {40u, static_cast<uint32_t>(w), static_cast<uint32_t>(h)})
+    put(v, 4);
+  put(1, 2);
+  put(24, 2);
+  for (int i = 0; i < 6; ++i)
+    put(0, 4);
+  std::string row(stride, '\0');
+  for (int x = 0; x < w; ++x)
+    row[static_cast<size_t>(x) * 3 + (x < w / 2 ? 2 : 0)] = '\xFF';
+  for (int y = 0; y < h; ++y)
+    file += row;
+  return file;
+}
 
 TEST_F(MainFormTest, AFirstStartCreatesEmptyFilesWritesTheWallpaperAndHidesTheTaskbarButton) {
   TForm1& form = Start();
@@ -71,6 +98,21 @@ TEST_F(MainFormTest, AddScansTheChosenTreeBreadthFirstIntoTheListItsFileAndTheSt
   EXPECT_EQ(form.filepathList->Items(), (std::vector<std::string>{root + "\\sub\\", root + "\\sub\\deeper\\"}));
 }
 
+TEST_F(MainFormTest, AddOnAFolderWhoseNameEndsInATrailByteLikeABackslashListsItsOwnPictures) {
+  // "灯籠" ends in the bytes BB 5C: one character, not a folder "灯" and a backslash.
+  const std::string root = folder_ + "灯籠";
+  for (const char* dir : {"", "\\夜景"})
+    CreateDirectoryA((root + dir).c_str(), nullptr);
+  WriteWholeFile(root + "\\元宵.bmp", "");
+  WriteWholeFile(root + "\\夜景\\河灯.bmp", "");
+  TForm1& form = Start();
+  SetEnvironmentVariableA("TESSALOOM_BROWSE_FOLDER", root.c_str());
+  form.Button4Click(nullptr);
+  EXPECT_EQ(form.FileList->Items(), (std::vector<std::string>{root + "\\元宵.bmp", root + "\\夜景\\河灯.bmp"}));
+  EXPECT_EQ(form.filepathList->Items(), std::vector<std::string>{root + "\\夜景\\"});
+  EXPECT_EQ(form.PicFilePath->Text(), root);
+}
+
 TEST_F(MainFormTest, ACancelledFolderDialogChangesNothing) {
   TForm1& form = Start();
   form.FileList->SetItems({"kept"});
@@ -94,6 +136,51 @@ TEST_F(MainFormTest, DeleteKeepsTheUnselectedEntriesInOrderAndClearLeavesAnEmpty
   EXPECT_EQ(FileText("Filelist.txt"), "");
 }
 
+// Counts the messages sent to one window of this thread while it lives.
+class SentMessages {
+public:
+  explicit SentMessages(HWND window) {
+    window_ = window;
+    count_ = 0;
+    hook_ = SetWindowsHookExA(WH_CALLWNDPROC, Count, nullptr, GetCurrentThreadId());
+  }
+  ~SentMessages() { UnhookWindowsHookEx(hook_); }
+  int Count() const { return count_; }
+
+private:
+  static LRESULT CALLBACK Count(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->hwnd == window_)
+      ++count_;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline HWND window_ = nullptr;
+  static inline int count_ = 0;
+  HHOOK hook_;
+};
+
+TEST_F(MainFormTest, DeletingThousandsOfEntriesTakesTheListWindowAFewMessagesNotSomeForEach) {
+  TForm1& form = Start();
+  std::vector<std::string> entries, kept;
+  for (int i = 0; i < 4000; ++i) {
+    entries.push_back("Z:\\p" + std::to_string(i) + ".bmp");
+    if (i % 4)
+      kept.push_back(entries.back());
+  }
+  form.FileList->SetItems(entries);
+  for (int i = 0; i < 4000; i += 4)
+    form.FileList->SetSelected(i, true);
+  SentMessages sent(form.FileList->Handle());
+  form.Button2Click(nullptr);
+  EXPECT_LT(sent.Count(), 100);
+  EXPECT_EQ(form.FileList->Items(), kept);
+  EXPECT_EQ(SendMessageA(form.FileList->Handle(), LB_GETCOUNT, 0, 0), 3000);
+  EXPECT_EQ(SendMessageA(form.FileList->Handle(), LB_GETSELCOUNT, 0, 0), 0);
+  std::string file;
+  for (const std::string& entry : kept)
+    file += entry + "\r\n";
+  EXPECT_EQ(FileText("Filelist.txt"), file);
+}
+
 TEST_F(MainFormTest, AClickOnAnEntryAppliesItAndShowsItInThePreviewAndAnEmptyListDoesNothing) {
   TForm1& form = Start();
   form.FileListClick(nullptr);  // no entry under the caret
@@ -107,6 +194,31 @@ TEST_F(MainFormTest, AClickOnAnEntryAppliesItAndShowsItInThePreviewAndAnEmptyLis
   EXPECT_EQ(form.FilePath->Text(), pictures[1]);
   EXPECT_EQ(form.StatusBar->PanelText(1), pictures[1]);
   EXPECT_EQ(form.Image1->Picture().Width(), 2);
+}
+
+TEST_F(MainFormTest, ABitmapLargerThanThePreviewIsShownAndKeptOnlyAtThePreviewsSize) {
+  const std::string large = folder_ + "large.bmp";
+  WriteWholeFile(large, HalvesBitmap(3000, 2000));
+  TForm1& form = Start();
+  form.FileList->SetItems({large});
+  SendMessageA(form.FileList->Handle(), LB_SETCARETINDEX, 0, 0);
+  form.FileListClick(nullptr);
+  DeleteFileA(large.c_str());
+  EXPECT_TRUE(boxes_.empty());
+  EXPECT_EQ(form.Image1->Picture().Width(), 346);
+  EXPECT_EQ(form.Image1->Picture().Height(), 238);
+
+  TWindowDC screen(nullptr);
+  UniqueDC dc(CreateCompatibleDC(screen.Get()));
+  UniqueBitmap canvas(CreateCompatibleBitmap(screen.Get(), 346, 238));
+  TSelectObject select(dc.Get(), canvas.Get());
+  form.Image1->PaintTo(dc.Get());
+  for (int y : {0, 119, 237}) {
+    EXPECT_EQ(GetPixel(dc.Get(), 0, y), RGB(255, 0, 0)) << y;
+    EXPECT_EQ(GetPixel(dc.Get(), 171, y), RGB(255, 0, 0)) << y;
+    EXPECT_EQ(GetPixel(dc.Get(), 174, y), RGB(0, 0, 255)) << y;
+    EXPECT_EQ(GetPixel(dc.Get(), 345, y), RGB(0, 0, 255)) << y;
+  }
 }
 
 TEST_F(MainFormTest, APreviewThatCannotLoadIsReportedAfterTheWallpaperWasApplied) {
