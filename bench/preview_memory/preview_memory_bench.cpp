@@ -3,7 +3,7 @@
 // written next to this program first (3 * SIDE * SIDE bytes), and removed at the end.
 #include "app/main_form.h"
 #include "framework/application.h"
-#include "framework/file_stream.h"
+#include "framework/system/file_stream.h"
 #include "framework/image.h"
 #include "framework/list_box.h"
 

@@ -1,6 +1,6 @@
 #include "app/folder_scan.h"
 
-#include "framework/file_stream.h"
+#include "framework/system/file_stream.h"
 #include "framework/list_box.h"
 
 #include "app/bitmap_name.h"

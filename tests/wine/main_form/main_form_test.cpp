@@ -1,6 +1,6 @@
 #include "main_form_fixture.h"
 
-#include "framework/gdi_handles.h"
+#include "framework/system/gdi_handles.h"
 #include "framework/registry.h"
 #include "skin/data/skin_data.h"
 
