@@ -88,12 +88,29 @@ void TTrayIcon::Loaded() {
 
 // ---- The shell's icon ----
 
+namespace {
+
+// How many bytes of TEXT fit in LIMIT without ending inside a double-byte character of the
+// ANSI code page: a tip cut there would show half a character.
+size_t WholeCharactersWithin(const std::string& text, size_t limit) {
+  size_t end = 0;
+  while (end < text.size()) {
+    const size_t width = IsDBCSLeadByte(static_cast<BYTE>(text[end])) && end + 1 < text.size() ? 2 : 1;
+    if (end + width > limit)
+      break;
+    end += width;
+  }
+  return end;
+}
+
+}  // namespace
+
 void TTrayIcon::FillIconData() {
   iconData_.hIcon = icon_.Handle();
   // At most 127 bytes of the hint, always zero-terminated by the buffer's last byte.
   std::fill(std::begin(iconData_.szTip), std::end(iconData_.szTip), '\0');
   if (!hint_.empty() && showHint_)
-    hint_.copy(iconData_.szTip, sizeof iconData_.szTip - 1);
+    hint_.copy(iconData_.szTip, WholeCharactersWithin(hint_, sizeof iconData_.szTip - 1));
 }
 
 bool TTrayIcon::Notify(DWORD message) {

@@ -98,6 +98,24 @@ TEST_F(TrayIconTest, AHintOf200BytesIsCutToItsFirst127) {
   EXPECT_EQ(data.szTip[127], '\0');
 }
 
+TEST_F(TrayIconTest, ALongChineseHintIsCutAtTheLastWholeCharacter) {
+  TTrayIcon tray(&root_);
+  const struct {
+    std::string prefix;
+    size_t kept;  // bytes of the tip
+  } cases[] = {
+      {"", 126},   // 64 two-byte characters: the 64th would straddle byte 127
+      {"A", 127},  // one byte earlier, 63 whole characters end exactly at 127
+  };
+  for (const auto& c : cases) {
+    std::string hint = c.prefix;
+    for (int i = 0; i < 64; ++i)
+      hint += "\xB5\xC6";  // a GBK character
+    tray.SetHint(hint);
+    EXPECT_EQ(std::string(calls_.back().data.szTip), hint.substr(0, c.kept)) << c.prefix;
+  }
+}
+
 TEST_F(TrayIconTest, TheTooltipCarriesTheHintInTheAnsiCodePage) {
   TTrayIcon tray(&root_);
   tray.SetHint("Kestova");
