@@ -3,6 +3,7 @@
 // written next to this program first (3 * SIDE * SIDE bytes), and removed at the end.
 #include "app/main_form.h"
 #include "framework/application.h"
+#include "framework/core/bmp_format.h"
 #include "framework/system/file_stream.h"
 #include "framework/image.h"
 #include "framework/list_box.h"
@@ -18,22 +19,8 @@ namespace {
 
 // Writes a SIDE x SIDE 24-bit bitmap of horizontal colour bands, row by row.
 void WriteLargeBitmap(const std::string& path, int side) {
-  const uint32_t stride = (static_cast<uint32_t>(side) * 3 + 3) / 4 * 4;
-  std::string header;
-  const auto put = [&header](uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-      header += static_cast<char>(v >> (8 * i) & 0xFF);
-  };
-  header += "BM";
-  put(54 + stride * static_cast<uint32_t>(side), 4);
-  put(0, 4);
-  put(54, 4);
-  for (uint32_t v : {40u, static_cast<uint32_t>(side), static_cast<uint32_t>(side)})
-    put(v, 4);
-  put(1, 2);
-  put(24, 2);
-  for (int i = 0; i < 6; ++i)
-    put(0, 4);
+  const size_t stride = DibStride(side, 24);
+  const std::string header = EncodeBmpHead(side, side, 24, {});
   TFileStream file(path, TFileStream::fmCreate);
   file.WriteBuffer(header.data(), header.size());
   std::string row(stride, '\0');

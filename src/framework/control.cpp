@@ -402,13 +402,13 @@ LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       return ParentDefault(msg, wParam, lParam);
     case CN_CTLCOLORSTATIC:  // static texts, check boxes and group boxes on their parent's colour
-    case CN_BASE + WM_CTLCOLORBTN:
+    case CN_CTLCOLORBTN:
       return reinterpret_cast<LRESULT>(ColorBrush(reinterpret_cast<HDC>(wParam)));
     case CN_CTLCOLORMSGBOX:
-    case CN_BASE + WM_CTLCOLOREDIT:
-    case CN_BASE + WM_CTLCOLORLISTBOX:
-    case CN_BASE + WM_CTLCOLORDLG:
-    case CN_BASE + WM_CTLCOLORSCROLLBAR:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+    case CN_CTLCOLORDLG:
+    case CN_CTLCOLORSCROLLBAR:
       return ParentDefault(msg, wParam, lParam);
     case WM_SETCURSOR:  // the hourglass of a busy application wins over every control's cursor
       if (TBusyCursor::Active()) {

@@ -355,18 +355,15 @@ void DecodeBmpPixels(const BmpLayout& layout, const uint8_t* data, uint8_t* topR
     DecodeUncompressed(layout, data, topRow, rowStep);
 }
 
-std::string EncodeBmpFile(int32_t width, int32_t height, int bitCount,
-                          const std::vector<uint32_t>& palette, const uint8_t* topRow,
-                          ptrdiff_t rowStep) {
+std::string EncodeBmpHead(int32_t width, int32_t height, int bitCount, const std::vector<uint32_t>& palette) {
   const size_t colors = bitCount <= 8 ? size_t{1} << bitCount : 0;
-  const size_t stride = DibStride(width, bitCount);
   const size_t bitsOffset = kFileHeaderSize + kInfoHeaderSize + colors * 4;
-  const size_t imageSize = stride * static_cast<size_t>(height);
-  std::string file(bitsOffset + imageSize, '\0');
-  uint8_t* out = reinterpret_cast<uint8_t*>(file.data());
+  const size_t imageSize = DibStride(width, bitCount) * static_cast<size_t>(height);
+  std::string head(bitsOffset, '\0');
+  uint8_t* out = reinterpret_cast<uint8_t*>(head.data());
 
   out[0] = 'B', out[1] = 'M';
-  WriteLE32(out + 2, static_cast<uint32_t>(file.size()));
+  WriteLE32(out + 2, static_cast<uint32_t>(bitsOffset + imageSize));
   WriteLE32(out + 10, static_cast<uint32_t>(bitsOffset));
   uint8_t* info = out + kFileHeaderSize;
   WriteLE32(info, kInfoHeaderSize);
@@ -377,6 +374,17 @@ std::string EncodeBmpFile(int32_t width, int32_t height, int bitCount,
   WriteLE32(info + 20, static_cast<uint32_t>(imageSize));
   for (size_t i = 0; i < colors && i < palette.size(); ++i)
     WriteLE32(info + kInfoHeaderSize + 4 * i, palette[i] & 0xFFFFFF);
+  return head;
+}
+
+std::string EncodeBmpFile(int32_t width, int32_t height, int bitCount,
+                          const std::vector<uint32_t>& palette, const uint8_t* topRow,
+                          ptrdiff_t rowStep) {
+  std::string file = EncodeBmpHead(width, height, bitCount, palette);
+  const size_t bitsOffset = file.size();
+  const size_t stride = DibStride(width, bitCount);
+  file.resize(bitsOffset + stride * static_cast<size_t>(height));
+  uint8_t* out = reinterpret_cast<uint8_t*>(file.data());
   for (int32_t y = 0; y < height; ++y)
     std::memcpy(out + bitsOffset + static_cast<size_t>(height - 1 - y) * stride,
                 topRow + y * rowStep, stride);

@@ -57,6 +57,9 @@ void DecodeBmpRow(const BmpLayout& layout, const uint8_t* stored, uint8_t* decod
 void DecodeBmpPixels(const BmpLayout& layout, const uint8_t* data, uint8_t* topRow,
                      ptrdiff_t rowStep);
 
+// The headers and colour table of such a file, for a writer that streams the rows after them.
+std::string EncodeBmpHead(int32_t width, int32_t height, int bitCount, const std::vector<uint32_t>& palette);
+
 // A BMP file (file header, 40-byte info header, colour table, bottom-up rows) of the rows at
 // topRow + y * rowStep. bitCount is 1, 4, 8, 24 or 32; indexed images get 2^bitCount colours,
 // palette entries beyond those given being black.

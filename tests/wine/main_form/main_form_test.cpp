@@ -1,5 +1,6 @@
 #include "main_form_fixture.h"
 
+#include "framework/core/bmp_format.h"
 #include "framework/system/gdi_handles.h"
 #include "framework/registry.h"
 #include "skin/data/skin_data.h"
@@ -8,28 +9,10 @@ namespace {
 
 // A W x H 24-bit bitmap file, the left half red, the right half blue.
 std::string HalvesBitmap(int w, int h) {
-  const uint32_t stride = (static_cast<uint32_t>(w) * 3 + 3) / 4 * 4;
-  std::string file;
-  const auto put = [&file](uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-      file += static_cast<char>(v >> (8 * i) & 0xFF);
-  };
-  file += "BM";
-  put(54 + stride * static_cast<uint32_t>(h), 4);
-  put(0, 4);
-  put(54, 4);
-  for (uint32_t v : {40u, static_cast<uint32_t>(w), static_cast<uint32_t>(h)})
-    put(v, 4);
-  put(1, 2);
-  put(24, 2);
-  for (int i = 0; i < 6; ++i)
-    put(0, 4);
-  std::string row(stride, '\0');
+  std::string row(DibStride(w, 24), '\0');
   for (int x = 0; x < w; ++x)
     row[static_cast<size_t>(x) * 3 + (x < w / 2 ? 2 : 0)] = '\xFF';
-  for (int y = 0; y < h; ++y)
-    file += row;
-  return file;
+  return EncodeBmpFile(w, h, 24, {}, reinterpret_cast<const uint8_t*>(row.data()), 0);  // every row alike
 }
 
 TEST_F(MainFormTest, AFirstStartCreatesEmptyFilesWritesTheWallpaperAndHidesTheTaskbarButton) {
