@@ -4,10 +4,26 @@ namespace {
 constexpr DWORD kSingleBorderStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 }
 
+namespace {
+std::vector<TForm*>& LiveForms() {
+  static std::vector<TForm*> forms;
+  return forms;
+}
+}  // namespace
+
 TForm::TForm(TComponent* owner) : TWinControl(owner), font_("宋体", 12) {
   SetVisible(false);  // shown by Show, once its placement is applied
   SetFont(&font_);
   SetColor(clBtnFace);
+  LiveForms().push_back(this);
+}
+
+TForm::~TForm() {
+  std::erase(LiveForms(), this);
+}
+
+const std::vector<TForm*>& TForm::Screen() {
+  return LiveForms();
 }
 
 void TForm::SetClientWidth(int width) {

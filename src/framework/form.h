@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // Where a form goes when it is shown. The policy is applied at show time and then reset to
 // poDesigned (keep the bounds), so asking for a centred window again centres it again.
@@ -18,7 +19,11 @@ enum class TPosition { poDesigned, poDefault, poDesktopCenter, poScreenCenter };
 class TForm : public TWinControl {
 public:
   explicit TForm(TComponent* owner);
+  ~TForm() override;
   const char* ClassName() const override { return "TForm"; }
+
+  // Every live form, in creation order.
+  static const std::vector<TForm*>& Screen();
 
   int ClientWidth() const { return clientWidth_; }
   int ClientHeight() const { return clientHeight_; }

@@ -13,9 +13,14 @@ TWindowSubclass::TWindowSubclass(HWND window, Filter filter)
 }
 
 TWindowSubclass::~TWindowSubclass() {
+  Remove();
+}
+
+void TWindowSubclass::Remove() {
   // Fails harmlessly when the window has gone already (comctl32 dropped the subclass then).
   if (installed_ && IsWindow(window_))
     RemoveWindowSubclass(window_, &TWindowSubclass::SubclassProc, reinterpret_cast<UINT_PTR>(this));
+  installed_ = false;
 }
 
 LRESULT CALLBACK TWindowSubclass::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,

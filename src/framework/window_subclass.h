@@ -18,6 +18,9 @@ public:
   TWindowSubclass(const TWindowSubclass&) = delete;
   TWindowSubclass& operator=(const TWindowSubclass&) = delete;
 
+  // Takes the filter out of the window now; safe from inside the filter itself (the filter
+  // object lives on until this object goes).
+  void Remove();
   HWND Window() const { return window_; }
   bool Installed() const { return installed_; }
 

@@ -1,0 +1,414 @@
+// The frame skinner's window procedures: the skinned window's, its MDI client's and the
+// framework form's message hook, with the size, command and system-command handlers and the
+// window menu.
+#include "framework/form.h"
+#include "skin/data/skin_data.h"
+#include "skin/window/skin_manage.h"
+#include "skin/window/skin_messages.h"
+#include "skin/window/win_skin_form.h"
+
+#include <vector>
+
+namespace {
+
+constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
+
+TShowState ShowStateOf(HWND window) {
+  WINDOWPLACEMENT placement{sizeof placement};
+  GetWindowPlacement(window, &placement);
+  switch (placement.showCmd) {
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+      return ssMinimized;
+    case SW_SHOWMAXIMIZED:
+      return ssMaximized;
+    default:
+      return ssNormal;
+  }
+}
+
+// Counts a message in and out of the window procedure, so that the manager never frees a
+// skinner that is handling one.
+class TDispatchCount {
+public:
+  explicit TDispatchCount(int& depth) : depth_(depth) { ++depth_; }
+  ~TDispatchCount() { --depth_; }
+  TDispatchCount(const TDispatchCount&) = delete;
+  TDispatchCount& operator=(const TDispatchCount&) = delete;
+
+private:
+  int& depth_;
+};
+
+bool IsFrameCommand(WPARAM command) {
+  switch (command) {
+    case SC_SIZE: case SC_MOVE: case SC_MINIMIZE: case SC_MAXIMIZE:
+    case SC_NEXTWINDOW: case SC_PREVWINDOW: case SC_CLOSE: case SC_RESTORE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool TWinSkinForm::Filter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  TDispatchCount count(dispatchDepth_);
+  result = WindowProc(msg, wParam, lParam);
+  return true;
+}
+
+LRESULT TWinSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefSubclassProc(handle_, msg, wParam, lParam);
+}
+
+bool TWinSkinForm::MaximizedMDIChild() const {
+  return formKind_ == fkMDIChild && Maximized();
+}
+
+LRESULT TWinSkinForm::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (state_ == ssAttached && msg == WM_NCPAINT)
+    return 0;
+  TSkinManage* manager = SkinManage();
+  switch (msg) {
+    case WM_ERASEBKGND: {
+      LRESULT result = Default(msg, wParam, lParam);
+      if (form_ || !skinData_)
+        return result;
+      RECT client{};
+      GetClientRect(handle_, &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, skinData_->ButtonFaceBrush());
+      return 1;
+    }
+    case WM_NCDESTROY: {
+      state_ = ssDestroying;
+      Release();
+      LRESULT result = Default(msg, wParam, lParam);
+      state_ = ssReleased;
+      return result;
+    }
+    case WM_NCACTIVATE:
+      // Before set-up the activation change is let through without any painting.
+      if (state_ == ssAttached && formKind_ != fkMDIChild)
+        return TRUE;
+      break;
+    case WM_NCUAHDRAWCAPTION:
+      return 0;
+    case WM_INITMENUPOPUP:
+      if (manager)
+        manager->SetPopupMode(reinterpret_cast<HMENU>(wParam) == systemMenu_ &&
+                                      static_cast<int32_t>(wParam) >= 0
+                                  ? pmWindowMenu
+                                  : pmMenuBar);
+      return Default(msg, wParam, lParam);
+    case WM_CTLCOLORBTN: {
+      LRESULT result = Default(msg, wParam, lParam);
+      if (!form_)
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return result;
+    }
+    case WM_CTLCOLORSTATIC: {
+      LRESULT result = Default(msg, wParam, lParam);
+      if (form_ || !skinData_)
+        return result;
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(skinData_->ButtonFaceBrush());
+    }
+    case SKM_INITSKIN:
+      InitSkin();
+      return 0;
+    case SKM_RESKINSCROLL:
+      return 0;  // only scroll-bar skinners are replaced; this window has none yet
+    case SKM_ISSKINNED:
+      PostMessageA(handle_, SKM_SKINAPPLIED, 0, kSkinAppliedMark);
+      return 1;
+  }
+  if (!skinFrame_)
+    return Default(msg, wParam, lParam);
+  if (formKind_ != fkMDIChild && (style_ & WS_CHILD))
+    return Default(msg, wParam, lParam);
+
+  bool handled = false;
+  LRESULT result = 0;
+  switch (msg) {
+    case WM_SIZE:
+      result = OnSize(msg, wParam, lParam);
+      handled = true;
+      break;
+    case WM_ACTIVATE:
+      active_ = LOWORD(wParam) != WA_INACTIVE;
+      break;
+    case WM_GETMINMAXINFO:
+      result = Default(msg, wParam, lParam);
+      showState_ = ShowStateOf(handle_);
+      return result;
+    case WM_WINDOWPOSCHANGED:
+      showState_ = ShowStateOf(handle_);
+      return Default(msg, wParam, lParam);
+    case WM_SETICON:
+      result = Default(msg, wParam, lParam);
+      BuildIconBitmap();
+      return result;
+    case WM_NCACTIVATE:
+      active_ = wParam != 0;
+      break;
+    case WM_COMMAND:
+      return OnCommand(wParam, lParam);
+    case WM_SYSCOMMAND:
+      return OnSysCommand(wParam, lParam);
+    case WM_SETTEXT:
+      return OnSetText(wParam, lParam);
+    case WM_STYLECHANGED:
+      if (wParam == static_cast<WPARAM>(GWL_STYLE))
+        style_ = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
+      return Default(msg, wParam, lParam);
+  }
+  if (state_ == ssAttached || MaximizedMDIChild())
+    return handled ? result : Default(msg, wParam, lParam);
+
+  switch (msg) {
+    case WM_SIZE:
+      return OnSize(msg, wParam, lParam);
+    case WM_NCCALCSIZE:
+      return OnNcCalcSize(wParam, lParam);
+    case WM_NCHITTEST:
+      return OnNcHitTest(wParam, lParam);
+    case WM_NCPAINT:
+      return OnNcPaint(wParam, lParam);
+    case WM_NCACTIVATE:
+      return OnNcActivate(wParam, lParam);
+    case WM_NCMOUSEMOVE:
+      return OnNcMouseMove(wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+      return OnNcLButtonDown(wParam, lParam);
+    case WM_NCLBUTTONUP:
+      return OnNcLButtonUp(wParam, lParam);
+    case WM_NCLBUTTONDBLCLK:
+      return OnNcLButtonDblClk(wParam, lParam);
+    case WM_NCRBUTTONDOWN:
+      return OnNcRButtonDown(wParam, lParam);
+    case SKM_REDRAWFRAME:
+      PaintFrame();
+      return 0;
+  }
+  return handled ? result : Default(msg, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnSize(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = Default(msg, wParam, lParam);
+  switch (wParam) {
+    case SIZE_RESTORED: showState_ = ssNormal; break;
+    case SIZE_MINIMIZED: showState_ = ssMinimized; break;
+    case SIZE_MAXIMIZED: showState_ = ssMaximized; break;
+  }
+  if (Minimized())
+    return result;
+  TSkinManage* manager = SkinManage();
+  if (formKind_ == fkMDIChild && ((manager && manager->MDIMaximized()) || showState_ != ssNormal))
+    return result;
+  if (state_ == ssRunning || state_ == ssApplyingSkin)
+    BuildWindowRegion();
+  return result;
+}
+
+LRESULT TWinSkinForm::OnCommand(WPARAM wParam, LPARAM lParam) {
+  // Commands chosen from the skinned window menu act as if chosen from the system's.
+  if (IsFrameCommand(wParam)) {
+    PostMessageA(handle_, WM_SYSCOMMAND, wParam, 0);
+    return 0;
+  }
+  return Default(WM_COMMAND, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
+  const WPARAM command = wParam & 0xFFF0;
+  if (!trackingMenu_ && command == SC_KEYMENU && lParam == ' ') {
+    POINT origin{0, 0};
+    ClientToScreen(handle_, &origin);
+    ShowWindowMenu(origin);
+    return 0;
+  }
+  TSkinManage* manager = SkinManage();
+  switch (command) {
+    case SC_MINIMIZE:
+      showState_ = ssMinimized;
+      break;
+    case SC_MAXIMIZE:
+      showState_ = ssMaximized;
+      break;
+    case SC_RESTORE:
+      showState_ = ssNormal;
+      if (formKind_ == fkMDIChild && manager && manager->MDIMaximized())
+        manager->SetMDIMaximized(false);
+      break;
+  }
+  return Default(WM_SYSCOMMAND, wParam, lParam);
+}
+
+// The default handling of a new window text paints the system's caption; the skinned one is
+// painted back over it at once.
+LRESULT TWinSkinForm::OnSetText(WPARAM wParam, LPARAM lParam) {
+  LRESULT result = Default(WM_SETTEXT, wParam, lParam);
+  if (!IsWindowVisible(handle_) || state_ == ssAttached)
+    return result;
+  if (Maximized() && formKind_ == fkMDIChild) {
+    if (TSkinManage* manager = SkinManage(); manager && manager->MDIClient())
+      PostMessageA(manager->MDIClient(), SKM_MDIREFRESH, reinterpret_cast<WPARAM>(handle_), 0);
+  } else {
+    PaintFrame();
+  }
+  return result;
+}
+
+LRESULT TWinSkinForm::FormHook(unsigned id, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case SKM_SKINCHANGED:
+      ApplySkinChange();
+      return 0;
+    case SKM_PAINTFRAMETO:
+      if (wParam)
+        PaintFrame(reinterpret_cast<HDC>(wParam));
+      return kSkinAppliedMark;
+    case SKM_SKINQUERY:
+      return lParam == kSkinAppliedMark ? kSkinAppliedMark : 1;
+  }
+  return form_->CallNextHook(id, msg, wParam, lParam);
+}
+
+bool TWinSkinForm::ClientFilter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  TDispatchCount count(dispatchDepth_);
+  TSkinManage* manager = SkinManage();
+  auto clientDefault = [&] { return DefSubclassProc(mdiClient_, msg, wParam, lParam); };
+  switch (msg) {
+    case WM_NCDESTROY:
+      result = clientDefault();
+      clientSubclass_->Remove();
+      return true;
+    case WM_NCCALCSIZE:
+      if (skinFrame_ && skinData_ && !skinData_->Options().Contains(xoMDIScrollbar))
+        SetWindowLongPtrA(mdiClient_, GWL_STYLE,
+                          GetWindowLongPtrA(mdiClient_, GWL_STYLE) & ~(WS_HSCROLL | WS_VSCROLL));
+      return false;
+    case WM_MDICREATE:
+      if (skinData_)
+        skinData_->SetMenuUpdate(false);
+      return false;
+    case WM_MDIDESTROY: {
+      result = clientDefault();
+      if (skinFrame_ && manager) {
+        BOOL maximized = FALSE;
+        SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+        manager->SetMDIMaximized(maximized != FALSE);
+      }
+      return true;
+    }
+    case WM_MDITILE:
+    case WM_MDICASCADE:
+      if (skinFrame_ && manager && manager->MDIMaximized())
+        manager->SetMDIMaximized(false);
+      return false;
+    case SKM_MDIREFRESH:
+      RedrawWindow(handle_, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+      result = 0;
+      return true;
+  }
+  return false;
+}
+
+// ---- Window menu and the caption's commands ---------------------------------------------------
+
+void TWinSkinForm::ShowWindowMenu(POINT screen) {
+  const DWORD now = GetTickCount();
+  if (now - lastMenuClick_ <= doubleClickTime_) {
+    // The second click of a double click on the icon closes the window.
+    if (hotObject_) {
+      timer_.SetEnabled(false);
+      PostMessageA(handle_, WM_CLOSE, 0, 0);
+    }
+    return;
+  }
+  if (TSkinManage* manager = SkinManage())
+    manager->SetPopupMode(pmWindowMenu);
+  lastMenuClick_ = now;
+  windowMenu_ = BuildWindowMenu();
+  if (!windowMenu_)
+    return;
+  const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (rightToLeft_ ? TPM_RIGHTALIGN : 0);
+  const UINT command = TrackPopupMenu(windowMenu_.Get(), flags, screen.x, screen.y, 0, handle_, nullptr);
+  lastMenuClick_ = GetTickCount();
+  if (command)
+    PostMessageA(handle_, WM_SYSCOMMAND, command, 0);
+}
+
+// A copy of the system menu with the states the skinned frame knows, each item owner-drawn
+// with its glyph of the skin's window-menu images.
+UniqueMenu TWinSkinForm::BuildWindowMenu() {
+  if (!systemMenu_)
+    systemMenu_ = GetSystemMenu(handle_, FALSE);
+  UniqueMenu menu(CreatePopupMenu());
+  const int count = systemMenu_ ? GetMenuItemCount(systemMenu_) : 0;
+  for (int i = 0; i < count; ++i) {
+    char text[256] = "";
+    MENUITEMINFOA info{sizeof info};
+    info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text - 1;
+    if (!GetMenuItemInfoA(systemMenu_, static_cast<UINT>(i), TRUE, &info))
+      continue;
+    if (info.fType & MFT_SEPARATOR) {
+      AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    bool enabled = (info.fState & MFS_DISABLED) != MFS_DISABLED;
+    switch (info.wID) {
+      case SC_SIZE:
+      case SC_MOVE:
+        enabled = !Maximized();
+        break;
+      case SC_MINIMIZE:
+        enabled = !Minimized() && (captionFlags_ & cfMinimizeBox);
+        break;
+      case SC_MAXIMIZE:
+        enabled = !Maximized() && (captionFlags_ & cfMaximizeBox);
+        break;
+      case SC_RESTORE:
+        enabled = showState_ != ssNormal;
+        break;
+    }
+    UINT flags = MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED);
+    if (info.fState & MFS_CHECKED)
+      flags |= MF_CHECKED;
+    AppendMenuA(menu.Get(), flags, info.wID, text);
+  }
+  return menu;
+}
+
+void TWinSkinForm::Maximize() {
+  if (Maximized()) {
+    Restore();
+    return;
+  }
+  if (formKind_ == fkMDIChild)
+    if (TSkinManage* manager = SkinManage())
+      manager->SetMDIMaximized(true);
+  showState_ = ssMaximized;
+  PostMessageA(handle_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  hotObject_ = nullptr;
+}
+
+void TWinSkinForm::Minimize() {
+  if (Minimized()) {
+    Restore();
+    return;
+  }
+  showState_ = ssMinimized;
+  SetWindowLongPtrA(handle_, GWL_STYLE, GetWindowLongPtrA(handle_, GWL_STYLE) | WS_SYSMENU);
+  PostMessageA(handle_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void TWinSkinForm::Restore() {
+  showState_ = ssNormal;
+  PostMessageA(handle_, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
