@@ -1,0 +1,287 @@
+// The skinned frame on real windows: its geometry, its pixels, its region, its caption buttons
+// and hints, and skins made to break it.
+
+#include "frame_fixture.h"
+#include "test_skin.h"
+
+#include <string>
+#include <vector>
+
+using namespace frame_test;
+using namespace test_skin;
+
+namespace {
+
+RECT WindowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+// The window-relative origin of the client area.
+POINT ClientOrigin(HWND window) {
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  const RECT r = WindowRect(window);
+  return {origin.x - r.left, origin.y - r.top};
+}
+
+const TDataSkinSysButton* ButtonOf(const TSkinData& data, int action) {
+  for (const auto& element : data.Elements().SysButtons)
+    if (element->Action == action)
+      return element.get();
+  return nullptr;
+}
+
+const TWinSysButton* CaptionButton(TWinSkinForm& skinner, int action) {
+  for (const auto& button : skinner.CaptionButtons())
+    if (button->Action() == action && button->Visible)
+      return button.get();
+  return nullptr;
+}
+
+// The centre pixel of frame FRAME (from 1) of a horizontal strip.
+COLORREF FrameCentre(const TDataSkinObject& element, int frame) {
+  const int width = element.Image.Width() / element.FrameCount;
+  return PicturePixel(element.Image, width * (frame - 1) + width / 2, element.Image.Height() / 2);
+}
+
+LPARAM ScreenPoint(HWND window, POINT windowPoint) {
+  const RECT r = WindowRect(window);
+  return MAKELPARAM(r.left + windowPoint.x, r.top + windowPoint.y);
+}
+
+// A skin whose frame pictures are plain colours: borders LEFT wide etc.
+TTestSkin PlainFrameSkin(int left, int top, int right, int bottom, int trans) {
+  TTestSkin skin;
+  const std::string t = std::to_string(trans);
+  skin.Description =
+      "[Personality]\nLeft=left.bmp\nLeftFrame=2\nLeftTrans=" + t + "\nRight=right.bmp\nRightFrame=2\nRightTrans=" + t +
+      "\nTop=top.bmp\nTopFrame=2\nTopTrans=" + t + "\nBottom=bottom.bmp\nBottomFrame=2\nBottomTrans=" + t +
+      "\nTextBack=textback.bmp\nTextAlignment=1\nTXTBackleft=6\nTXTBackRight=8\n"
+      "[Button0]\nAction=0\nAlign=1\nXcoord=24\nYcoord=3\nVisibility=0\nVisibility1=0\nButtonImage=close.bmp\nframe=4\n"
+      "[Colours]\nButtonFace=236 233 216\n";
+  TBitmap leftPicture = Solid(2 * left, 40, 0x203040);
+  SetPixel(leftPicture, 0, 0, kColourKey);  // a rounded corner where the border is shaped
+  skin.Add("left.bmp", leftPicture);
+  skin.Add("right.bmp", Solid(2 * right, 40, 0x203040));
+  skin.Add("top.bmp", Solid(40, 2 * top, 0x604020));
+  skin.Add("bottom.bmp", Solid(40, 2 * bottom, 0x203040));
+  skin.Add("textback.bmp", Solid(30, 2 * top, 0x102030));
+  TBitmap close(4 * 18, 16, 24);
+  const TColour frames[] = {0x0000C0, 0x00C000, 0xC00000, 0x808080};
+  for (int f = 0; f < 4; ++f)
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 18; ++x)
+        SetPixel(close, f * 18 + x, y, frames[f]);
+  skin.Add("close.bmp", close);
+  return skin;
+}
+
+std::string Compressed(const TTestSkin& skin) {
+  const std::vector<uint8_t> bytes = skin.Compressed();
+  return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+TEST_F(SkinnedWindowTest, TheClientAreaKeepsItsSizeInsideTheSkinsBordersAndTheCaptionHitTestsAsCaption) {
+  TSkinData& data = StartSkinning();
+  TTestForm& form = ShowForm("Geometry", 320, 210);
+  HWND window = form.Handle();
+  TWinSkinForm* skinner = Skinner(window);
+  ASSERT_NE(skinner, nullptr);
+  const RECT borders = skinner->Borders();
+  const TSkinElementTable& elements = data.Elements();
+  EXPECT_EQ(borders.left, elements.LeftBorder.Image.Width() / elements.LeftBorder.FrameCount);
+  EXPECT_EQ(borders.top, elements.TopBorder.Image.Height() / elements.TopBorder.FrameCount);
+  EXPECT_EQ(ClientSize(window).cx, 320);
+  EXPECT_EQ(ClientSize(window).cy, 210);
+  const POINT origin = ClientOrigin(window);
+  EXPECT_EQ(origin.x, borders.left);
+  EXPECT_EQ(origin.y, borders.top);
+  const RECT r = WindowRect(window);
+  EXPECT_EQ(r.right - r.left, 320 + borders.left + borders.right);
+  EXPECT_EQ(r.bottom - r.top, 210 + borders.top + borders.bottom);
+
+  struct Case {
+    const char* where;
+    POINT at;
+    LRESULT hit;
+  };
+  const RECT& close = CaptionButton(*skinner, caClose)->Bounds;
+  const Case cases[] = {
+      {"caption", {(r.right - r.left) / 2, borders.top / 2}, HTCAPTION},
+      {"close button", {(close.left + close.right) / 2, (close.top + close.bottom) / 2}, HTCAPTION},
+      {"client area", {borders.left + 10, borders.top + 10}, HTCLIENT},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, ScreenPoint(window, c.at)), c.hit) << c.where;
+}
+
+TEST_F(SkinnedWindowTest, TheCloseButtonShowsTheFrameOfEachStateFromTheSkinsPicture) {
+  TSkinData& data = StartSkinning();
+  TTestForm& form = ShowForm("Buttons");
+  HWND window = form.Handle();
+  TWinSkinForm* skinner = Skinner(window);
+  ASSERT_NE(skinner, nullptr);
+  const TDataSkinSysButton* element = ButtonOf(data, caClose);
+  ASSERT_NE(element, nullptr);
+  ASSERT_EQ(element->FrameCount, 4);
+  const RECT bounds = CaptionButton(*skinner, caClose)->Bounds;
+  const POINT centre{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+  auto shown = [&] { return WindowPixel(window, centre.x, centre.y); };
+
+  EXPECT_EQ(shown(), FrameCentre(*element, 1)) << "normal";
+  SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(window, centre));
+  EXPECT_EQ(shown(), FrameCentre(*element, 3)) << "hot";
+  SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(window, centre));
+  EXPECT_EQ(shown(), FrameCentre(*element, 2)) << "pressed";
+  SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(window, {2, 2}));
+  TTestForm& other = ShowForm("Other");
+  ASSERT_NE(GetForegroundWindow(), window);
+  Pump(100);
+  EXPECT_EQ(shown(), FrameCentre(*element, 4)) << "inactive";
+  (void)other;
+}
+
+TEST_F(SkinnedWindowTest, OpaqueBordersGiveARectangularRegionAndShapedOnesCutTheCorner) {
+  struct Case {
+    int trans;
+    bool cornerInside;
+  };
+  for (const Case c : {Case{0, true}, Case{1, false}}) {
+    StartSkinning(Compressed(PlainFrameSkin(4, 24, 4, 4, c.trans)));
+    TTestForm& form = ShowForm("Region");
+    HWND window = form.Handle();
+    const RECT r = WindowRect(window);
+    UniqueRgn region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window, region.Get()), ERROR) << c.trans;
+    RECT box{};
+    const int kind = GetRgnBox(region.Get(), &box);
+    EXPECT_EQ(box.right - box.left, r.right - r.left) << c.trans;
+    EXPECT_EQ(box.bottom - box.top, r.bottom - r.top) << c.trans;
+    EXPECT_EQ(kind == SIMPLEREGION, c.cornerInside) << c.trans;
+    EXPECT_EQ(PtInRegion(region.Get(), 0, 0) != FALSE, c.cornerInside) << c.trans;
+    EXPECT_TRUE(PtInRegion(region.Get(), 1, 1)) << c.trans;
+    forms_.clear();
+    skinData_.reset();
+    DestroySkinManager();
+  }
+}
+
+TEST_F(SkinnedWindowTest, ACentredTitleSitsHalfTheFreeWidthFromTheCaptionsStart) {
+  TSkinData& data = StartSkinning(Compressed(PlainFrameSkin(4, 24, 4, 4, 0)));
+  TTestForm& form = ShowForm("Centred", 292, 100);
+  TWinSkinForm* skinner = Skinner(form.Handle());
+  ASSERT_NE(skinner, nullptr);
+  const int captionWidth = 292;  // the window is 300 wide, less two 4-pixel borders
+  ASSERT_EQ(WindowRect(form.Handle()).right - WindowRect(form.Handle()).left, 300);
+  UniqueDC dc(CreateCompatibleDC(nullptr));
+  TSelectObject font(dc.Get(), data.CaptionFont());
+  RECT text{};
+  const std::wstring caption = L" Centred  ";
+  DrawTextW(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &text, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
+  EXPECT_EQ(skinner->CaptionTextRect().left, (captionWidth - text.right - 6 - 8) / 2);
+}
+
+TEST_F(SkinnedWindowTest, ADialogBoxNarrowerThanItsCaptionIsWidenedAndItsControlsMovedToTheMiddle) {
+  StartSkinning();
+  struct {
+    DLGTEMPLATE head;
+    WORD menu, cls, title[1];
+  } dialogTemplate{};
+  dialogTemplate.head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  dialogTemplate.head.cx = 40;
+  dialogTemplate.head.cy = 40;
+  HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &dialogTemplate.head, nullptr,
+                                           [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+  ASSERT_NE(dialog, nullptr);
+  SetWindowTextA(dialog, "A caption far wider than the little dialog box it belongs to");
+  HWND button = CreateWindowExA(0, "Button", "OK", WS_CHILD | WS_VISIBLE, 10, 10, 40, 20, dialog, nullptr,
+                                nullptr, nullptr);
+  const int clientBefore = ClientSize(dialog).cx;
+  ShowWindow(dialog, SW_SHOW);
+  ASSERT_TRUE(PumpUntil([&] { return Skinner(dialog) && Skinner(dialog)->State() == ssRunning; }));
+  const int widened = ClientSize(dialog).cx;
+  EXPECT_GT(widened, clientBefore + 100);
+  RECT at{};
+  GetWindowRect(button, &at);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&at), 2);
+  EXPECT_NEAR(at.left, 10 + (widened - clientBefore) / 2, 1);
+  DestroyWindow(dialog);
+  Pump(50);
+}
+
+TEST_F(SkinnedWindowTest, ACaptionButtonsHintShowsAfterOneSecondAndGoesAfterThreeAndAHalf) {
+  TSkinData& data = StartSkinning();
+  TTestForm& form = ShowForm("Hints");
+  HWND window = form.Handle();
+  SetForegroundWindow(window);
+  Pump(100);
+  const RECT bounds = CaptionButton(*Skinner(window), caClose)->Bounds;
+  const RECT r = WindowRect(window);
+  SetCursorPos(r.left + (bounds.left + bounds.right) / 2, r.top + (bounds.top + bounds.bottom) / 2);
+  const DWORD start = GetTickCount();
+  ASSERT_TRUE(PumpUntil([&] { return data.HintShowing(); }, 2000));
+  const DWORD shownAfter = GetTickCount() - start;
+  EXPECT_GE(shownAfter, 750u);  // the check runs every 250 ms, so the first tick may come early
+  EXPECT_EQ(data.HintWindow().Text(), "Close");
+  ASSERT_TRUE(PumpUntil([&] { return !data.HintShowing(); }, 4000));
+  const DWORD goneAfter = GetTickCount() - start;
+  EXPECT_GE(goneAfter, 3000u);
+  EXPECT_LE(goneAfter, 4200u);
+  SetCursorPos(0, 0);
+}
+
+TEST_F(SkinnedWindowTest, FrameCommandsFromTheWindowMenuArriveAsPostedSystemCommands) {
+  StartSkinning();
+  TTestForm& form = ShowForm("Commands");
+  HWND window = form.Handle();
+  for (WPARAM command : {SC_CLOSE, SC_MINIMIZE, SC_RESTORE}) {
+    SendMessageA(window, WM_COMMAND, command, 0);
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageA(&msg, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE)) << command;
+    EXPECT_EQ(msg.wParam, command);
+  }
+}
+
+TEST_F(SkinnedWindowTest, HostileSkinsLeaveTheWindowUsableAndClosable) {
+  struct Case {
+    const char* what;
+    TTestSkin skin;
+  };
+  std::vector<Case> cases;
+  cases.push_back({"borders wider than the window", PlainFrameSkin(400, 300, 400, 200, 1)});
+  cases.push_back({"one-pixel pictures", PlainFrameSkin(1, 1, 1, 1, 1)});
+  {
+    TTestSkin skin = PlainFrameSkin(4, 24, 4, 4, 1);
+    skin.Description += "[Button1]\nAction=1\nAlign=1\nXcoord=50\nVisibility=0\nButtonImage=none.bmp\nframe=0\n"
+                        "[Button2]\nAction=2\nAlign=1\nXcoord=80\nVisibility=0\nButtonImage=close.bmp\nframe=500\n"
+                        "[Button3]\nAction=3\nAlign=0\nXcoord=8\nVisibility=0\nframe=0\n";
+    cases.push_back({"caption buttons missing or with impossible frame counts", skin});
+  }
+  {
+    TTestSkin skin;
+    skin.Description = "[Personality]\nLeft=key.bmp\nLeftTrans=1\nRight=key.bmp\nRightTrans=1\nTop=key.bmp\n"
+                       "TopTrans=1\nBottom=key.bmp\nBottomTrans=1\n";
+    skin.Add("key.bmp", Solid(8, 8, kColourKey));
+    cases.push_back({"every pixel transparent and no title", skin});
+  }
+  for (const Case& c : cases) {
+    StartSkinning(Compressed(c.skin));
+    TTestForm& form = ShowForm(c.what);
+    HWND window = form.Handle();
+    EXPECT_EQ(ClientSize(window).cx, 300) << c.what;
+    EXPECT_EQ(ClientSize(window).cy, 200) << c.what;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(window, {10, 5}));
+    SendMessageA(window, WM_NCHITTEST, 0, ScreenPoint(window, {10, 5}));
+    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);  // what Alt+F4 asks for
+    EXPECT_FALSE(IsWindowVisible(window)) << c.what;
+    EXPECT_EQ(app_.ErrorsNotShown(), 0) << c.what;
+    forms_.clear();
+    skinData_.reset();
+    DestroySkinManager();
+  }
+}
