@@ -1,0 +1,85 @@
+// The main window in its skin: the frame is the skin's, the client area keeps its designed size,
+// and the skinned caption buttons answer real clicks.
+#include "tessaloom/tessaloom_test.h"
+
+#include "deadline.h"
+
+namespace e2e {
+namespace {
+
+constexpr UINT kIsSkinned = 0x3523;  // a skinned window answers 1
+constexpr int kDesignedClientWidth = 554, kDesignedClientHeight = 464;
+
+// Row ROW of the first frame of a skin source picture.
+COLORREF SkinPicturePixel(const char* name, int x, int y) {
+  const std::string path = std::string(SKIN_SOURCES) + "\\" + name;
+  HBITMAP picture = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  if (!picture)
+    return CLR_INVALID;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, picture);
+  const COLORREF pixel = GetPixel(dc, x, y);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(picture);
+  return pixel;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+void ClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input[0], sizeof(INPUT));
+  Sleep(60);
+  SendInput(1, &input[1], sizeof(INPUT));
+}
+
+using SkinnedWindow = TessaloomTest;
+
+TEST_F(SkinnedWindow, TheMainWindowWearsTheSkinsFrameAndKeepsItsDesignedClientSize) {
+  const TTessaloomWindow window = Launch();
+  HWND main = window.Main();
+  ASSERT_TRUE(WaitFor(5000, [&] { return SendMessageA(main, kIsSkinned, 0, 0) == 1; }));
+  window.Sync();
+  RECT client{};
+  GetClientRect(main, &client);
+  EXPECT_EQ(client.right, kDesignedClientWidth);
+  EXPECT_EQ(client.bottom, kDesignedClientHeight);
+  RECT frame{};
+  GetWindowRect(main, &frame);
+  POINT origin{0, 0};
+  ClientToScreen(main, &origin);
+  EXPECT_EQ(origin.y - frame.top, 28) << "the caption is the skin's top picture frame high";
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_NE(GetWindowRgn(main, region), ERROR) << "the skin's outline";
+  DeleteObject(region);
+  // The caption's background between the title and the buttons is the top picture's.
+  const int x = frame.left + (frame.right - frame.left) * 2 / 3;
+  EXPECT_EQ(ScreenPixel(x, frame.top + 2), SkinPicturePixel("top.bmp", 8, 2));
+}
+
+TEST_F(SkinnedWindow, AClickOnTheSkinnedCloseButtonEndsTheProgram) {
+  const TTessaloomWindow window = Launch();
+  HWND main = window.Main();
+  ASSERT_TRUE(WaitFor(5000, [&] { return SendMessageA(main, kIsSkinned, 0, 0) == 1; }));
+  window.Sync();
+  SetForegroundWindow(main);
+  window.Sync();
+  RECT frame{};
+  GetWindowRect(main, &frame);
+  // The skin puts its close button 30 pixels from the right edge, 5 from the top, 24 x 18.
+  ClickAt(frame.right - 30 + 12, frame.top + 5 + 9);
+  EXPECT_TRUE(program_->Process().WaitForExit(10000)) << "still running after the close button";
+}
+
+}  // namespace
+}  // namespace e2e
