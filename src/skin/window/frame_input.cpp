@@ -33,7 +33,7 @@ TNCObject* TWinSkinForm::HitObject(POINT p) const {
   for (const auto& button : captionButtons_)
     if (button->Visible && button->Action() >= 0 && PtInRect(&button->Bounds, p))
       return button.get();
-  return nullptr;
+  return menuBar_ ? menuBar_->ButtonAt(p) : nullptr;
 }
 
 LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
@@ -138,6 +138,10 @@ LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam) {
     if (!active_)
       SetForegroundWindow(handle_);
     object->MouseDown();
+    if (auto* button = dynamic_cast<TMenuBtn*>(object)) {
+      OpenMenuButton(button);
+      hotObject_ = button->MouseState == msNormal ? nullptr : button;
+    }
     return 0;
   }
   // A maximised window's caption does not drag it.

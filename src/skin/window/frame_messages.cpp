@@ -159,6 +159,11 @@ LRESULT TWinSkinForm::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return OnSysCommand(wParam, lParam);
     case WM_SETTEXT:
       return OnSetText(wParam, lParam);
+    case SKM_MENUATPOINT:
+      if (menuBar_)
+        OpenMenuButton(menuBar_->ButtonAt(ToWindowPoint({static_cast<short>(LOWORD(lParam)),
+                                                         static_cast<short>(HIWORD(lParam))})));
+      return 0;
     case WM_STYLECHANGED:
       if (wParam == static_cast<WPARAM>(GWL_STYLE))
         style_ = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
@@ -170,6 +175,10 @@ LRESULT TWinSkinForm::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_SIZE:
       return OnSize(msg, wParam, lParam);
+    case WM_MEASUREITEM:
+      return OnMeasureItem(wParam, lParam);
+    case WM_DRAWITEM:
+      return OnDrawItem(wParam, lParam);
     case WM_NCCALCSIZE:
       return OnNcCalcSize(wParam, lParam);
     case WM_NCHITTEST:
@@ -223,6 +232,14 @@ LRESULT TWinSkinForm::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
   const WPARAM command = wParam & 0xFFF0;
+  if (!trackingMenu_ && command == SC_KEYMENU && menuBar_ && lParam != ' ' && lParam != '-' && !GetCapture()) {
+    TMenuBtn* button = lParam ? menuBar_->AcceleratorButton(static_cast<wchar_t>(lParam))
+                              : (menuBar_->Count() ? menuBar_->Button(0) : nullptr);
+    if (button) {
+      OpenMenuButton(button);
+      return 1;
+    }
+  }
   if (!trackingMenu_ && command == SC_KEYMENU && lParam == ' ') {
     POINT origin{0, 0};
     ClientToScreen(handle_, &origin);
@@ -298,11 +315,23 @@ bool TWinSkinForm::ClientFilter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT&
       result = clientDefault();
       if (skinFrame_ && manager) {
         BOOL maximized = FALSE;
-        SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+        const bool anyActive = SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
         manager->SetMDIMaximized(maximized != FALSE);
+        if (!anyActive && menuBar_ && skinData_) {
+          skinData_->SetMenuUpdate(mdiMenuUpdate_);
+          menuBar_->ReadMenu();
+        }
+        PaintFrame();
       }
       return true;
     }
+    case WM_MDISETMENU:
+      result = clientDefault();
+      if (skinFrame_ && menuBar_ && wParam) {
+        menuBar_->ReadMDIMenu(reinterpret_cast<HMENU>(wParam));
+        PaintFrame();
+      }
+      return true;
     case WM_MDITILE:
     case WM_MDICASCADE:
       if (skinFrame_ && manager && manager->MDIMaximized())
@@ -335,8 +364,18 @@ void TWinSkinForm::ShowWindowMenu(POINT screen) {
   windowMenu_ = BuildWindowMenu();
   if (!windowMenu_)
     return;
+  ownerDrawn_.Convert(windowMenu_.Get(), [](UINT command) {
+    switch (command) {
+      case SC_RESTORE: return 0;
+      case SC_MAXIMIZE: return 1;
+      case SC_MINIMIZE: return 2;
+      case SC_CLOSE: return 3;
+      default: return -1;
+    }
+  });
   const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (rightToLeft_ ? TPM_RIGHTALIGN : 0);
   const UINT command = TrackPopupMenu(windowMenu_.Get(), flags, screen.x, screen.y, 0, handle_, nullptr);
+  ownerDrawn_.Restore();
   lastMenuClick_ = GetTickCount();
   if (command)
     PostMessageA(handle_, WM_SYSCOMMAND, command, 0);

@@ -118,7 +118,10 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     PaintCaption(dc);
     if (!Minimized() && menuBarHeight_ > 0) {
       RECT bar{borderLeft_, borderTop_, w - borderRight_, borderTop_ + menuBarHeight_};
-      FillRect(dc, &bar, skinData_->ButtonFaceBrush());
+      if (menuBar_)
+        menuBar_->PaintMenuBar(dc, bar, active_);
+      else
+        FillRect(dc, &bar, skinData_->ButtonFaceBrush());
     }
   } catch (...) {
     // A broken skin must not take the window with it: what could be painted stays.

@@ -152,6 +152,11 @@ void TWinSkinForm::InstallFrame(TSkinData& skinData) {
 
   if (skinFrame_) {
     menuHandle_ = GetMenu(handle_);
+    if (menuHandle_ && formKind_ != fkMDIChild) {
+      menuBar_ = std::make_unique<TWinSkinMenu>(*this, skinData, handle_);
+      menuBarHeight_ = GetSystemMetrics(SM_CYMENU);
+      menuBar_->ReadMenu();
+    }
     LoadFrameMetrics();
   } else {
     state_ = ssRunning;
@@ -295,6 +300,12 @@ void TWinSkinForm::RestoreFrame(bool resize) {
     return;
   if ((captionFlags_ & cfWindowMenu) && !(captionFlags_ & cfKeepSysMenu) && IsWindow(handle_))
     SetWindowLongPtrA(handle_, GWL_STYLE, GetWindowLongPtrA(handle_, GWL_STYLE) | WS_SYSMENU);
+  ownerDrawn_.Restore();
+  if (menuBar_) {
+    if (IsWindow(handle_) && state_ != ssDestroying)
+      SetMenu(handle_, menuBar_->NativeMenu());
+    menuBar_.reset();
+  }
   if (clientSubclass_)
     clientSubclass_->Remove();
   if (!resize)

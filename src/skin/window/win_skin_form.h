@@ -9,6 +9,8 @@
 #include "framework/timer.h"
 #include "framework/window_subclass.h"
 #include "skin/window/caption_buttons.h"
+#include "skin/window/menu_bar.h"
+#include "skin/window/owner_drawn_menus.h"
 
 #include <windows.h>
 
@@ -87,6 +89,16 @@ public:
   const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return captionButtons_; }
   RECT CaptionTextRect() const { return captionTextRect_; }
 
+  // The skinned menu bar, null without one.
+  TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+  // Opens the button's submenu from the bar and tracks it; false when there is none to open.
+  bool OpenMenuButton(TMenuBtn* button);
+  // Asks for the button's menu as a click on it would.
+  void PostMenuButtonClick(const TMenuBtn& button);
+  bool TrackingMenu() const { return trackingMenu_; }
+  // Draws a maximised MDI child's caption buttons into the menu bar being painted in DC.
+  void PaintMenuBarButtons(HDC dc, const RECT& bar);
+
   // Paints the frame into DC, or into the window's own DC when DC is null.
   void PaintFrame(HDC dc = nullptr);
   void BuildWindowRegion();
@@ -112,6 +124,9 @@ private:
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+  bool ActiveMDIChildMaximized() const;
 
   // Window menu and caption-button commands.
   void ShowWindowMenu(POINT screen);
@@ -189,6 +204,9 @@ private:
   bool child_ = false;
   HWND mdiClient_ = nullptr;
   HMENU menuHandle_ = nullptr;        // the native menu bar at set-up
+  std::unique_ptr<TWinSkinMenu> menuBar_;
+  TOwnerDrawnMenus ownerDrawn_;       // native items drawn from the skin while shown
+  HMENU trackedMenu_ = nullptr;       // the submenu tracked from the bar
   HMENU systemMenu_ = nullptr;
   UniqueMenu windowMenu_;             // the window menu shown, rebuilt each time
   TColor savedColor_ = 0;

@@ -1,0 +1,164 @@
+// The skinned menu bar on a real window: it replaces the native bar inside the frame, and its
+// buttons open their submenus by click, accelerator and arrow keys.
+
+#include "frame_fixture.h"
+
+#include <functional>
+#include <vector>
+
+using namespace frame_test;
+
+namespace {
+
+constexpr UINT kOpen = 101, kExit = 102, kUndo = 201, kGo = 300;
+
+HMENU MakeMenu(HMENU& file, HMENU& edit) {
+  HMENU bar = CreateMenu();
+  file = CreatePopupMenu();
+  AppendMenuA(file, MF_STRING, kOpen, "&Open...\tCtrl+O");
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING, kExit, "E&xit");
+  edit = CreatePopupMenu();
+  AppendMenuA(edit, MF_STRING | MF_GRAYED, kUndo, "&Undo");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+  AppendMenuA(bar, MF_STRING, kGo, "&Go");
+  return bar;
+}
+
+// While a menu is open, notes which menu it shows and whether its first item is selected, then
+// does ACTION (closing it, or moving along the bar).
+struct TMenuWatcher {
+  std::vector<HMENU> Shown;
+  std::vector<bool> FirstSelected;
+  std::function<void(HWND menuWindow, int seen)> Action;
+
+  static VOID CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    TMenuWatcher& self = *current;
+    HWND menuWindow = FindWindowA("#32768", nullptr);
+    if (!menuWindow || !IsWindowVisible(menuWindow))
+      return;
+    auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+    if (!menu || (!self.Shown.empty() && self.Shown.back() == menu))
+      return;
+    self.Shown.push_back(menu);
+    self.FirstSelected.push_back(GetMenuState(menu, 0, MF_BYPOSITION) & MF_HILITE);
+    self.Action(menuWindow, static_cast<int>(self.Shown.size()));
+  }
+  static inline TMenuWatcher* current = nullptr;
+};
+
+void PressKey(WORD key) {
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = key;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+}  // namespace
+
+class SkinnedMenuBar : public SkinnedWindowTest {
+protected:
+  void ShowWithMenu() {
+    forms_.push_back(std::make_unique<TTestForm>("Menus", 300, 200));
+    form_ = forms_.back().get();
+    SetMenu(form_->Handle(), MakeMenu(file_, edit_));
+    clientBefore_ = ClientSize(form_->Handle());
+    form_->Show();
+    PumpUntil([&] { return Skinner(Window()) && Skinner(Window())->State() == ssRunning; });
+    Pump(100);
+  }
+  HWND Window() const { return form_->Handle(); }
+
+  // Runs OPEN with a watcher ticking; the watcher's action decides what happens to each menu.
+  void WithOpenMenus(TMenuWatcher& watcher, const std::function<void()>& open) {
+    TMenuWatcher::current = &watcher;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &TMenuWatcher::Tick);
+    open();
+    KillTimer(nullptr, timer);
+    TMenuWatcher::current = nullptr;
+  }
+
+  TTestForm* form_ = nullptr;
+  SIZE clientBefore_{};  // under the system frame and its native menu bar
+  HMENU file_ = nullptr, edit_ = nullptr;
+};
+
+TEST_F(SkinnedMenuBar, TheBarIsDrawnInTheFrameInsteadOfTheNativeOneAndTheClientKeepsItsSize) {
+  StartSkinning();
+  ShowWithMenu();
+  TWinSkinForm* skinner = Skinner(Window());
+  ASSERT_NE(skinner, nullptr);
+  ASSERT_NE(skinner->MenuBar(), nullptr);
+  EXPECT_EQ(GetMenu(Window()), nullptr) << "the native bar is taken away";
+  EXPECT_EQ(ClientSize(Window()).cx, clientBefore_.cx);
+  EXPECT_EQ(ClientSize(Window()).cy, clientBefore_.cy);
+  EXPECT_EQ(skinner->MenuBar()->Count(), 3);
+  EXPECT_EQ(skinner->MenuBarHeight(), GetSystemMetrics(SM_CYMENU));
+  POINT origin{0, 0};
+  ClientToScreen(Window(), &origin);
+  RECT r{};
+  GetWindowRect(Window(), &r);
+  EXPECT_EQ(origin.y - r.top, skinner->Borders().top + skinner->MenuBarHeight());
+
+  struct Case {
+    wchar_t key;
+    int index;
+  };
+  for (const Case c : {Case{L'f', 0}, Case{L'E', 1}, Case{L'g', 2}}) {
+    TMenuBtn* button = skinner->MenuBar()->AcceleratorButton(c.key);
+    ASSERT_NE(button, nullptr) << static_cast<char>(c.key);
+    EXPECT_EQ(button->Index, c.index);
+  }
+  EXPECT_EQ(skinner->MenuBar()->AcceleratorButton(L'z'), nullptr);
+
+  skinData_->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return Manager().FormSkinnerCount() == 0; }));
+  EXPECT_NE(GetMenu(Window()), nullptr) << "the native bar comes back";
+  EXPECT_EQ(ClientSize(Window()).cx, clientBefore_.cx);
+  EXPECT_EQ(ClientSize(Window()).cy, clientBefore_.cy);
+}
+
+TEST_F(SkinnedMenuBar, AnItemWithoutSubmenuActsOnClickAndOpensNothing) {
+  StartSkinning();
+  ShowWithMenu();
+  TWinSkinForm* skinner = Skinner(Window());
+  EXPECT_FALSE(skinner->OpenMenuButton(skinner->MenuBar()->Button(2)));
+  MSG msg{};
+  ASSERT_TRUE(PeekMessageA(&msg, Window(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+  EXPECT_EQ(LOWORD(msg.wParam), kGo);
+}
+
+TEST_F(SkinnedMenuBar, AltAndALetterOpensThatItemsMenuWithItsFirstItemSelected) {
+  StartSkinning();
+  ShowWithMenu();
+  TMenuWatcher watcher;
+  watcher.Action = [](HWND menuWindow, int) { PostMessageA(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0); EndMenu(); };
+  WithOpenMenus(watcher, [&] { SendMessageA(Window(), WM_SYSCOMMAND, SC_KEYMENU, 'e'); });
+  ASSERT_EQ(watcher.Shown.size(), 1u);
+  EXPECT_EQ(watcher.Shown[0], edit_);
+}
+
+TEST_F(SkinnedMenuBar, TheRightArrowMovesAlongTheBarAndTheFirstItemIsSelectedAtOnce) {
+  StartSkinning();
+  ShowWithMenu();
+  SetForegroundWindow(Window());
+  Pump(100);
+  TMenuWatcher watcher;
+  watcher.Action = [](HWND, int seen) {
+    if (seen == 1) {
+      Sleep(100);  // the first item is selected by a key the menu reads first
+      PressKey(VK_RIGHT);
+    } else {
+      EndMenu();
+    }
+  };
+  WithOpenMenus(watcher, [&] { Skinner(Window())->OpenMenuButton(Skinner(Window())->MenuBar()->Button(0)); });
+  ASSERT_EQ(watcher.Shown.size(), 2u);
+  EXPECT_EQ(watcher.Shown[0], file_);
+  EXPECT_EQ(watcher.Shown[1], edit_);
+  EXPECT_TRUE(watcher.FirstSelected[0]);
+  EXPECT_TRUE(watcher.FirstSelected[1]);
+  EXPECT_FALSE(Skinner(Window())->TrackingMenu());
+}
