@@ -105,6 +105,11 @@ bool TSkinData::LoadSkin() {
   skinStream_.SetPosition(0);
   if (!reader.LoadPackage(skinStream_))
     return false;
+  ApplyPackage(reader);
+  return true;
+}
+
+void TSkinData::ApplyPackage(const TSkinReader& reader) {
   TMemoryStream entry;
   std::string name;
   reader.ExtractEntryContaining(".ini", entry, name);
@@ -112,7 +117,6 @@ bool TSkinData::LoadSkin() {
   ini.LoadFromStream(std::string_view(reinterpret_cast<const char*>(entry.Memory()),
                                       static_cast<size_t>(entry.Size())));
   ApplyDescription(ini, reader);
-  return true;
 }
 
 void TSkinData::ApplyDescription(const TQuickIni& ini, const TSkinReader& reader) {
@@ -123,12 +127,25 @@ void TSkinData::ApplyDescription(const TQuickIni& ini, const TSkinReader& reader
 }
 
 void TSkinData::SetSkinFile(const std::string& fileName) {
-  noSkin_ = true;
+  LoadSkinFile(fileName);
+}
+
+bool TSkinData::LoadSkinFile(const std::string& fileName) {
   skinFile_ = fileName;
-  if (!ReadWholeFile(fileName, skinStream_))
-    return;
-  LoadSkin();
+  TMemoryStream candidate;
+  if (!ReadWholeFile(fileName, candidate)) {
+    noSkin_ = true;
+    return false;
+  }
+  // A package that does not unpack must not cost the windows the skin they wear.
+  TSkinReader reader;
+  if (!reader.LoadPackage(candidate))
+    return false;
+  skinStream_ = std::move(candidate);
+  noSkin_ = true;
+  ApplyPackage(reader);
   SkinChanged();
+  return true;
 }
 
 void TSkinData::Loaded() {

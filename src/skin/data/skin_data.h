@@ -59,6 +59,10 @@ public:
   const std::string& SkinFile() const { return skinFile_; }
   // Loads the skin file in place of the stored skin; a missing file leaves no usable skin.
   void SetSkinFile(const std::string& fileName);
+  // Loads and applies the skin package in the file. A missing file leaves no skin; a package
+  // that does not unpack leaves the current skin in place. False when the file's skin was not
+  // taken.
+  bool LoadSkinFile(const std::string& fileName);
   // "(none)" at run time, whether a skin is stored or not; the setter ignores the value.
   std::string SkinStore() const { return "(none)"; }
   void SetSkinStore(const std::string&) {}
@@ -115,6 +119,7 @@ public:
 private:
   // Fills the elements from the loaded description and package; the skin counts as held only
   // when every element loaded.
+  void ApplyPackage(const TSkinReader& reader);
   void ApplyDescription(const TQuickIni& ini, const TSkinReader& reader);
   void LoadedAsMainform();
   void LoadedAsOwnForm();

@@ -220,7 +220,7 @@ TEST_F(SkinDataComponent, WithoutGetScrollBarInfoScrollBarsAreNotSkinned) {
   EXPECT_FALSE(answered);
 }
 
-TEST_F(SkinDataComponent, SkinFileReplacesTheStoredSkinOrLeavesNoneWhenMissing) {
+TEST_F(SkinDataComponent, SkinFileReplacesTheStoredSkinLeavesNoneWhenMissingAndKeepsItWhenDamaged) {
   TSkinData data(nullptr);
   data.ReadSkinStream(SmallSkin().StreamProperty());
   data.SetSkinFile("Z:\\no\\such\\skin.skn");
@@ -250,9 +250,11 @@ TEST_F(SkinDataComponent, SkinFileReplacesTheStoredSkinOrLeavesNoneWhenMissing) 
     ASSERT_NE(file, nullptr);
     std::fwrite(bytes.data(), 1, kept, file);
     std::fclose(file);
-    data.SetSkinFile(path);
+    EXPECT_FALSE(data.LoadSkinFile(path)) << "a package cut to " << kept << " bytes was taken";
     DeleteFileA(path);
-    EXPECT_TRUE(data.NoSkin()) << "a package cut to " << kept << " bytes was taken";
+    EXPECT_FALSE(data.NoSkin()) << "the skin in use was lost to a package cut to " << kept;
+    EXPECT_EQ(data.SkinStream().Size(), static_cast<int64_t>(bytes.size()));
+    EXPECT_EQ(data.ColourTable().Colours[ciBorder], 0x445566);
   }
 }
 
