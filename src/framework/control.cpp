@@ -429,6 +429,15 @@ LRESULT TWinControl::ParentDefault(UINT reflected, WPARAM wParam, LPARAM lParam)
 }
 
 LRESULT TWinControl::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The bounds follow the window wherever its size or place was changed from: a frame of
+  // another thickness, the user dragging it, a parent's layout.
+  if (msg == WM_WINDOWPOSCHANGED) {
+    const auto& pos = *reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (!(pos.flags & SWP_NOMOVE))
+      left_ = pos.x, top_ = pos.y;
+    if (!(pos.flags & SWP_NOSIZE))
+      width_ = pos.cx, height_ = pos.cy;
+  }
   LRESULT result = Perform(msg, wParam, lParam);
   if (msg == WM_SIZE)
     AlignControls();

@@ -78,6 +78,20 @@ TEST_F(FormTest, CentringAppliesAtShowTimeAndThenResetsToDesigned) {
   EXPECT_EQ(placed.left, form.Left());
 }
 
+TEST_F(FormTest, TheBoundsFollowTheWindowWhenItIsMovedOrSizedFromOutside) {
+  TTestForm form(nullptr);
+  form.SetClientWidth(300);
+  form.SetClientHeight(200);
+  form.Handle();
+  SetWindowPos(form.Handle(), nullptr, 0, 0, 333, 222, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(form.Width(), 333);
+  EXPECT_EQ(form.Height(), 222);
+  SetWindowPos(form.Handle(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(form.Left(), 40);
+  EXPECT_EQ(form.Top(), 50);
+  EXPECT_EQ(form.Width(), 333);
+}
+
 TEST_F(FormTest, TheDefaultPolicyKeepsAnOffScreenPlacement) {
   TTestForm form(nullptr);
   form.SetClientWidth(300);
