@@ -119,6 +119,19 @@ TEST_F(SkinnedWindowTest, TheClientAreaKeepsItsSizeInsideTheSkinsBordersAndTheCa
     EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, ScreenPoint(window, c.at)), c.hit) << c.where;
 }
 
+TEST_F(SkinnedWindowTest, ANewTitleIsPaintedOnTheSkinnedCaptionNotTheSystemOne) {
+  TSkinData& data = StartSkinning();
+  TTestForm& form = ShowForm("Before");
+  HWND window = form.Handle();
+  const RECT r = WindowRect(window);
+  const int x = (r.right - r.left) * 2 / 3, y = 2;
+  const TDataSkinBorder& top = data.Elements().TopBorder;
+  const COLORREF skinned = PicturePixel(top.Image, top.Image.Width() / 2, y);
+  ASSERT_EQ(WindowPixel(window, x, y), skinned);
+  SetWindowTextA(window, "After a much longer title than before");
+  EXPECT_EQ(WindowPixel(window, x, y), skinned);
+}
+
 TEST_F(SkinnedWindowTest, TheCloseButtonShowsTheFrameOfEachStateFromTheSkinsPicture) {
   TSkinData& data = StartSkinning();
   TTestForm& form = ShowForm("Buttons");
