@@ -400,9 +400,11 @@ UniqueMenu TWinSkinForm::BuildWindowMenu() {
       AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
       continue;
     }
-    bool enabled = (info.fState & MFS_DISABLED) != MFS_DISABLED;
+    bool enabled = true;
     switch (info.wID) {
       case SC_SIZE:
+        enabled = !Maximized() && sizable_;  // a fixed frame has nothing to size
+        break;
       case SC_MOVE:
         enabled = !Maximized();
         break;
@@ -416,6 +418,9 @@ UniqueMenu TWinSkinForm::BuildWindowMenu() {
         enabled = showState_ != ssNormal;
         break;
     }
+    // What the system menu itself disables stays disabled (Size on a fixed frame, say).
+    if ((info.fState & MFS_DISABLED) == MFS_DISABLED)
+      enabled = false;
     UINT flags = MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED);
     if (info.fState & MFS_CHECKED)
       flags |= MF_CHECKED;
