@@ -1,5 +1,5 @@
-// The skinned menu bar on a real window: it replaces the native bar inside the frame, and its
-// buttons open their submenus by click, accelerator and arrow keys.
+// The skinned menus on a real window: the menu bar that replaces the native bar inside the frame,
+// its buttons opening their submenus by click, accelerator and arrow keys, and the window menu.
 
 #include "frame_fixture.h"
 
@@ -161,4 +161,45 @@ TEST_F(SkinnedMenuBar, TheRightArrowMovesAlongTheBarAndTheFirstItemIsSelectedAtO
   EXPECT_TRUE(watcher.FirstSelected[0]);
   EXPECT_TRUE(watcher.FirstSelected[1]);
   EXPECT_FALSE(Skinner(Window())->TrackingMenu());
+}
+
+TEST_F(SkinnedMenuBar, TheWindowMenuIsSkinnedOffersWhatTheFrameAllowsAndPostsTheChosenCommand) {
+  StartSkinning();
+  TTestForm& form = ShowForm("Window menu");  // a fixed frame with a minimise box only
+  HWND window = form.Handle();
+  struct Seen {
+    bool skinned = false, ownerDrawn = false;
+    UINT minimize = 0, maximize = 0, size = 0;
+  } seen;
+  TMenuWatcher watcher;
+  watcher.Action = [&](HWND menuWindow, int) {
+    auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+    seen.skinned = SendMessageA(menuWindow, SKM_ISSKINNED, 0, 0) == 1;
+    seen.ownerDrawn = GetMenuState(menu, 0, MF_BYPOSITION) & MF_OWNERDRAW;
+    seen.minimize = GetMenuState(menu, SC_MINIMIZE, MF_BYCOMMAND);
+    seen.maximize = GetMenuState(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    seen.size = GetMenuState(menu, SC_SIZE, MF_BYCOMMAND);
+    // Down to the close item (the first key selects the first item; separators are passed
+    // over), then choose it.
+    PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count && GetMenuItemID(menu, i) != SC_CLOSE; ++i)
+      if (!(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR))
+        PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+  };
+  RECT r{};
+  GetWindowRect(window, &r);
+  WithOpenMenus(watcher, [&] {
+    SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(r.left + 60, r.top + 8));
+  });
+  ASSERT_EQ(watcher.Shown.size(), 1u);
+  EXPECT_TRUE(seen.skinned) << "the popup window has the skin's background";
+  EXPECT_TRUE(seen.ownerDrawn) << "the items are drawn from the skin";
+  EXPECT_FALSE(seen.minimize & MF_GRAYED);
+  EXPECT_TRUE(seen.maximize & MF_GRAYED) << "no maximise box";
+  EXPECT_TRUE(seen.size & MF_GRAYED) << "a fixed frame";
+  MSG msg{};
+  ASSERT_TRUE(PeekMessageA(&msg, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, static_cast<WPARAM>(SC_CLOSE));
 }
