@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using stored_skin::ElementPixel;
@@ -228,12 +229,13 @@ TEST_F(PopupMenuSkinner, TheFrameComesFromMenuBackgroundAndTheSelectedItemFromMe
   struct TItemPoint { UINT id; bool selected; } itemPoints[] = {{kSave, false}, {kQuit, false}, {kOpen, true}};
   for (const auto& [id, selected] : itemPoints) {
     const RECT& r = seen.Items.at(id);
-    for (int x : {WidthOf(r) - 2, WidthOf(r) - 4}) {
-      const int y = HeightOf(r) / 2;
+    // Right of the shortcut: the edge and the shaded centre of the frame.
+    for (auto [x, y] : {std::pair{WidthOf(r) - 2, HeightOf(r) / 2}, std::pair{WidthOf(r) - 6, 4},
+                        std::pair{WidthOf(r) - 6, HeightOf(r) / 2}, std::pair{WidthOf(r) - 6, HeightOf(r) - 5}}) {
       const POINT at = InWindow(seen, id, x, y);
       COLORREF expected = Ground(w, h, at.x, at.y);
       if (selected) {
-        const COLORREF laid = ElementPixel(item, kMenuItemFrames, kMenuItemSelectedFrame, WidthOf(r), HeightOf(r), x, y);
+        const COLORREF laid = ElementPixel(item, 5, 4, WidthOf(r), HeightOf(r), x, y);
         if (laid != kMagenta)
           expected = laid;
         EXPECT_NE(expected, Ground(w, h, at.x, at.y)) << "the check point must tell frame 4 from the ground";
@@ -250,13 +252,13 @@ TEST_F(PopupMenuSkinner, ASeparatorIsFrame2OfMenuItemBottomAlignedInItsRow) {
   const RECT& r = seen.Items.at(kSeparator);
   ASSERT_EQ(HeightOf(r), 8);  // a native item without text
   const TDataSkinObject& item = *skin_->Elements().MenuItem;
-  const int frameWidth = item.Image.Width() / kMenuItemFrames;
+  const int frameWidth = item.Image.Width() / 5;
   const int frameHeight = item.Image.Height();
   const int w = seen.Shots[0].Width(), h = seen.Shots[0].Height();
   for (int y = 0; y < HeightOf(r); ++y) {
     const POINT at = InWindow(seen, kSeparator, WidthOf(r) / 2, y);
     // Row y of the item is row (frameHeight - 8 + y) of frame 2, laid at its own size.
-    COLORREF expected = ElementPixel(item, kMenuItemFrames, kMenuItemSeparatorFrame, frameWidth,
+    COLORREF expected = ElementPixel(item, 5, 2, frameWidth,
                                      frameHeight, frameWidth / 2, frameHeight - HeightOf(r) + y);
     if (expected == kMagenta)
       expected = Ground(w, h, at.x, at.y);
@@ -322,7 +324,7 @@ TEST_F(PopupMenuSkinner, WhilePrintedTheFrameIsSkinnedAndTheItemsAreDrawnInside)
   const RECT& open = seen.Items.at(kOpen);
   const TDataSkinObject& item = *skin_->Elements().MenuItem;
   const int x = WidthOf(open) - 2, y = HeightOf(open) / 2;
-  const COLORREF laid = ElementPixel(item, kMenuItemFrames, kMenuItemSelectedFrame, WidthOf(open), HeightOf(open), x, y);
+  const COLORREF laid = ElementPixel(item, 5, 4, WidthOf(open), HeightOf(open), x, y);
   bool found = false;
   for (int dy = -kPopupFrameWidth; dy <= kPopupFrameWidth && !found; ++dy)
     for (int dx = -kPopupFrameWidth; dx <= kPopupFrameWidth && !found; ++dx)
@@ -380,7 +382,7 @@ TEST_F(PopupMenuSkinner, HostileSkinsPaintWithoutCrashing) {
       EXPECT_EQ(PixelAt(shot, w / 2, 0), Ground(w, h, w / 2, 0));
     const RECT& save = seen.Items.at(kSave);
     const POINT at = InWindow(seen, kSave, WidthOf(save) - 2, HeightOf(save) / 2);
-    if (hasBackground || skin_->Elements().MenuItem->Image.Width() >= kMenuItemFrames)
+    if (hasBackground || skin_->Elements().MenuItem->Image.Width() >= 5)
       EXPECT_EQ(PixelAt(shot, at.x, at.y), Ground(w, h, at.x, at.y));
   }
 }
