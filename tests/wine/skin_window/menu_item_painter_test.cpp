@@ -9,7 +9,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 #include <memory>
 #include <utility>
@@ -292,32 +291,7 @@ TEST_F(MenuItemPainter, SeparatorsAreFrame2BottomAlignedOrStretched) {
   EXPECT_EQ(tall.Pixel(kItemWidth / 2, 0), kGround);
 }
 
-TEST_F(MenuItemPainter, HostileMenuItemPicturesAndRectanglesDrawNothingWrong) {
-  struct TCase {
-    const char* name;
-    std::function<void(TDataSkinObject&)> spoil;
-  } cases[] = {
-      {"1x1 picture", [](TDataSkinObject& e) { e.Image = test_pictures::MakePicture(1, 1, [](int, int) { return RGB(9, 9, 9); }); }},
-      {"fewer columns than frames", [](TDataSkinObject& e) { e.Image = test_pictures::MakePicture(4, 20, [](int, int) { return RGB(9, 9, 9); }); e.FrameCount = 40; }},
-      {"margins wider than the item", [](TDataSkinObject& e) { e.Margins = TMargins{400, 400, 400, 400}; }},
-      {"negative margins", [](TDataSkinObject& e) { e.Margins = TMargins{-9, -9, -9, -9}; }},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    skin_ = stored_skin::LoadSlate();
-    c.spoil(*skin_->Elements().MenuItem);
-    for (bool separator : {false, true})
-      for (bool selected : {false, true}) {
-        TTarget target(kItemWidth + 10, kItemHeight + 10, kGround);
-        TMenuItemLook item = Item(separator ? L"" : L"Wall");
-        item.separator = separator;
-        DrawMenuItem(target.Dc(), RECT{5, 5, 5 + kItemWidth, 5 + kItemHeight}, item, selected, *skin_, nullptr);
-        for (int x : {0, 4, kItemWidth + 5})
-          EXPECT_EQ(target.Pixel(x, 2), kGround) << "outside the item";
-        EXPECT_EQ(target.Pixel(kItemWidth + 7, kItemHeight / 2), kGround) << "right of the item";
-      }
-  }
-  // Empty and inverted rectangles draw nothing.
+TEST_F(MenuItemPainter, EmptyAndInvertedRectanglesDrawNothing) {
   for (RECT r : {RECT{10, 10, 10, 30}, RECT{10, 10, 40, 10}, RECT{40, 10, 10, 30}, RECT{10, 30, 40, 10}}) {
     TTarget target(60, 40, kGround);
     DrawMenuItem(target.Dc(), r, Item(L"Wall"), true, *skin_, nullptr);

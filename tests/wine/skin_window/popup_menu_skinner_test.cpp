@@ -266,27 +266,6 @@ TEST_F(PopupMenuSkinner, ASeparatorIsFrame2OfMenuItemBottomAlignedInItsRow) {
   }
 }
 
-TEST_F(PopupMenuSkinner, AnItemWithNeitherImageNorCheckKeepsA16PixelGlyphColumn) {
-  const TTracking seen = Track();
-  ASSERT_EQ(seen.Shots.size(), 1u);
-  const TBitmap& shot = seen.Shots[0];
-  const int column = 1 + skin_->Elements().MenuItem->Margins.Left + 16 + 3;
-  for (UINT id : {kSave, kQuit}) {
-    const RECT& r = seen.Items.at(id);
-    int firstInk = -1;
-    for (int x = 0; x < WidthOf(r) && firstInk < 0; ++x)
-      for (int y = 0; y < HeightOf(r); ++y) {
-        const POINT at = InWindow(seen, id, x, y);
-        if (PixelAt(shot, at.x, at.y) != Ground(shot.Width(), shot.Height(), at.x, at.y)) {
-          firstInk = x;
-          break;
-        }
-      }
-    EXPECT_GE(firstInk, column) << "item " << id;
-    EXPECT_LE(firstInk, column + 3) << "item " << id;
-  }
-}
-
 TEST_F(PopupMenuSkinner, NativeItemsAreMeasuredFromTheirText) {
   const TTracking seen = Track();
   const RECT& save = seen.Items.at(kSave);
