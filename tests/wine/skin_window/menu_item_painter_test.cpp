@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/colour.h"
+#include "gdi_count.h"
 #include "skin/window/menu_item_painter.h"
 #include "stored_skin.h"
 
@@ -362,6 +363,36 @@ TEST_F(MenuItemPainter, NativeTextIsMeasuredWithRoomForTheGlyphColumn) {
   EXPECT_EQ(two.cx - one.cx, one.cx - empty.cx) << "the text's own width, once per copy";
   skin_->Elements().MenuItem.reset();
   EXPECT_EQ(MeasureNativeMenuText(screen.Get(), L"Wall", *skin_).cx, one.cx - margin);
+}
+
+TEST_F(MenuItemPainter, PaintingLeavesNoGdiObjectBehind) {
+  UniqueImageList images = SolidImages(16, RGB(200, 0, 0));
+  const TBitmap background = test_pictures::CoordinatePicture(kItemWidth + 6, kItemHeight + 6);
+  TMenuItemLook imaged = Item(L"Image");
+  imaged.images = images.Get();
+  imaged.imageIndex = 0;
+  TMenuItemLook checked = Item(L"Checked\tCtrl+K");
+  checked.checked = true;
+  checked.isDefault = true;
+  TMenuItemLook disabled = imaged;
+  disabled.enabled = false;
+  disabled.checked = true;
+  TMenuItemLook separator;
+  separator.separator = true;
+  const RECT rect{0, 0, kItemWidth, kItemHeight};
+  TTarget target(kItemWidth, kItemHeight, kGround);
+  auto paintAll = [&] {
+    for (const TMenuItemLook* item : {&imaged, &checked, &disabled, &separator})
+      for (bool selected : {false, true}) {
+        DrawMenuItem(target.Dc(), rect, *item, selected, *skin_, &background);
+        DrawPlainMenuItem(target.Dc(), rect, *item, selected, *skin_);
+      }
+  };
+  paintAll();  // the system's own objects (check mark, fonts) are made once
+  const int before = GdiObjectCount();
+  for (int i = 0; i < 20; ++i)
+    paintAll();
+  EXPECT_EQ(GdiObjectCount(), before);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/colour.h"
+#include "gdi_count.h"
 #include "skin/window/menu_item_painter.h"
 #include "skin/window/popup_menu_skinner.h"
 #include "skin/window/skin_messages.h"
@@ -288,6 +289,16 @@ TEST_F(PopupMenuSkinner, TheSkinnerLeavesWithTheWindowAndAnswersIsSkinnedMeanwhi
   EXPECT_FALSE(IsWindow(seen.Menu) && IsWindowVisible(seen.Menu));
   EXPECT_EQ(skinners_[0]->Handle(), nullptr);
   EXPECT_TRUE(skinners_[0]->Background().Empty());
+}
+
+TEST_F(PopupMenuSkinner, OpeningMenusAgainLeavesNoGdiObjectBehind) {
+  Track({SelectFirst});
+  skinners_.clear();
+  const int before = GdiObjectCount();
+  for (int i = 0; i < 3; ++i)
+    Track({SelectFirst});
+  skinners_.clear();
+  EXPECT_EQ(GdiObjectCount(), before);
 }
 
 TEST_F(PopupMenuSkinner, WhilePrintedTheFrameIsSkinnedAndTheItemsAreDrawnInside) {
