@@ -67,7 +67,7 @@ protected:
     AppendMenuW(menu, MF_STRING, kOpen, L"&Open\tCtrl+O");
     AppendMenuW(menu, MF_STRING, kSave, L"&Save as...");
     AppendMenuW(menu, MF_SEPARATOR, kSeparator, nullptr);
-    AppendMenuW(menu, MF_STRING, kQuit, L"&Quit");
+    AppendMenuW(menu, MF_STRING | MF_CHECKED, kQuit, L"&Quit");
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
       MENUITEMINFOW info{};
       info.cbSize = sizeof info;
