@@ -18,6 +18,10 @@
 
 namespace {
 
+// Posted by FormCreate: the skin file of the command line is loaded once the window shows, so
+// that an error box about it has the window to stand on.
+constexpr UINT kLoadCommandLineSkin = WM_APP + 1;
+
 const bool kClassesRegistered =
     RegisterClassAncestry("TSkinViewForm", "TForm") && RegisterClassAncestry("TSkinViewDocument", "TForm");
 
@@ -68,6 +72,10 @@ TSkinViewForm::TSkinViewForm(TComponent* owner, const TSkinViewOptions& options)
   contextHook_ = AddMessageHook([this](UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
     if (msg == WM_CONTEXTMENU)
       return ContextMenu(lParam);
+    if (msg == kLoadCommandLineSkin) {
+      LoadSkinFile(options_.SkinFile);
+      return 0;
+    }
     return CallNextHook(contextHook_, msg, wParam, lParam);
   });
 }
@@ -105,12 +113,17 @@ void TSkinViewForm::FormCreate(TComponent*) {
   if (options_.MDI) {
     NWindows->SetVisible(true);
     SetWindowMenu(NWindows);
-    for (const char* caption : {"Document 1", "Document 2"})
-      (new TSkinViewDocument(this, caption))->Show();
-    Cascade();
+    // Staggered like a cascade: Cascade itself skips windows while the frame is still hidden.
+    int offset = 0;
+    for (const char* caption : {"Document 1", "Document 2"}) {
+      auto* document = new TSkinViewDocument(this, caption);
+      document->SetBounds(offset, offset, document->Width(), document->Height());
+      document->Show();
+      offset += GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+    }
   }
   if (!options_.SkinFile.empty())
-    LoadSkinFile(options_.SkinFile);
+    PostMessageA(Handle(), kLoadCommandLineSkin, 0, 0);
   UpdateCaption();
 }
 
