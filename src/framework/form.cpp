@@ -319,6 +319,13 @@ LRESULT TForm::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (AnswerMenuOwnerDraw(msg, wParam, lParam, result))
         return result;
       break;
+    case WM_INITMENUPOPUP:
+      // A submenu of the bar opens: its item's Click, as for the command a skinned bar posts
+      // before it opens one (without this notification).
+      if (!HIWORD(lParam))
+        if (TMenuItem* item = TMenuItem::FindBySubMenu(reinterpret_cast<HMENU>(wParam)); item && item->Menu() == menu_)
+          item->Click();
+      break;
     case CM_MENUCHANGED:
       AttachMenuBar();
       return 0;

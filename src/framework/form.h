@@ -47,7 +47,9 @@ public:
   void Close();
 
   // The menu bar, not owned; null for none. Its WM_COMMAND runs the item's Click (an item with
-  // sub-items too), and its items' shortcuts run them while the form is active.
+  // sub-items too, as does the opening of its submenu), and its items' shortcuts run them while
+  // the form is active. A Click run as a submenu opens may change its sub-items' look (checks,
+  // enabled, captions) but not which sub-items exist: that would rebuild the open submenu.
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* menu);
   // The enabled item of the form's menus whose shortcut the key message MSG presses (an MDI

@@ -188,6 +188,26 @@ TEST_F(SkinViewTest, ASkinFileOnTheCommandLineLoadsOrIsReported) {
   EXPECT_TRUE(CaptionBecomes("Skin viewer - Slate")) << TextOf(Main());
 }
 
+TEST_F(SkinViewTest, ArgumentsItDoesNotKnowAreReportedAndItEnds) {
+  struct Row {
+    const char* arguments;
+    const char* message;
+  } rows[] = {
+      {"--bogus", "Unknown option --bogus"},
+      {"one.skin two.skin", "Only one skin file can be given"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.arguments);
+    const TProcess process = TProcess::Launch(program_->ExePath(), row.arguments, program_->Folder(), {});
+    const TMessageBox box = WaitForMessageBox(process.Id(), kTitle, kWindowTimeoutMs);
+    EXPECT_EQ(box.text.substr(0, std::string(row.message).size()), row.message) << box.text;
+    EXPECT_TRUE(TopLevelWindows(process.Id(), "TSkinViewForm").empty());
+    DismissMessageBox(box, kReplyTimeoutMs);
+    ASSERT_TRUE(process.WaitForExit(kExitTimeoutMs));
+    EXPECT_EQ(process.ExitCode(), 2u);
+  }
+}
+
 TEST_F(SkinViewTest, ExitFromTheFileMenuEndsTheViewer) {
   program_->Start();
   ChooseFromMenu('f', 'x');

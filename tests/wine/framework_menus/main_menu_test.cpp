@@ -190,6 +190,27 @@ TEST_F(MainMenuTest, SystemCharactersAreOfferedToTheFormFirst) {
   form_->RemoveMessageHook(id);
 }
 
+TEST_F(MainMenuTest, OpeningASubmenuRunsItsItemsClickOnce) {
+  form_->SetMenu(bar_);
+  int fileClicks = 0;
+  file_->OnClick = [&](TComponent*) { ++fileClicks; };
+  open_->OnClick = [&](TComponent*) { ADD_FAILURE() << "a sub-item ran as its submenu opened"; };
+  const TWinControl::THookId watch = form_->AddMessageHook([&](UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+    const LRESULT result = form_->CallNextHook(watch, msg, w, l);
+    if (msg == WM_INITMENUPOPUP)
+      EndMenu();
+    return result;
+  });
+  menu_test::MenuDriver closer({});
+  PostMessageA(form_->Handle(), WM_SYSCHAR, 'f', 1 << 29);
+  app_.ProcessMessages();
+  EXPECT_EQ(fileClicks, 1);
+  // The window menu's opening names no framework item.
+  SendMessageA(form_->Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file_->Handle()), MAKELPARAM(0, TRUE));
+  EXPECT_EQ(fileClicks, 1);
+  form_->RemoveMessageHook(watch);
+}
+
 TEST_F(MainMenuTest, TheFormAnswersOwnerDrawMessagesOfItsBarsItems) {
   bar_->SetOwnerDraw(true);
   form_->SetMenu(bar_);
