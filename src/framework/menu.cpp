@@ -151,7 +151,9 @@ void TMenu::ItemChanged(TMenuItem& item, bool structure) {
   }
   std::string text;
   MENUITEMINFOA info = NativeItem(item, DrawnByOwner(item), rightToLeft_, text);
-  info.fMask &= ~(MIIM_ID | MIIM_DATA);
+  // The type stays: what decides it changes only with a rebuild, and a skinned bar switches
+  // the items of a submenu it opens to owner-drawn itself.
+  info.fMask &= ~(MIIM_ID | MIIM_DATA | MIIM_FTYPE);
   // By identifier: the call finds the item in whichever submenu holds it.
   SetMenuItemInfoA(handle_.Get(), item.Command(), FALSE, &info);
   MenuChanged(nullptr);

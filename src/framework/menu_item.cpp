@@ -58,7 +58,7 @@ TMenuItem* TMenuItem::FindBySubMenu(HMENU menu) {
   if (!menu)
     return nullptr;
   for (const auto& [command, item] : ItemsByCommand())
-    if (item->subMenu_ == menu)
+    if (item->subMenu_ == menu && item->Menu())
       return item;
   return nullptr;
 }
@@ -71,8 +71,10 @@ TMenu* TMenuItem::Menu() const {
 }
 
 HMENU TMenuItem::Handle() {
-  if (TMenu* menu = Menu())
-    menu->Handle();  // builds the native tree, which records the submenus
+  TMenu* menu = Menu();
+  if (!menu)
+    return nullptr;  // an item out of every menu may remember a submenu long destroyed
+  menu->Handle();    // builds the native tree, which records the submenus
   return subMenu_;
 }
 

@@ -4,23 +4,26 @@
 #include "framework/system/file_stream.h"
 #include "skin/format/lzh.h"
 #include "skin/format/memory_stream.h"
+#include "skin/format/quick_ini.h"
 #include "skin/format/skin_reader.h"
 
 #include <functional>
+#include <string_view>
 #include <utility>
 
-bool CheckSkinPackage(const std::string& fileName, std::string& why) {
-  std::string bytes;
-  try {
-    bytes = ReadWholeFile(fileName);
-  } catch (const Exception& e) {
-    why = e.Message();
-    return false;
-  }
-  if (bytes.size() > static_cast<size_t>(TSkinReader::DefaultMaxPackageSize)) {
-    why = "the file is too large for a skin package";
-    return false;
-  }
+namespace {
+
+TSkinPackageCheck Refused(std::string why) {
+  TSkinPackageCheck check;
+  check.Why = std::move(why);
+  return check;
+}
+
+}  // namespace
+
+TSkinPackageCheck CheckSkinPackage(const std::string& bytes) {
+  if (bytes.size() > static_cast<size_t>(TSkinReader::DefaultMaxPackageSize))
+    return Refused("the file is too large for a skin package");
   TMemoryStream stream;
   stream.Write(bytes.data(), static_cast<int32_t>(bytes.size()));
   stream.SetPosition(0);
@@ -34,20 +37,31 @@ bool CheckSkinPackage(const std::string& fileName, std::string& why) {
   } restore{TSkinReader::Notify, std::move(savedNotify)};
   TSkinReader reader;
   try {
-    if (!reader.LoadPackage(stream)) {
-      why = notice.empty() ? "not a skin package, or a damaged one" : "not a skin package of a known version";
-      return false;
-    }
+    if (!reader.LoadPackage(stream))
+      return Refused(notice.empty() ? "not a skin package, or a damaged one" : "not a skin package of a known version");
   } catch (const ElzhException& e) {
-    why = e.what();
-    return false;
+    return Refused(e.what());
   }
   TMemoryStream description;
-  std::string name;
-  reader.ExtractEntryContaining(".ini", description, name);
-  if (name.empty()) {
-    why = "the package holds no skin description";
-    return false;
+  std::string entryName;
+  reader.ExtractEntryContaining(".ini", description, entryName);
+  if (entryName.empty())
+    return Refused("the package holds no skin description");
+  TQuickIni ini;
+  ini.LoadFromStream(std::string_view(reinterpret_cast<const char*>(description.Memory()),
+                                      static_cast<size_t>(description.Size())));
+  TSkinPackageCheck check;
+  check.Usable = true;
+  check.Name = ini.ReadString("TitlebarSkin", "SkinName", "");
+  return check;
+}
+
+TSkinPackageCheck CheckSkinPackageFile(const std::string& fileName) {
+  std::string bytes;
+  try {
+    bytes = ReadWholeFile(fileName);
+  } catch (const Exception& e) {
+    return Refused(e.Message());
   }
-  return true;
+  return CheckSkinPackage(bytes);
 }

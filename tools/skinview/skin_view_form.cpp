@@ -122,20 +122,25 @@ void TSkinViewForm::FormCreate(TComponent*) {
       offset += GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
     }
   }
+  const TMemoryStream& stored = SkinData1->SkinStream();
+  const TSkinPackageCheck check =
+      CheckSkinPackage(std::string(reinterpret_cast<const char*>(stored.Memory()), static_cast<size_t>(stored.Size())));
+  if (!check.Name.empty())
+    skinName_ = check.Name;
   if (!options_.SkinFile.empty())
     PostMessageA(Handle(), kLoadCommandLineSkin, 0, 0);
   UpdateCaption();
 }
 
 bool TSkinViewForm::LoadSkinFile(const std::string& fileName) {
-  std::string why;
-  if (!CheckSkinPackage(fileName, why)) {
-    Application->ShowMessageBox("Cannot load the skin file \"" + fileName + "\": " + why + ".",
+  const TSkinPackageCheck check = CheckSkinPackageFile(fileName);
+  if (!check.Usable) {
+    Application->ShowMessageBox("Cannot load the skin file \"" + fileName + "\": " + check.Why + ".",
                                 MB_OK | MB_ICONERROR);
     return false;
   }
   SkinData1->SetSkinFile(fileName);
-  skinName_ = SkinDisplayName(fileName);
+  skinName_ = check.Name.empty() ? SkinDisplayName(fileName) : check.Name;
   UpdateCaption();
   return true;
 }

@@ -54,6 +54,6 @@ private:
   LRESULT ContextMenu(LPARAM position);
 
   TSkinViewOptions options_;        // from the command line
-  std::string skinName_ = "default";  // shown in the caption
+  std::string skinName_ = "default";  // shown in the caption: the skin's own name, else its file's
   THookId contextHook_ = 0;         // opens the popup menu
 };

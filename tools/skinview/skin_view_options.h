@@ -12,6 +12,6 @@ struct TSkinViewOptions {
 // Reads the arguments that follow the program name.
 TSkinViewOptions ParseSkinViewArguments(const std::vector<std::string>& arguments);
 
-// The skin's name for the caption: the file name without folder and extension, or "default"
-// for the stored skin.
+// The name of a skin whose description names none: the file name without folder and
+// extension, or "default" for the stored skin.
 std::string SkinDisplayName(const std::string& skinFile);

@@ -18,8 +18,35 @@ namespace e2e {
 namespace {
 
 constexpr char kTitle[] = "Skin viewer";  // the application title: every box's caption
-constexpr char kDefaultCaption[] = "Skin viewer - default";
+constexpr char kDefaultCaption[] = "Skin viewer - Slate";  // the stored skin's own name
 constexpr LPARAM kAltDown = 1 << 29;
+
+// A package of the default skin's pictures whose description names it NAME, packed by skintool
+// in FOLDER; its bytes.
+std::string PackRenamedSkin(const std::string& folder, const std::string& name) {
+  const std::string sources = WindowsPath(SKIN_SOURCES);
+  const std::string copy = JoinPath(folder, "renamed");
+  MakeEmptyFolder(copy);
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(JoinPath(sources, "*.*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return {};
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      continue;
+    std::string bytes = ReadFileBytes(JoinPath(sources, found.cFileName)).value_or("");
+    if (const size_t at = bytes.find("SkinName = Slate"); at != std::string::npos)
+      bytes.replace(at, 16, "SkinName = " + name);
+    WriteFileBytes(JoinPath(copy, found.cFileName), bytes);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  const std::string package = JoinPath(folder, "renamed.skin");
+  const TProcess tool = TProcess::Launch(WindowsPath(SKINTOOL_EXE), "pack \"" + copy + "\" \"" + package + "\"",
+                                         folder, {});
+  if (!tool.WaitForExit(kExitTimeoutMs) || tool.ExitCode() != 0)
+    return {};
+  return ReadFileBytes(package).value_or("");
+}
 
 class SkinViewTest : public ::testing::Test {
 protected:
@@ -168,9 +195,11 @@ TEST_F(SkinViewTest, DamagedSkinFilesThroughOpenAreRefusedAndTheSkinStays) {
     ASSERT_TRUE(program_->IsRunning());
     EXPECT_EQ(TextOf(Main()), kDefaultCaption);
   }
-  WriteFileBytes(chosen, *package);  // a sound package loads and names the caption
+  const std::string ember = PackRenamedSkin(program_->Folder(), "Ember");
+  ASSERT_FALSE(ember.empty()) << "skintool could not pack the renamed skin";
+  WriteFileBytes(chosen, ember);  // a sound package loads and names the caption
   ChooseFromMenu('f', 'o');
-  EXPECT_TRUE(CaptionBecomes("Skin viewer - chosen")) << TextOf(Main());
+  EXPECT_TRUE(CaptionBecomes("Skin viewer - Ember")) << TextOf(Main());
   EXPECT_FALSE(FindMessageBox(Pid()));
 }
 
@@ -183,9 +212,11 @@ TEST_F(SkinViewTest, ASkinFileOnTheCommandLineLoadsOrIsReported) {
   EXPECT_EQ(TextOf(Main()), kDefaultCaption);
   ASSERT_TRUE(program_->Quit());
 
-  WriteFileBytes(program_->PathOf("Slate.skin"), *package);
-  program_->Start("Slate.skin");
-  EXPECT_TRUE(CaptionBecomes("Skin viewer - Slate")) << TextOf(Main());
+  const std::string ember = PackRenamedSkin(program_->Folder(), "Ember");
+  ASSERT_FALSE(ember.empty()) << "skintool could not pack the renamed skin";
+  WriteFileBytes(program_->PathOf("ember.skin"), ember);
+  program_->Start("ember.skin");
+  EXPECT_TRUE(CaptionBecomes("Skin viewer - Ember")) << TextOf(Main());
 }
 
 TEST_F(SkinViewTest, ArgumentsItDoesNotKnowAreReportedAndItEnds) {

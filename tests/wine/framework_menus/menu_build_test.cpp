@@ -117,6 +117,14 @@ TEST_F(MenuBuildTest, LookChangesUpdateInPlaceAndStructureChangesRebuild) {
   EXPECT_EQ(menu.Handle(), before);  // a tracked menu must survive a look change
   EXPECT_EQ(NativeText(subBefore, 0), "Renamed\tF5");
 
+  // An item made owner-drawn by whoever draws the menu stays so through a look change.
+  MENUITEMINFOA ownerDrawn = {sizeof ownerDrawn, MIIM_FTYPE};
+  ownerDrawn.fType = MFT_OWNERDRAW;
+  SetMenuItemInfoA(subBefore, 0, TRUE, &ownerDrawn);
+  child->SetChecked(true);
+  EXPECT_TRUE(NativeInfo(subBefore, 0).fType & MFT_OWNERDRAW);
+  EXPECT_TRUE(NativeInfo(subBefore, 0).fState & MFS_CHECKED);
+
   Item("Second", parent);
   EXPECT_NE(menu.Handle(), before);
   EXPECT_FALSE(IsMenu(before));  // the old tree went, submenus with it
@@ -131,6 +139,20 @@ TEST_F(MenuBuildTest, LookChangesUpdateInPlaceAndStructureChangesRebuild) {
   parent->Items(0)->SetVisible(false);
   EXPECT_EQ(parent->Handle(), nullptr);
   EXPECT_EQ(GetSubMenu(menu.Handle(), 0), nullptr);
+}
+
+TEST_F(MenuBuildTest, AnItemTakenOutOfTheTreeNoLongerNamesASubmenu) {
+  TPopupMenu menu(&root_);
+  TMenuItem* outer = Item("Outer");
+  TMenuItem* inner = Item("Inner", outer);
+  Item("Leaf", inner);
+  menu.Add(outer);
+  HMENU innerMenu = inner->Handle();
+  ASSERT_NE(innerMenu, nullptr);
+  delete outer;  // INNER is left without parent, its native submenu gone with the rebuild
+  EXPECT_EQ(inner->Menu(), nullptr);
+  EXPECT_EQ(inner->Handle(), nullptr);
+  EXPECT_EQ(TMenuItem::FindBySubMenu(innerMenu), nullptr);
 }
 
 TEST_F(MenuBuildTest, AnItemMovesBetweenParentsAndCannotGoUnderItself) {
