@@ -319,6 +319,10 @@ LRESULT TForm::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (AnswerMenuOwnerDraw(msg, wParam, lParam, result))
         return result;
       break;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      NoteMenuLoopMessage(msg);
+      break;
     case WM_INITMENUPOPUP:
       // A submenu of the bar opens: its item's Click, as for the command a skinned bar posts
       // before it opens one (without this notification).

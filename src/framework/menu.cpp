@@ -31,7 +31,26 @@ MENUITEMINFOA NativeItem(const TMenuItem& item, bool ownerDrawn, bool rightToLef
   return info;
 }
 
+// Menu loops the owner windows reported as entered and not yet left (the thread's own).
+thread_local int openMenuLoops = 0;
+
+// A loop opened without notifications (TPM_NONOTIFY) is only known to the system.
+bool InMenuLoop() {
+  if (openMenuLoops > 0)
+    return true;
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE);
+}
+
 }  // namespace
+
+void NoteMenuLoopMessage(UINT msg) {
+  if (msg == WM_ENTERMENULOOP)
+    ++openMenuLoops;
+  else if (msg == WM_EXITMENULOOP && openMenuLoops > 0)
+    --openMenuLoops;
+}
 
 TMenu::TMenu(TComponent* owner) : TComponent(owner) {}
 
@@ -82,6 +101,7 @@ void TMenu::SetRightToLeft(bool rightToLeft) {
 }
 
 HMENU TMenu::Handle() {
+  FreeRetired();
   if (!handle_)
     handle_ = BuildMenu();
   return handle_.Get();
@@ -135,10 +155,18 @@ void TMenu::ForgetSubMenus(const std::vector<TMenuItem*>& items) {
 void TMenu::Rebuild() {
   if (!handle_)
     return;
+  FreeRetired();
   UniqueMenu old = std::move(handle_);
   ForgetSubMenus(items_);
   handle_ = BuildMenu();
   MenuChanged(old.Get());
+  if (InMenuLoop())
+    retired_.push_back(std::move(old));
+}
+
+void TMenu::FreeRetired() {
+  if (!retired_.empty() && !InMenuLoop())
+    retired_.clear();
 }
 
 // A look change is written into the live native item; a change of which items exist rebuilds.

@@ -8,10 +8,16 @@
 
 #include <vector>
 
+// Owner windows of menus report every WM_ENTERMENULOOP and WM_EXITMENULOOP here: a native menu
+// replaced inside a menu's loop is kept until the loop has ended.
+void NoteMenuLoopMessage(UINT msg);
+
 // What popup menus and menu bars share: the ordered top-level items (components of their own,
 // usually owned by the form) and the native menu built from them, with every sub-item's
 // submenu. A change of an item's look updates its native item in place; a change of which
-// items exist rebuilds the native menu (MenuChanged says which, for a bar to follow).
+// items exist rebuilds the native menu (MenuChanged says which, for a bar to follow). A native
+// menu replaced while the thread is in a menu's loop (a Click run as a submenu opens) is kept
+// until the loop has ended, since the loop may still show it.
 class TMenu : public TComponent {
 public:
   explicit TMenu(TComponent* owner);
@@ -59,6 +65,7 @@ private:
   friend class TMenuItem;
   void ItemChanged(TMenuItem& item, bool structure);
   void Rebuild();
+  void FreeRetired();
   UniqueMenu BuildMenu();
   void AppendItems(HMENU native, const std::vector<TMenuItem*>& items);
   void ForgetSubMenus(const std::vector<TMenuItem*>& items);
@@ -68,4 +75,5 @@ private:
   HIMAGELIST images_ = nullptr;    // not owned
   bool rightToLeft_ = false;       // right-to-left layout and reading
   UniqueMenu handle_;              // the native menu, null until needed
+  std::vector<UniqueMenu> retired_;  // replaced while a menu was open, which may show them still
 };

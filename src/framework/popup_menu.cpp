@@ -25,6 +25,7 @@ LRESULT PopupListProcedure(UINT msg, WPARAM wParam, LPARAM lParam) {
       item->Click();
     return 0;
   }
+  NoteMenuLoopMessage(msg);
   LRESULT result = 0;
   if (AnswerMenuOwnerDraw(msg, wParam, lParam, result))
     return result;

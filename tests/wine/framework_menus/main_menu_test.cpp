@@ -211,6 +211,28 @@ TEST_F(MainMenuTest, OpeningASubmenuRunsItsItemsClickOnce) {
   form_->RemoveMessageHook(watch);
 }
 
+TEST_F(MainMenuTest, ASubmenuRebuiltAsItOpensStaysAliveUntilTheMenuLoopEnds) {
+  form_->SetMenu(bar_);
+  HMENU opening = file_->Handle();
+  file_->OnClick = [&](TComponent*) { Item("Recent.skin", file_); };  // a list made as it opens
+  bool aliveAfterClick = false;
+  const TWinControl::THookId watch = form_->AddMessageHook([&](UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+    const LRESULT result = form_->CallNextHook(watch, msg, w, l);
+    if (msg == WM_INITMENUPOPUP && reinterpret_cast<HMENU>(w) == opening) {
+      aliveAfterClick = IsMenu(opening) != FALSE;
+      EndMenu();
+    }
+    return result;
+  });
+  menu_test::MenuDriver closer({});
+  PostMessageA(form_->Handle(), WM_SYSCHAR, 'f', 1 << 29);
+  app_.ProcessMessages();
+  EXPECT_TRUE(aliveAfterClick);
+  EXPECT_EQ(GetMenuItemCount(file_->Handle()), 2);  // the next opening shows the new list
+  EXPECT_FALSE(IsMenu(opening));  // freed once the loop was over
+  form_->RemoveMessageHook(watch);
+}
+
 TEST_F(MainMenuTest, TheFormAnswersOwnerDrawMessagesOfItsBarsItems) {
   bar_->SetOwnerDraw(true);
   form_->SetMenu(bar_);
