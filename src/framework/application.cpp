@@ -91,13 +91,26 @@ bool TApplication::HandleMessage(MSG& msg) {
     terminated_ = true;
     return true;
   }
-  // Tab and the arrow keys move between a form's controls.
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (root && dynamic_cast<TForm*>(TWinControl::FromHandle(root)) && IsDialogMessageA(root, &msg))
+  if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root)); form && PreTranslate(*form, msg))
     return true;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
   return true;
+}
+
+// What a form's thread does with a message before dispatching it: menu shortcuts, the dialog
+// character notification, MDI keys (Ctrl+F4, Ctrl+F6), then Tab and the arrow keys between the
+// form's controls. True when the message was used up.
+bool TApplication::PreTranslate(TForm& form, MSG& msg) {
+  HWND root = form.Handle();
+  if (form.IsShortCut(msg))
+    return true;
+  if (msg.message == WM_SYSCHAR && SendMessageA(root, CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0)
+    return true;
+  if (form.ClientHandle() && TranslateMDISysAccel(form.ClientHandle(), &msg))
+    return true;
+  return IsDialogMessageA(root, &msg) != FALSE;
 }
 
 void TApplication::ProcessMessages() {

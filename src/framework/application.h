@@ -69,6 +69,7 @@ public:
 
 private:
   bool HandleMessage(MSG& msg);
+  bool PreTranslate(TForm& form, MSG& msg);
 
   std::vector<std::unique_ptr<TForm>> forms_;  // owned, freed before the hidden window
   TForm* mainForm_ = nullptr;

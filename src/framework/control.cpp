@@ -57,7 +57,11 @@ void TWinControl::DestroyHandle() {
     child->DestroyHandle();
   // The hooks see WM_DESTROY and WM_NCDESTROY; Unbind lets go of the window after the last.
   HWND window = handle_;
-  DestroyWindow(window);
+  // An MDI child goes through its client, which re-arranges the frame's menu and activation.
+  if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_MDICHILD)
+    SendMessageA(GetParent(window), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+  else
+    DestroyWindow(window);
   if (handle_ == window)  // not destroyed (another thread's window): let go of it all the same
     Unbind(window);
 }
@@ -67,6 +71,8 @@ void TWinControl::Bind(HWND hwnd) {
   SetPropA(hwnd, MAKEINTATOM(ControlAtom()), this);
   oldProc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc)));
+  if (defaultProc_)
+    oldProc_ = defaultProc_;
 }
 
 // A procedure installed over ours later stays in place: it calls ours, which still calls the
@@ -314,8 +320,16 @@ void TWinControl::CreateHandle() {
   // manager's own WH_CBT hook, which runs after this newer one) already find the object.
   HHOOK creationHook = SetWindowsHookExA(WH_CBT, &TWinControl::CreationHook, nullptr, GetCurrentThreadId());
   creatingControl = this;
-  HWND created = CreateWindowExA(params.ExStyle, windowClass, params.Caption.c_str(), params.Style, left_, top_,
-                                 width_, height_, owner, nullptr, instance, nullptr);
+  defaultProc_ = params.DefaultProcedure;
+  HWND created = nullptr;
+  try {
+    created = CreateWindowHandle(params, windowClass, owner);
+  } catch (...) {
+    creatingControl = nullptr;
+    if (creationHook)
+      UnhookWindowsHookEx(creationHook);
+    throw;
+  }
   creatingControl = nullptr;
   if (creationHook)
     UnhookWindowsHookEx(creationHook);
@@ -336,6 +350,11 @@ void TWinControl::CreateHandle() {
   // A top-level window is shown by its owner's Show, once its children are in place.
   if (visible_ && !parentWindow)
     ShowWindow(handle_, SW_SHOWNORMAL);
+}
+
+HWND TWinControl::CreateWindowHandle(const TCreateParams& params, const char* windowClass, HWND owner) {
+  return CreateWindowExA(params.ExStyle, windowClass, params.Caption.c_str(), params.Style, left_, top_, width_,
+                         height_, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 LRESULT TWinControl::EraseBackground(HDC dc) {

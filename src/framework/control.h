@@ -30,6 +30,15 @@ constexpr UINT CN_CTLCOLORDLG = CN_BASE + WM_CTLCOLORDLG;
 constexpr UINT CN_CTLCOLORSCROLLBAR = CN_BASE + WM_CTLCOLORSCROLLBAR;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 
+// Framework notifications, above the reflected range.
+constexpr UINT CM_BASE = 0xB800;
+// To a form's window whenever its menu bar changed; default handling attaches the current
+// native bar (so a hook sees the bar before the change, and the new one once it passed it on).
+constexpr UINT CM_MENUCHANGED = CM_BASE + 1;
+// To a form's window for a WM_SYSCHAR of its thread, before default handling: wParam is the
+// character, lParam WM_SYSCHAR's. A non-zero answer says the character was handled.
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 2;
+
 // A control placed on a parent at a position, backed by a real window once its parent has one.
 // Every message of the window, from WM_NCCREATE to WM_NCDESTROY, passes through the control's
 // chain of message hooks before default handling: that is where a skinner hooks in.
@@ -112,8 +121,12 @@ protected:
     DWORD ExStyle;
     std::string Caption;
     HWND WndParent = nullptr;  // the owner of a top-level window
+    WNDPROC DefaultProcedure = nullptr;  // default handling other than the class's procedure
   };
   virtual TCreateParams CreateParams();
+  // Makes the window (CreateWindowExA at the control's bounds); OWNER is the parent window or
+  // the top-level window's owner.
+  virtual HWND CreateWindowHandle(const TCreateParams& params, const char* windowClass, HWND owner);
   // Notifications the parent received for this control: WM_COMMAND codes and WM_NOTIFY headers.
   virtual void CommandNotify(WORD) {}
   virtual bool NotifyReflect(const NMHDR&, LRESULT&) { return false; }
@@ -163,6 +176,7 @@ private:
   std::vector<TWinControl*> controls_;  // the controls whose parent we are
   HWND handle_ = nullptr;          // created on demand
   WNDPROC oldProc_ = nullptr;      // the class's own procedure, for default handling
+  WNDPROC defaultProc_ = nullptr;  // CreateParams' DefaultProcedure, taken at Bind
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;
   bool enabled_ = true;

@@ -1,11 +1,16 @@
 #include "framework/menu_item.h"
 
 #include "framework/core/exceptions.h"
-#include "framework/popup_menu.h"
+#include "framework/menu.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
+
+// Identifiers from 0xF000 up are the window menu's (SC_*), which a skinned window menu sends as
+// WM_COMMAND; MDI frames number their children from kMDIFirstChild (form.h) up.
+constexpr UINT kLastCommand = 0xEFFF;
 
 // Every live item by its command identifier. WM_COMMAND carries 16 bits of it.
 std::map<UINT, TMenuItem*>& ItemsByCommand() {
@@ -20,7 +25,7 @@ UINT FreeCommand() {
       break;
     ++command;
   }
-  if (command > 0xFFFF)
+  if (command > kLastCommand)
     throw EOutOfResources("Too many menu items");
   return command;
 }
@@ -32,7 +37,16 @@ TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(FreeComman
 }
 
 TMenuItem::~TMenuItem() {
+  Detach();
   ItemsByCommand().erase(command_);
+}
+
+// Leaves the parent's list and the menu's, so neither keeps a pointer to a dying item.
+void TMenuItem::Detach() {
+  if (parent_)
+    parent_->Remove(this);
+  if (menu_)
+    menu_->Remove(this);
 }
 
 TMenuItem* TMenuItem::FindByCommand(UINT command) {
@@ -40,9 +54,39 @@ TMenuItem* TMenuItem::FindByCommand(UINT command) {
   return it == ItemsByCommand().end() ? nullptr : it->second;
 }
 
+TMenuItem* TMenuItem::FindBySubMenu(HMENU menu) {
+  if (!menu)
+    return nullptr;
+  for (const auto& [command, item] : ItemsByCommand())
+    if (item->subMenu_ == menu && item->Menu())
+      return item;
+  return nullptr;
+}
+
+TMenu* TMenuItem::Menu() const {
+  const TMenuItem* top = this;
+  while (top->parent_)
+    top = top->parent_;
+  return top->menu_;
+}
+
+HMENU TMenuItem::Handle() {
+  TMenu* menu = Menu();
+  if (!menu)
+    return nullptr;  // an item out of every menu may remember a submenu long destroyed
+  menu->Handle();    // builds the native tree, which records the submenus
+  return subMenu_;
+}
+
+bool TMenuItem::RightToLeft() const {
+  const TMenu* menu = Menu();
+  return menu && menu->RightToLeft();
+}
+
 void TMenuItem::SetCaption(const std::string& caption) {
+  const bool separatorChanged = (caption == "-") != IsLine();
   caption_ = caption;
-  Changed();
+  Changed(separatorChanged);
 }
 
 void TMenuItem::SetEnabled(bool enabled) {
@@ -55,23 +99,93 @@ void TMenuItem::SetDefault(bool isDefault) {
   Changed();
 }
 
+void TMenuItem::SetVisible(bool visible) {
+  if (visible == visible_)
+    return;
+  visible_ = visible;
+  Changed(true);
+}
+
+void TMenuItem::SetChecked(bool checked) {
+  checked_ = checked;
+  Changed();
+}
+
+void TMenuItem::SetShortCut(const std::string& text) {
+  shortCutText_ = text;
+  shortCut_ = TextToShortCut(text);
+  Changed();
+}
+
+void TMenuItem::SetImageIndex(int index) {
+  imageIndex_ = index;
+  Changed();
+}
+
+void TMenuItem::Add(TMenuItem* item) {
+  if (!item || item == this || item->parent_ == this)
+    return;
+  for (const TMenuItem* up = this; up; up = up->parent_)
+    if (up == item)
+      throw EInvalidOperation("A menu item cannot be placed under itself");
+  item->Detach();
+  items_.push_back(item);
+  item->parent_ = this;
+  FreeNotification(item);
+  Changed(true);
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+  auto it = std::find(items_.begin(), items_.end(), item);
+  if (it == items_.end())
+    return;
+  items_.erase(it);
+  item->parent_ = nullptr;
+  Changed(true);
+}
+
 void TMenuItem::Click() {
   if (enabled_ && OnClick)
     OnClick(this);
 }
 
-void TMenuItem::Notification(TComponent* component, TOperation operation) {
-  TComponent::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == menu_)
-    menu_ = nullptr;
+TMenuItem* TMenuItem::FindByShortCut(const TShortCut& shortCut) const {
+  if (!shortCut.Key)
+    return nullptr;
+  for (TMenuItem* item : items_) {
+    if (!item->visible_ || !item->enabled_)
+      continue;
+    if (item->shortCut_ == shortCut)
+      return item;
+    if (TMenuItem* found = item->FindByShortCut(shortCut))
+      return found;
+  }
+  return nullptr;
 }
 
-void TMenuItem::Changed() {
-  if (menu_)
-    menu_->ItemsChanged();
+void TMenuItem::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation != TOperation::opRemove)
+    return;
+  if (component == menu_)
+    menu_ = nullptr;
+  if (component == parent_)
+    parent_ = nullptr;
+  auto it = std::find(items_.begin(), items_.end(), component);
+  if (it != items_.end()) {
+    items_.erase(it);
+    Changed(true);
+  }
+}
+
+void TMenuItem::Changed(bool structure) {
+  if (TMenu* menu = Menu())
+    menu->ItemChanged(*this, structure);
 }
 
 void TMenuItem::SetParentComponent(TComponent* parent) {
-  if (auto* menu = dynamic_cast<TPopupMenu*>(parent))
+  if (auto* menu = dynamic_cast<TMenu*>(parent))
     menu->Add(this);
+  else if (auto* item = dynamic_cast<TMenuItem*>(parent))
+    item->Add(this);
 }

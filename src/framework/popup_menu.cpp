@@ -1,8 +1,8 @@
 #include "framework/popup_menu.h"
 
+#include "framework/menu_owner_draw.h"
 #include "framework/utility_window.h"
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -25,12 +25,16 @@ LRESULT PopupListProcedure(UINT msg, WPARAM wParam, LPARAM lParam) {
       item->Click();
     return 0;
   }
+  NoteMenuLoopMessage(msg);
+  LRESULT result = 0;
+  if (AnswerMenuOwnerDraw(msg, wParam, lParam, result))
+    return result;
   return DefWindowProcA(PopupList().window->Handle(), msg, wParam, lParam);
 }
 
 }  // namespace
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {
   TPopupList& list = PopupList();
   if (!list.window)
     list.window = std::make_unique<TUtilityWindow>(&PopupListProcedure);
@@ -48,30 +52,10 @@ HWND TPopupMenu::PopupListWindow() {
   return list.window ? list.window->Handle() : nullptr;
 }
 
-void TPopupMenu::Add(TMenuItem* item) {
-  if (!item || item->menu_ == this)
-    return;
-  if (item->menu_)
-    item->menu_->Remove(item);
-  items_.push_back(item);
-  item->menu_ = this;
-  FreeNotification(item);
-  ItemsChanged();
-}
-
-void TPopupMenu::Remove(TMenuItem* item) {
-  auto it = std::find(items_.begin(), items_.end(), item);
-  if (it == items_.end())
-    return;
-  items_.erase(it);
-  item->menu_ = nullptr;
-  ItemsChanged();
-}
-
 TMenuItem* TPopupMenu::DefaultItem() const {
-  for (TMenuItem* item : items_)
-    if (item->Default())
-      return item;
+  for (int i = 0; i < Count(); ++i)
+    if (Items(i)->Default())
+      return Items(i);
   return nullptr;
 }
 
@@ -82,42 +66,13 @@ void TPopupMenu::SetPopupComponent(TComponent* component) {
 }
 
 void TPopupMenu::Notification(TComponent* component, TOperation operation) {
-  TComponent::Notification(component, operation);
-  if (operation != TOperation::opRemove)
-    return;
-  if (component == popupComponent_)
+  TMenu::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == popupComponent_)
     popupComponent_ = nullptr;
-  auto it = std::find(items_.begin(), items_.end(), component);
-  if (it != items_.end()) {
-    items_.erase(it);
-    ItemsChanged();
-  }
-}
-
-HMENU TPopupMenu::Handle() {
-  if (!handle_)
-    handle_ = BuildMenu();
-  return handle_.Get();
-}
-
-UniqueMenu TPopupMenu::BuildMenu() const {
-  UniqueMenu menu(CreatePopupMenu());
-  if (!menu)
-    return menu;
-  for (const TMenuItem* item : items_) {
-    if (item->IsLine()) {
-      AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
-      continue;
-    }
-    const UINT flags = MF_STRING | (item->Enabled() ? MF_ENABLED : MF_GRAYED);
-    AppendMenuA(menu.Get(), flags, item->Command(), item->Caption().c_str());
-    if (item->Default())
-      SetMenuDefaultItem(menu.Get(), item->Command(), FALSE);
-  }
-  return menu;
 }
 
 void TPopupMenu::Popup(int x, int y) {
+  UINT flags = TPM_RIGHTBUTTON | (RightToLeft() ? TPM_RIGHTALIGN : TPM_LEFTALIGN);
   if (HMENU menu = Handle())
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, PopupListWindow(), nullptr);
+    TrackPopupMenu(menu, flags, x, y, 0, PopupListWindow(), nullptr);
 }

@@ -1,29 +1,18 @@
 #pragma once
-#include "framework/core/component.h"
-#include "framework/system/gdi_handles.h"
-#include "framework/menu_item.h"
+#include "framework/menu.h"
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
-// A popup menu: an ordered list of items (components of their own, usually owned by the
-// form) and the native menu built from them. The native menu is rebuilt after any change of the
-// list or of an item. Popup shows it with TrackPopupMenu, owned by the popup menus' shared
-// utility window, which turns the chosen command into the item's Click once the menu has closed.
-class TPopupMenu : public TComponent {
+// A popup menu. Popup shows it with TrackPopupMenu, owned by the popup menus' shared utility
+// window, which turns the chosen command into the item's Click once the menu has closed and
+// answers the owner-draw messages of the items.
+class TPopupMenu : public TMenu {
 public:
   explicit TPopupMenu(TComponent* owner);
   ~TPopupMenu() override;
 
   const char* ClassName() const override { return "TPopupMenu"; }
 
-  // Appends ITEM (an item is in one menu at most; adding it here takes it from its old one).
-  void Add(TMenuItem* item);
-  void Remove(TMenuItem* item);
-  int Count() const { return static_cast<int>(items_.size()); }
-  TMenuItem* Items(int index) const { return items_.at(static_cast<size_t>(index)); }
   // The first item marked Default, or null.
   TMenuItem* DefaultItem() const;
 
@@ -34,8 +23,6 @@ public:
   TComponent* PopupComponent() const { return popupComponent_; }
   void SetPopupComponent(TComponent* component);
 
-  // The native menu, built on demand.
-  HMENU Handle();
   // Shows the menu with its top-left corner at the screen point; returns when it closes. The
   // chosen item's OnClick runs when the message loop delivers the command.
   void Popup(int x, int y);
@@ -44,14 +31,9 @@ public:
 
 protected:
   void Notification(TComponent* component, TOperation operation) override;
+  HMENU CreateNativeMenu() const override { return CreatePopupMenu(); }
 
 private:
-  friend class TMenuItem;
-  void ItemsChanged() { handle_.Reset(); }
-  UniqueMenu BuildMenu() const;
-
-  std::vector<TMenuItem*> items_;            // in menu order, not owned
-  bool autoPopup_ = true;                    // opened by the components that carry it
-  TComponent* popupComponent_ = nullptr;     // set by whoever opens the menu
-  UniqueMenu handle_;                        // the native menu, null until needed
+  bool autoPopup_ = true;                 // opened by the components that carry it
+  TComponent* popupComponent_ = nullptr;  // set by whoever opens the menu
 };

@@ -15,6 +15,7 @@
 #include "framework/graphics/jpeg_image.h"
 #include "framework/image.h"
 #include "framework/memo.h"
+#include "framework/main_menu.h"
 #include "framework/menu_item.h"
 #include "framework/page_control.h"
 #include "framework/popup_menu.h"
@@ -31,6 +32,7 @@ TComponent* Make(TComponent* owner) {
 // The value names of the enumerations, in the order of their members.
 const std::vector<std::string> kAlignNames = {"alNone", "alTop", "alBottom", "alClient"};
 const std::vector<std::string> kPositionNames = {"poDesigned", "poDefault", "poDesktopCenter", "poScreenCenter"};
+const std::vector<std::string> kFormStyleNames = {"fsNormal", "fsMDIChild", "fsMDIForm"};
 const std::vector<std::string> kCheckBoxStateNames = {"cbUnchecked", "cbChecked", "cbGrayed"};
 const std::vector<std::string> kAlignmentNames = {"taLeftJustify", "taRightJustify", "taCenter"};
 const std::vector<std::string> kTabStyleNames = {"tsTabs", "tsButtons", "tsFlatButtons"};
@@ -73,6 +75,10 @@ TPublishedClass FormClass() {
                              [](C& c, TPosition v) { c.SetPosition(v); }),
       StringProperty<C>("Icon", [](C&) { return std::string(); },
                         [](C& c, const std::string& v) { c.SetIconResource(v); }),
+      EnumerationProperty<C>("FormStyle", kFormStyleNames, [](C& c) { return c.FormStyle(); },
+                             [](C& c, TFormStyle v) { c.SetFormStyle(v); }),
+      ObjectProperty<C>("Menu", [](C& c) -> TComponent* { return c.Menu(); },
+                        [](C& c, TComponent* v) { c.SetMenu(dynamic_cast<TMainMenu*>(v)); }),
       EventProperty<C>("OnCreate", &C::OnCreate),
   }};
 }
@@ -222,7 +228,12 @@ std::vector<TPublishedClass> StandardClasses() {
   classes.push_back(MemoClass());
   classes.push_back({"TPopupMenu", "", Make<TPopupMenu>, {
       BooleanProperty<TPopupMenu>("AutoPopup", [](TPopupMenu& m) { return m.AutoPopup(); },
-                                  [](TPopupMenu& m, bool v) { m.SetAutoPopup(v); })}});
+                                  [](TPopupMenu& m, bool v) { m.SetAutoPopup(v); }),
+      BooleanProperty<TMenu>("OwnerDraw", [](TMenu& m) { return m.OwnerDraw(); },
+                             [](TMenu& m, bool v) { m.SetOwnerDraw(v); })}});
+  classes.push_back({"TMainMenu", "", Make<TMainMenu>, {
+      BooleanProperty<TMenu>("OwnerDraw", [](TMenu& m) { return m.OwnerDraw(); },
+                             [](TMenu& m, bool v) { m.SetOwnerDraw(v); })}});
   classes.push_back({"TMenuItem", "", Make<TMenuItem>, {
       StringProperty<TMenuItem>("Caption", [](TMenuItem& m) { return m.Caption(); },
                                 [](TMenuItem& m, const std::string& v) { m.SetCaption(v); }),
@@ -230,6 +241,14 @@ std::vector<TPublishedClass> StandardClasses() {
                                  [](TMenuItem& m, bool v) { m.SetEnabled(v); }),
       BooleanProperty<TMenuItem>("Default", [](TMenuItem& m) { return m.Default(); },
                                  [](TMenuItem& m, bool v) { m.SetDefault(v); }),
+      BooleanProperty<TMenuItem>("Visible", [](TMenuItem& m) { return m.Visible(); },
+                                 [](TMenuItem& m, bool v) { m.SetVisible(v); }),
+      BooleanProperty<TMenuItem>("Checked", [](TMenuItem& m) { return m.Checked(); },
+                                 [](TMenuItem& m, bool v) { m.SetChecked(v); }),
+      StringProperty<TMenuItem>("ShortCut", [](TMenuItem& m) { return m.ShortCut(); },
+                                [](TMenuItem& m, const std::string& v) { m.SetShortCut(v); }),
+      IntegerProperty<TMenuItem>("ImageIndex", [](TMenuItem& m) { return m.ImageIndex(); },
+                                 [](TMenuItem& m, int v) { m.SetImageIndex(v); }),
       EventProperty<TMenuItem>("OnClick", &TMenuItem::OnClick)}});
   return classes;
 }

@@ -12,6 +12,7 @@ std::map<std::string, std::string>& Tree() {
       {"TTimer", "TComponent"},
       {"TMenu", "TComponent"},
       {"TPopupMenu", "TMenu"},
+      {"TMainMenu", "TMenu"},
       {"TMenuItem", "TComponent"},
       {"TCustomImageList", "TComponent"},
       {"TImageList", "TCustomImageList"},

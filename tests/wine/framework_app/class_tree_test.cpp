@@ -12,6 +12,7 @@
 #include "framework/labeled_edit.h"
 #include "framework/list_box.h"
 #include "framework/memo.h"
+#include "framework/main_menu.h"
 #include "framework/menu_item.h"
 #include "framework/page_control.h"
 #include "framework/popup_menu.h"
@@ -59,6 +60,7 @@ const std::map<std::string, TCppClass>& CppClasses() {
       {"TTabSheet", {Is<TTabSheet>, {}}},
       {"TTimer", {Is<TTimer>, {}}},
       {"TPopupMenu", {Is<TPopupMenu>, {}}},
+      {"TMainMenu", {Is<TMainMenu>, {}}},
       {"TMenuItem", {Is<TMenuItem>, {}}},
   };
   return classes;
@@ -114,6 +116,7 @@ TEST(ClassTree, AncestorsTheDiscoveryAsksFor) {
       {"TPageControl", "TCustomTabControl", true}, {"TGroupBox", "TCustomGroupBox", true},
       {"TStatusBar", "TCustomStatusBar", true},   {"TListBox", "TCustomListBox", true},
       {"TPopupMenu", "TMenu", true},          {"TTimer", "TControl", false},
+      {"TMainMenu", "TMenu", true},           {"TMainMenu", "TPopupMenu", false},
       {"TNoSuchClass", "TComponent", false},  {"TNoSuchClass", "TNoSuchClass", true},
   };
   for (const Case& c : cases)

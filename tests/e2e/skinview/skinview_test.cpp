@@ -1,0 +1,280 @@
+// skinview.exe started under Wine and driven from outside: its menus by the keys a user types
+// (Alt+letter, then the item's letter), its popup menu by a right click's WM_CONTEXTMENU, its
+// MDI mode by the client's messages. Damaged skin packages must be refused without harm.
+#include "deadline.h"
+#include "harness.h"
+#include "message_box.h"
+#include "scratch_files.h"
+#include "screenshot.h"
+#include "window_search.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+constexpr char kTitle[] = "Skin viewer";  // the application title: every box's caption
+constexpr char kDefaultCaption[] = "Skin viewer - Slate";  // the stored skin's own name
+constexpr LPARAM kAltDown = 1 << 29;
+
+// A package of the default skin's pictures whose description names it NAME, packed by skintool
+// in FOLDER; its bytes.
+std::string PackRenamedSkin(const std::string& folder, const std::string& name) {
+  const std::string sources = WindowsPath(SKIN_SOURCES);
+  const std::string copy = JoinPath(folder, "renamed");
+  MakeEmptyFolder(copy);
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(JoinPath(sources, "*.*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return {};
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      continue;
+    std::string bytes = ReadFileBytes(JoinPath(sources, found.cFileName)).value_or("");
+    if (const size_t at = bytes.find("SkinName = Slate"); at != std::string::npos)
+      bytes.replace(at, 16, "SkinName = " + name);
+    WriteFileBytes(JoinPath(copy, found.cFileName), bytes);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  const std::string package = JoinPath(folder, "renamed.skin");
+  const TProcess tool = TProcess::Launch(WindowsPath(SKINTOOL_EXE), "pack \"" + copy + "\" \"" + package + "\"",
+                                         folder, {});
+  if (!tool.WaitForExit(kExitTimeoutMs) || tool.ExitCode() != 0)
+    return {};
+  return ReadFileBytes(package).value_or("");
+}
+
+class SkinViewTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string folder =
+        WindowsPath(SCRATCH_ROOT) + "\\SkinView." + test->test_suite_name() + "." + test->name();
+    program_ = std::make_unique<TProgramUnderTest>(SKINVIEW_EXE, folder,
+                                                   TWindowIdentity{"TSkinViewForm", kDefaultCaption});
+  }
+  void TearDown() override {
+    if (!program_->IsRunning())
+      return;
+    SaveScreenshot(program_->MainWindow(), program_->PathOf("screen.bmp"));
+    if (const std::optional<TMessageBox> box = FindMessageBox(Pid())) {
+      ADD_FAILURE() << "message box left open: \"" << box->caption << "\": " << box->text;
+      DismissMessageBox(*box, kReplyTimeoutMs);
+    }
+    EXPECT_TRUE(program_->Quit()) << "the viewer did not end when its window was closed";
+  }
+
+  DWORD Pid() const { return program_->Process().Id(); }
+  HWND Main() const { return program_->MainWindow(); }
+
+  // Alt+BAR opens the bar's menu; once it shows, ITEM chooses in it, as a user types.
+  void ChooseFromMenu(char bar, char item) const {
+    PostMessageA(Main(), WM_SYSCHAR, static_cast<WPARAM>(bar), kAltDown);
+    HWND menu = WaitForWindow("#32768", "");
+    ASSERT_NE(menu, nullptr) << "no menu opened for Alt+" << bar;
+    PostMessageA(Main(), WM_CHAR, static_cast<WPARAM>(item), 0);
+    EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !IsWindowVisible(menu); }))
+        << "the menu of Alt+" << bar << " stayed open after " << item;
+  }
+  void ExpectBoxAndDismiss(const std::string& textStart) const {
+    const TMessageBox box = WaitForMessageBox(Pid(), kTitle, kWindowTimeoutMs);
+    EXPECT_EQ(box.text.substr(0, textStart.size()), textStart) << box.text;
+    DismissMessageBox(box, kReplyTimeoutMs);
+    WaitUntilActiveAgain();
+  }
+  // The window takes keys again once the box has given it back activation.
+  void WaitUntilActiveAgain() const {
+    EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+      return IsWindowEnabled(Main()) && GetForegroundWindow() == Main();
+    })) << "the viewer's window did not become active again";
+  }
+  bool CaptionBecomes(const std::string& caption) const {
+    return WaitFor(kReplyTimeoutMs, [&] { return TextOf(Main()) == caption; });
+  }
+  // A top-level window of the viewer of that class (and caption, unless empty), once shown.
+  HWND WaitForWindow(const std::string& className, const std::string& caption) const {
+    HWND found = nullptr;
+    WaitFor(kWindowTimeoutMs, [&] {
+      for (HWND window : TopLevelWindows(Pid(), className))
+        if (IsWindowVisible(window) && (caption.empty() || TextOf(window) == caption))
+          found = window;
+      return found != nullptr;
+    });
+    return found;
+  }
+
+  // A picture for a person to look at, once WINDOW and its children have painted.
+  void Picture(HWND window, const std::string& name) const {
+    WaitFor(kReplyTimeoutMs, [&] {
+      if (GetUpdateRect(window, nullptr, FALSE))
+        return false;
+      bool pending = false;
+      EnumChildWindows(window, [](HWND child, LPARAM flag) -> BOOL {
+        if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
+          *reinterpret_cast<bool*>(flag) = true;
+        return TRUE;
+      }, reinterpret_cast<LPARAM>(&pending));
+      return !pending;
+    });
+    SaveScreenshot(window, program_->PathOf(name));
+  }
+
+  std::unique_ptr<TProgramUnderTest> program_;
+};
+
+TEST_F(SkinViewTest, TheHelpMenuOpensAMessageBoxAndAStandardDialogBox) {
+  program_->Start();
+  EXPECT_NE(GetMenu(Main()), nullptr);  // a native menu bar while no skin engine takes it over
+  ChooseFromMenu('h', 'm');
+  ExpectBoxAndDismiss("A message box");
+
+  ChooseFromMenu('h', 'd');
+  HWND dialog = WaitForWindow("#32770", "Sample dialog");
+  ASSERT_NE(dialog, nullptr);
+  struct Row {
+    const char* className;
+    size_t count;
+  } rows[] = {{"Button", 6}, {"Edit", 1}, {"ListBox", 1}};
+  for (const Row& row : rows)
+    EXPECT_EQ(Descendants(dialog, row.className).size(), row.count) << row.className;
+  EXPECT_NE(FindDescendant(dialog, "Button", "&Remember"), nullptr);
+  Picture(dialog, "dialog.bmp");
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !IsWindow(dialog); }));
+  WaitUntilActiveAgain();
+
+  // Switching the skin off and on again and the hints leave the viewer answering.
+  ChooseFromMenu('s', 'o');
+  ChooseFromMenu('s', 'o');
+  ChooseFromMenu('s', 'h');
+  ChooseFromMenu('h', 'm');
+  ExpectBoxAndDismiss("A message box");
+}
+
+TEST_F(SkinViewTest, ARightClickOpensThePopupMenu) {
+  program_->Start();
+  RECT window;
+  GetWindowRect(Main(), &window);
+  PostMessageA(Main(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Main()),
+               MAKELPARAM(window.left + 200, window.top + 200));
+  HWND menu = WaitForWindow("#32768", "");
+  ASSERT_NE(menu, nullptr);
+  Picture(menu, "popup.bmp");
+  PostMessageA(Main(), WM_CHAR, 'm', 0);
+  ExpectBoxAndDismiss("A message box");
+}
+
+TEST_F(SkinViewTest, DamagedSkinFilesThroughOpenAreRefusedAndTheSkinStays) {
+  const std::string chosen = program_->PathOf("chosen.skin");
+  program_->SetEnvironment("SKINVIEW_OPEN_FILE", chosen);
+  const std::optional<std::string> package = ReadFileBytes(DEFAULT_SKIN);
+  ASSERT_TRUE(package && package->size() > 200);
+  std::string flipped = *package;
+  for (size_t i = 40; i < flipped.size(); i += 7)
+    flipped[i] = static_cast<char>(~flipped[i]);
+  struct Row {
+    const char* what;
+    std::string bytes;
+  } rows[] = {
+      {"empty", ""},
+      {"text", "[Skin]\r\nName=none\r\n"},
+      {"cut short", package->substr(0, package->size() / 2)},
+      {"header only", package->substr(0, 16)},
+      {"bits flipped", flipped},
+  };
+  program_->Start();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    WriteFileBytes(chosen, row.bytes);
+    ChooseFromMenu('f', 'o');
+    ExpectBoxAndDismiss("Cannot load the skin file");
+    ASSERT_TRUE(program_->IsRunning());
+    EXPECT_EQ(TextOf(Main()), kDefaultCaption);
+  }
+  const std::string ember = PackRenamedSkin(program_->Folder(), "Ember");
+  ASSERT_FALSE(ember.empty()) << "skintool could not pack the renamed skin";
+  WriteFileBytes(chosen, ember);  // a sound package loads and names the caption
+  ChooseFromMenu('f', 'o');
+  EXPECT_TRUE(CaptionBecomes("Skin viewer - Ember")) << TextOf(Main());
+  EXPECT_FALSE(FindMessageBox(Pid()));
+}
+
+TEST_F(SkinViewTest, ASkinFileOnTheCommandLineLoadsOrIsReported) {
+  const std::optional<std::string> package = ReadFileBytes(DEFAULT_SKIN);
+  ASSERT_TRUE(package);
+  WriteFileBytes(program_->PathOf("broken.skin"), package->substr(0, package->size() / 3));
+  program_->Start("broken.skin");
+  ExpectBoxAndDismiss("Cannot load the skin file \"broken.skin\"");
+  EXPECT_EQ(TextOf(Main()), kDefaultCaption);
+  ASSERT_TRUE(program_->Quit());
+
+  const std::string ember = PackRenamedSkin(program_->Folder(), "Ember");
+  ASSERT_FALSE(ember.empty()) << "skintool could not pack the renamed skin";
+  WriteFileBytes(program_->PathOf("ember.skin"), ember);
+  program_->Start("ember.skin");
+  EXPECT_TRUE(CaptionBecomes("Skin viewer - Ember")) << TextOf(Main());
+}
+
+TEST_F(SkinViewTest, ArgumentsItDoesNotKnowAreReportedAndItEnds) {
+  struct Row {
+    const char* arguments;
+    const char* message;
+  } rows[] = {
+      {"--bogus", "Unknown option --bogus"},
+      {"one.skin two.skin", "Only one skin file can be given"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.arguments);
+    const TProcess process = TProcess::Launch(program_->ExePath(), row.arguments, program_->Folder(), {});
+    const TMessageBox box = WaitForMessageBox(process.Id(), kTitle, kWindowTimeoutMs);
+    EXPECT_EQ(box.text.substr(0, std::string(row.message).size()), row.message) << box.text;
+    EXPECT_TRUE(TopLevelWindows(process.Id(), "TSkinViewForm").empty());
+    DismissMessageBox(box, kReplyTimeoutMs);
+    ASSERT_TRUE(process.WaitForExit(kExitTimeoutMs));
+    EXPECT_EQ(process.ExitCode(), 2u);
+  }
+}
+
+TEST_F(SkinViewTest, ExitFromTheFileMenuEndsTheViewer) {
+  program_->Start();
+  ChooseFromMenu('f', 'x');
+  EXPECT_TRUE(program_->Process().WaitForExit(kExitTimeoutMs));
+}
+
+TEST_F(SkinViewTest, MdiModeTilesMaximisesAndClosesItsDocuments) {
+  program_->Start("--mdi");
+  const std::vector<HWND> clients = Descendants(Main(), "MDIClient");
+  ASSERT_EQ(clients.size(), 1u);
+  HWND client = clients[0];
+  auto documents = [&] { return Descendants(client, "TSkinViewDocument"); };
+  ASSERT_EQ(documents().size(), 2u);
+  Picture(Main(), "opened.bmp");
+
+  ChooseFromMenu('w', 't');
+  auto sideBySide = [&] {
+    const std::vector<HWND> docs = documents();
+    RECT a, b, overlap;
+    GetWindowRect(docs[0], &a);
+    GetWindowRect(docs[1], &b);
+    return !IntersectRect(&overlap, &a, &b);
+  };
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, sideBySide));
+  Picture(Main(), "tiled.bmp");
+
+  HWND first = documents()[0];
+  PostMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(first), 0);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return IsZoomed(first) != FALSE; }));
+  Picture(Main(), "maximised.bmp");
+
+  PostMessageA(first, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return documents().size() == 1; }));
+  EXPECT_FALSE(IsWindow(first));
+  ASSERT_TRUE(program_->IsRunning());
+}
+
+}  // namespace
+}  // namespace e2e

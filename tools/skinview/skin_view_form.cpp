@@ -1,0 +1,205 @@
+#include "skin_view_form.h"
+
+#include "framework/core/class_ancestry.h"
+#include "framework/core/exceptions.h"
+#include "framework/form_layout.h"
+#include "framework/popup_menu.h"
+#include "skin/data/skin_data.h"
+
+#include "sample_dialog.h"
+#include "skin_file_check.h"
+#include "skin_view_layout.h"
+
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+// Posted by FormCreate: the skin file of the command line is loaded once the window shows, so
+// that an error box about it has the window to stand on.
+constexpr UINT kLoadCommandLineSkin = WM_APP + 1;
+
+const bool kClassesRegistered =
+    RegisterClassAncestry("TSkinViewForm", "TForm") && RegisterClassAncestry("TSkinViewDocument", "TForm");
+
+template <class T>
+T* Find(const TForm& form, const char* name) {
+  auto* found = dynamic_cast<T*>(form.FindComponent(name));
+  if (!found)
+    throw EInvalidOperation(std::string("Component ") + name + " not found");
+  return found;
+}
+
+// The skin file the user picks; empty when cancelled. SKINVIEW_OPEN_FILE in the environment
+// answers instead of the dialog, so that tests can drive Open.
+std::string ChooseSkinFile(HWND owner) {
+  if (const char* answer = std::getenv("SKINVIEW_OPEN_FILE"))
+    return answer;
+  char file[MAX_PATH] = {};
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = "Skin packages (*.skin)\0*.skin\0All files (*.*)\0*.*\0";
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = sizeof file;
+  dialog.lpstrTitle = "Open skin";
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  return GetOpenFileNameA(&dialog) ? file : std::string();
+}
+
+}  // namespace
+
+TSkinViewDocument::TSkinViewDocument(TComponent* owner, const std::string& caption) : TForm(owner) {
+  SetFormStyle(TFormStyle::fsMDIChild);
+  SetCaption(caption);
+  SetBounds(0, 0, 380, 260);
+  ReadFormLayout(*this, SampleControlsLayout());
+}
+
+TSkinViewForm::TSkinViewForm(TComponent* owner, const TSkinViewOptions& options)
+    : TForm(owner), options_(options) {
+  SetName("SkinViewForm");
+  RegisterSkinDataClass();
+  if (options_.MDI)
+    SetFormStyle(TFormStyle::fsMDIForm);
+  ReadFormLayout(*this, SkinViewLayout());
+  if (!options_.MDI)
+    ReadFormLayout(*this, SampleControlsLayout());
+  BindFields();
+  contextHook_ = AddMessageHook([this](UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (msg == WM_CONTEXTMENU)
+      return ContextMenu(lParam);
+    if (msg == kLoadCommandLineSkin) {
+      LoadSkinFile(options_.SkinFile);
+      return 0;
+    }
+    return CallNextHook(contextHook_, msg, wParam, lParam);
+  });
+}
+
+void TSkinViewForm::BindFields() {
+  SkinData1 = Find<TSkinData>(*this, "SkinData1");
+  PopupMenu1 = Find<TPopupMenu>(*this, "PopupMenu1");
+  NSkinActive = Find<TMenuItem>(*this, "NSkinActive");
+  NHints = Find<TMenuItem>(*this, "NHints");
+  NWindows = Find<TMenuItem>(*this, "NWindows");
+  PSkinActive = Find<TMenuItem>(*this, "PSkinActive");
+  PHints = Find<TMenuItem>(*this, "PHints");
+}
+
+TNotifyEvent TSkinViewForm::MethodAddress(const std::string& name) {
+  using Handler = void (TSkinViewForm::*)(TComponent*);
+  static const std::map<std::string, Handler> handlers = {
+      {"FormCreate", &TSkinViewForm::FormCreate},
+      {"OpenSkinClick", &TSkinViewForm::OpenSkinClick},
+      {"ExitClick", &TSkinViewForm::ExitClick},
+      {"SkinActiveClick", &TSkinViewForm::SkinActiveClick},
+      {"HintsClick", &TSkinViewForm::HintsClick},
+      {"TileClick", &TSkinViewForm::TileClick},
+      {"CascadeClick", &TSkinViewForm::CascadeClick},
+      {"MessageBoxClick", &TSkinViewForm::MessageBoxClick},
+      {"DialogClick", &TSkinViewForm::DialogClick},
+  };
+  auto it = handlers.find(name);
+  if (it == handlers.end())
+    return {};
+  return [this, handler = it->second](TComponent* sender) { (this->*handler)(sender); };
+}
+
+void TSkinViewForm::FormCreate(TComponent*) {
+  if (options_.MDI) {
+    NWindows->SetVisible(true);
+    SetWindowMenu(NWindows);
+    // Staggered like a cascade: Cascade itself skips windows while the frame is still hidden.
+    int offset = 0;
+    for (const char* caption : {"Document 1", "Document 2"}) {
+      auto* document = new TSkinViewDocument(this, caption);
+      document->SetBounds(offset, offset, document->Width(), document->Height());
+      document->Show();
+      offset += GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+    }
+  }
+  const TMemoryStream& stored = SkinData1->SkinStream();
+  const TSkinPackageCheck check =
+      CheckSkinPackage(std::string(reinterpret_cast<const char*>(stored.Memory()), static_cast<size_t>(stored.Size())));
+  if (!check.Name.empty())
+    skinName_ = check.Name;
+  if (!options_.SkinFile.empty())
+    PostMessageA(Handle(), kLoadCommandLineSkin, 0, 0);
+  UpdateCaption();
+}
+
+bool TSkinViewForm::LoadSkinFile(const std::string& fileName) {
+  const TSkinPackageCheck check = CheckSkinPackageFile(fileName);
+  if (!check.Usable) {
+    Application->ShowMessageBox("Cannot load the skin file \"" + fileName + "\": " + check.Why + ".",
+                                MB_OK | MB_ICONERROR);
+    return false;
+  }
+  SkinData1->SetSkinFile(fileName);
+  skinName_ = check.Name.empty() ? SkinDisplayName(fileName) : check.Name;
+  UpdateCaption();
+  return true;
+}
+
+void TSkinViewForm::UpdateCaption() {
+  SetCaption("Skin viewer - " + skinName_);
+}
+
+void TSkinViewForm::OpenSkinClick(TComponent*) {
+  const std::string fileName = ChooseSkinFile(Handle());
+  if (!fileName.empty())
+    LoadSkinFile(fileName);
+}
+
+void TSkinViewForm::ExitClick(TComponent*) {
+  Close();
+}
+
+void TSkinViewForm::SkinActiveClick(TComponent*) {
+  SkinData1->SetActive(!SkinData1->Active());
+  NSkinActive->SetChecked(SkinData1->Active());
+  PSkinActive->SetChecked(SkinData1->Active());
+}
+
+void TSkinViewForm::HintsClick(TComponent*) {
+  TSkinOptions options = SkinData1->Options();
+  const bool hints = !options.Contains(xoCaptionButtonHint);
+  if (hints)
+    options.Include(xoCaptionButtonHint);
+  else
+    options.Exclude(xoCaptionButtonHint);
+  SkinData1->SetOptions(options);
+  NHints->SetChecked(hints);
+  PHints->SetChecked(hints);
+}
+
+void TSkinViewForm::TileClick(TComponent*) {
+  Tile();
+}
+
+void TSkinViewForm::CascadeClick(TComponent*) {
+  Cascade();
+}
+
+void TSkinViewForm::MessageBoxClick(TComponent*) {
+  Application->ShowMessageBox("A message box, skinned like every dialog box.", MB_OK | MB_ICONINFORMATION);
+}
+
+void TSkinViewForm::DialogClick(TComponent*) {
+  ShowSampleDialog(Handle());
+}
+
+// The keyboard's context-menu key sends no position: the menu then opens at the client origin.
+LRESULT TSkinViewForm::ContextMenu(LPARAM position) {
+  POINT at = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  if (position == -1) {
+    at = {0, 0};
+    ClientToScreen(Handle(), &at);
+  }
+  PopupMenu1->Popup(at.x, at.y);
+  return 0;
+}
