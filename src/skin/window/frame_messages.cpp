@@ -289,8 +289,51 @@ LRESULT TWinSkinForm::FormHook(unsigned id, UINT msg, WPARAM wParam, LPARAM lPar
       return kSkinAppliedMark;
     case SKM_SKINQUERY:
       return lParam == kSkinAppliedMark ? kSkinAppliedMark : 1;
+    case CM_MENUCHANGED:
+      return OnMenuChanged(id, wParam, lParam);
+    case CM_DIALOGCHAR:
+      return OnDialogChar(id, wParam, lParam);
   }
   return form_->CallNextHook(id, msg, wParam, lParam);
+}
+
+// The form's menu bar changed: the framework attaches the new native bar, which the skinned
+// bar then takes over (without flashing the system's bar in between).
+LRESULT TWinSkinForm::OnMenuChanged(unsigned id, WPARAM wParam, LPARAM lParam) {
+  const bool allowed = skinData_->AllowFramePaint;
+  skinData_->AllowFramePaint = false;
+  const LRESULT result = form_->CallNextHook(id, CM_MENUCHANGED, wParam, lParam);
+  skinData_->AllowFramePaint = allowed;
+  if (!GetMenu(handle_) || formKind_ == fkMDIChild)
+    return result;
+  if (!menuBar_) {
+    // A form given its first menu bar while skinned: the bar takes its room from the client.
+    menuBar_ = std::make_unique<TWinSkinMenu>(*this, *skinData_, handle_);
+    menuBarHeight_ = GetSystemMetrics(SM_CYMENU);
+    menuBar_->ReadMenu();
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return result;
+  }
+  if (skinData_->MenuUpdate())
+    menuBar_->ReadMenu();
+  SetMenu(handle_, nullptr);
+  PaintFrame();
+  return result;
+}
+
+// Alt and a menu-bar button's accelerator typed in the form open that button's menu.
+LRESULT TWinSkinForm::OnDialogChar(unsigned id, WPARAM wParam, LPARAM lParam) {
+  if (const LRESULT handled = form_->CallNextHook(id, CM_DIALOGCHAR, wParam, lParam))
+    return handled;
+  const bool altOnly = (GetKeyState(VK_MENU) & 0x8000) && !(GetKeyState(VK_CONTROL) & 0x8000) &&
+                       !(GetKeyState(VK_SHIFT) & 0x8000);
+  if (!menuBar_ || !altOnly)
+    return 0;
+  const TMenuBtn* button = menuBar_->AcceleratorButton(static_cast<wchar_t>(wParam));
+  if (!button)
+    return 0;
+  PostMenuButtonClick(*button);
+  return 1;
 }
 
 bool TWinSkinForm::ClientFilter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

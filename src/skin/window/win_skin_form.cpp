@@ -5,6 +5,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/bitmap_utils.h"
+#include "skin/window/form_menus.h"
 #include "skin/window/skin_manage.h"
 #include "skin/window/skin_messages.h"
 
@@ -68,6 +69,8 @@ void TWinSkinForm::AttachForm(TSkinData& skinData) {
       [this](UINT msg, WPARAM wParam, LPARAM lParam) { return FormHook(formHook_, msg, wParam, lParam); });
   savedColor_ = form_->Color();
   form_->SetColor(ResolveColour(skinData.ColourTable().Colours[ciButtonFace]));
+  if (skinData.SkinControls().Contains(xcMenuItem))
+    PrepareMainMenus(*form_, skinData, true);
 }
 
 void TWinSkinForm::AttachHandle(TSkinData& skinData) {
@@ -205,8 +208,12 @@ void TWinSkinForm::InitSkin() {
   timer_.SetEnabled(active_);
 }
 
-// Control skinners come with control discovery; until then a window has none.
-void TWinSkinForm::DiscoverControls() {}
+// Control skinners come with control discovery; until then a form's own popup menus are all
+// there is to prepare.
+void TWinSkinForm::DiscoverControls() {
+  if (form_ && skinData_ && skinData_->SkinControls().Contains(xcPopupMenu))
+    PrepareFormMenus(*form_, *skinData_, true);
+}
 
 void TWinSkinForm::SkinApplied() {
   SendMessageA(handle_, SKM_SKINAPPLIED, 0, kSkinAppliedMark);
@@ -294,6 +301,11 @@ void TWinSkinForm::RestoreFrame(bool resize) {
   }
   subclass_->Remove();
   DropControlSkinners();
+  if (form_ && skinData_) {
+    PrepareFormMenus(*form_, *skinData_, false);
+    if (skinData_->SkinControls().Contains(xcMenuItem))
+      PrepareMainMenus(*form_, *skinData_, false);
+  }
   if (form_ && skinFrame_ && state_ != ssDestroying)
     form_->SetColor(savedColor_);
   if (!skinFrame_)
@@ -345,6 +357,8 @@ void TWinSkinForm::ApplySkinChange() {
   for (auto& skinner : controlSkinners_)
     skinner->SkinChanged();
   state_ = ssApplyingSkin;
+  if (form_ && skinFrame_)
+    PrepareFormMenus(*form_, *skinData_, true);
   if (skinFrame_ && !child_) {
     ResizeFrame(1);
     BuildWindowRegion();

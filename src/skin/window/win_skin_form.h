@@ -125,6 +125,8 @@ private:
   LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
   LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMenuChanged(unsigned id, WPARAM wParam, LPARAM lParam);
+  LRESULT OnDialogChar(unsigned id, WPARAM wParam, LPARAM lParam);
   LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
   bool ActiveMDIChildMaximized() const;
 
