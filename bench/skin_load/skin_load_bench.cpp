@@ -1,6 +1,7 @@
 // How long the main window's stored skin takes to load (decompress, parse, build every element
-// and generated strip), the load's steps one by one, and one 560 x 30 tiled nine-slice of the
-// caption. Prints a table.
+// and generated strip), the load's steps one by one, what a picture's DIB section and a memory
+// DC cost, and one 560 x 30 tiled nine-slice of the caption. Prints a table, and a digest of every loaded picture (format, size, pixels) so that
+// two builds can be seen to load the same pixels.
 #include "framework/application.h"
 #include "framework/system/gdi_handles.h"
 #include "framework/system/resource.h"
@@ -12,8 +13,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,11 +87,14 @@ void PrintSteps(const std::string& stored, int rounds) {
                      for (const std::string& entry : reader.EntryNames())
                        LoadSkinBitmap(reader, bitmap, entry);
                    }, {}});
+  // Made by one step and freed by the next, so that freeing the pictures is timed apart.
+  std::optional<TSkinElementTable> elements;
   steps.push_back({"  elements from the description", [&] {
-                     TSkinElementTable elements;
+                     elements.emplace();
                      TSkinColours colours;
-                     TSkinElementLoader(ini, reader, elements, colours).ApplyDescription();
+                     TSkinElementLoader(ini, reader, *elements, colours).ApplyDescription();
                    }, {}});
+  steps.push_back({"  free the elements", [&] { elements.reset(); }, {}});
   LARGE_INTEGER freq, t0, t1;
   QueryPerformanceFrequency(&freq);
   for (int i = 0; i < rounds; ++i)
@@ -104,6 +110,88 @@ void PrintSteps(const std::string& stored, int rounds) {
   }
 }
 
+// FNV-1a over the bytes, continued from hash.
+uint64_t Fnv(uint64_t hash, const void* data, size_t size) {
+  const auto* p = static_cast<const uint8_t*>(data);
+  for (size_t i = 0; i < size; ++i)
+    hash = (hash ^ p[i]) * 0x100000001B3ull;
+  return hash;
+}
+
+// Format, size, colour table and the pixels of each row (without its padding).
+uint64_t AddPicture(uint64_t hash, const TBitmap& b) {
+  const int32_t head[3] = {b.Width(), b.Height(), b.BitCount()};
+  hash = Fnv(hash, head, sizeof(head));
+  hash = Fnv(hash, b.Palette().data(), b.Palette().size() * sizeof(uint32_t));
+  const size_t rowBytes = (static_cast<size_t>(b.Width()) * static_cast<size_t>(b.BitCount()) + 7) / 8;
+  for (int y = 0; y < b.Height(); ++y)
+    hash = Fnv(hash, b.ScanLine(y), rowBytes);
+  return hash;
+}
+
+uint64_t AddElement(uint64_t hash, const TDataSkinObject* e) {
+  return e ? AddPicture(hash, e->Image) : Fnv(hash, "-", 1);
+}
+
+uint64_t AddBorder(uint64_t hash, const TDataSkinBorder* e) {
+  return e ? AddPicture(AddPicture(hash, e->Image), e->Image2) : Fnv(hash, "-", 1);
+}
+
+uint64_t PicturesDigest(const TSkinElementTable& e) {
+  uint64_t h = 0xCBF29CE484222325ull;
+  h = AddPicture(AddPicture(AddElement(h, &e.Buttons), e.Buttons.CheckImage), e.Buttons.RadioImage);
+  h = AddElement(h, &e.Title);
+  for (const TDataSkinBorder* b : {&e.LeftBorder, &e.RightBorder, &e.TopBorder, &e.BottomBorder})
+    h = AddBorder(h, b);
+  for (const auto& b : e.SysButtons)
+    h = AddElement(h, b.get());
+  for (const TDataSkinBorder* b : {e.Progress.get(), e.Tabs.get(), e.ComboButton.get(), e.UpDownHorz.get(),
+                                   e.UpDownVert.get()})
+    h = AddBorder(h, b);
+  h = AddElement(h, e.GroupBox.get());
+  for (const TDataSkinObject* o :
+       {e.MenuBar.get(), e.ProgressChunk.get(), e.GroupBoxEdge.get(), e.StatusBarEdges.get(), e.TabPane.get(),
+        e.ToolBars.get(), e.SunkEdge.get(), e.ExtraImages.get(), e.Headerbar.get(), e.MenuItem.get(),
+        e.MenuBackground.get(), e.Scrollbar.get(), e.HorzScroll.get(), e.VertScroll.get(),
+        e.HorzScrollThumb.get(), e.VertScrollThumb.get(), e.TrackbarThumbHorz.get(), e.TrackbarThumbVert.get(),
+        e.TrackbarThumbLeft.get(), e.TrackbarThumbRight.get(), e.TrackbarThumbUp.get(),
+        e.TrackbarThumbDown.get(), e.Track.get(), e.TrackVert.get(), e.Toolbar.get(), e.ComboxArrow.get()})
+    h = AddElement(h, o);
+  return h;
+}
+
+// What one picture costs the system apart from its pixels: its DIB section, made and freed, and
+// a memory DC to draw on it. Printed in microseconds for one, from runs of kPerRun.
+void PrintPrimitives(int rounds) {
+  constexpr int kPerRun = 100;
+  std::vector<TBitmap> pictures(kPerRun);
+  std::vector<double> made, freed, dcs;
+  LARGE_INTEGER freq, t0, t1, t2, t3;
+  QueryPerformanceFrequency(&freq);
+  const auto each = [&](LARGE_INTEGER a, LARGE_INTEGER b) { return 1000.0 * Milliseconds(a, b, freq) / kPerRun; };
+  for (int i = 0; i < rounds; ++i) {
+    QueryPerformanceCounter(&t0);
+    for (TBitmap& b : pictures)
+      b.SetSize(32, 32, 24);
+    QueryPerformanceCounter(&t1);
+    for (TBitmap& b : pictures)
+      b.Clear();
+    QueryPerformanceCounter(&t2);
+    for (int k = 0; k < kPerRun; ++k)
+      UniqueDC dc(CreateCompatibleDC(nullptr));
+    QueryPerformanceCounter(&t3);
+    made.push_back(each(t0, t1));
+    freed.push_back(each(t1, t2));
+    dcs.push_back(each(t2, t3));
+  }
+  std::printf("%-34s %6s %9s %9s %9s\n", "us each, 100 a run", "runs", "median", "min", "max");
+  for (std::vector<double>* t : {&made, &freed, &dcs})
+    std::sort(t->begin(), t->end());
+  Print("DIB section 32 x 32 x 24, made", made);
+  Print("DIB section 32 x 32 x 24, freed", freed);
+  Print("memory DC made and freed", dcs);
+}
+
 }  // namespace
 
 int main() {
@@ -114,10 +202,22 @@ int main() {
   std::printf("%-34s %6s %9s %9s %9s\n", "ms", "runs", "median", "min", "max");
   TSkinData skin(nullptr);
   Print("LoadSkin of the stored skin", Times(20, [&] { skin.ReadSkinStream(stored); }));
+  {
+    // As the program starts: no earlier skin's pictures to free.
+    std::vector<double> first;
+    for (int i = 0; i < 20; ++i) {
+      std::optional<TSkinData> fresh(std::in_place, nullptr);
+      first.push_back(Times(1, [&] { fresh->ReadSkinStream(stored); })[0]);
+    }
+    std::sort(first.begin(), first.end());
+    Print("  the same into a new TSkinData", first);
+  }
   if (skin.NoSkin()) {
     std::printf("the stored skin did not load\n");
     return 1;
   }
+  std::printf("digest of the loaded pictures: %016llx\n",
+              static_cast<unsigned long long>(PicturesDigest(skin.Elements())));
   PrintSteps(stored, 20);
   TDataSkinTitle& title = skin.Elements().Title;
   TWindowDC screen(nullptr);
@@ -128,6 +228,7 @@ int main() {
   Print("DrawSkinElement 560 x 30, tiled", Times(200, [&] {
     DrawSkinElement(dc.Get(), dest, title.Image, false, true, title.Trans != 0, title.FrameCount, 1, title.Margins);
   }));
+  PrintPrimitives(20);
   Application = nullptr;
   return 0;
 }

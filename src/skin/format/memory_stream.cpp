@@ -50,6 +50,13 @@ void TMemoryStream::SetSize(int64_t size) {
   pos_ = std::min(pos_, Size());
 }
 
+std::vector<uint8_t> TMemoryStream::TakeContents() {
+  std::vector<uint8_t> taken = std::move(bytes_);
+  bytes_.clear();
+  pos_ = 0;
+  return taken;
+}
+
 void TMemoryStream::Clear() {
   bytes_.clear();
   bytes_.shrink_to_fit();

@@ -34,6 +34,8 @@ public:
 
   const uint8_t* Memory() const { return bytes_.data(); }
   const std::vector<uint8_t>& Contents() const { return bytes_; }
+  // Hands the contents over without copying them; the stream is left empty.
+  std::vector<uint8_t> TakeContents();
 
 private:
   std::vector<uint8_t> bytes_;  // the stream's contents

@@ -129,9 +129,10 @@ bool TSkinReader::LoadPackage(TMemoryStream& compressed) {
   sizes_ = sizes;
   version_ = version;
   namesLength_ = namesLength;
-  data_.Clear();
-  data_.Write(bytes + dataStart, static_cast<int32_t>(total - dataStart));
-  data_.SetPosition(0);
+  // The entries stay in the decoded package, in place of a copy; only what precedes them goes.
+  std::vector<uint8_t> area = package.TakeContents();
+  area.erase(area.begin(), area.begin() + dataStart);
+  data_ = TMemoryStream(std::move(area));
   return true;
 }
 
@@ -142,13 +143,21 @@ void TSkinReader::CopyEntry(int32_t index, int64_t offset, TMemoryStream& out) c
 
 void TSkinReader::ExtractEntry(const std::string& name, TMemoryStream& out) const {
   out.Clear();
+  const std::string_view bytes = EntryBytes(name);
+  out.Write(bytes.data(), static_cast<int32_t>(bytes.size()));
+  out.SetPosition(0);
+}
+
+std::string_view TSkinReader::EntryBytes(const std::string& name) const {
   const std::string wanted = AsciiLower(name);
   int64_t offset = 0;
   for (int32_t i = 0; i < count_; ++i) {
     if (names_[i] == wanted)
-      return CopyEntry(i, offset, out);
+      return std::string_view(reinterpret_cast<const char*>(data_.Memory()) + offset,
+                              static_cast<size_t>(sizes_[i]));
     offset += sizes_[i];
   }
+  return {};
 }
 
 void TSkinReader::ExtractEntryContaining(const std::string& fragment, TMemoryStream& out,

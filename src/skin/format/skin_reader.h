@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "skin/format/memory_stream.h"
@@ -37,6 +38,9 @@ public:
 
   // The first entry named name (compared lower-cased); out is left empty when none is.
   void ExtractEntry(const std::string& name, TMemoryStream& out) const;
+  // The same entry's bytes where the reader holds them, valid until it loads another package
+  // or goes; empty when there is none.
+  std::string_view EntryBytes(const std::string& name) const;
   // The first entry whose stored name contains fragment, case-sensitively; foundName is only
   // set when one does. An empty fragment finds nothing.
   void ExtractEntryContaining(const std::string& fragment, TMemoryStream& out,

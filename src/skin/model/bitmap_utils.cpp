@@ -1,6 +1,8 @@
 #include "skin/model/bitmap_utils.h"
 
+#include "framework/core/bmp_format.h"
 #include "framework/core/exceptions.h"
+#include "framework/core/format.h"
 #include "skin/format/gradient_cache.h"
 
 #include <algorithm>
@@ -10,7 +12,7 @@
 
 namespace {
 
-// Mirroring and flipping move whole pixels, so they work on 24 and 32 bits alike.
+// Flipping moves whole pixels, so it works on 24 and 32 bits alike.
 void MakeDirect(TBitmap& bitmap) {
   if (bitmap.BitCount() != 24 && bitmap.BitCount() != 32)
     bitmap.SetBitCount(24);
@@ -84,18 +86,26 @@ void ReplaceKeyColour(TBitmap& bitmap, TColour colour) {
 }
 
 void MirrorBitmap(TBitmap& bitmap) {
-  if (bitmap.Empty())
-    return;
-  MakeDirect(bitmap);
-  const int w = bitmap.Width(), bytes = bitmap.BitCount() / 8;
-  TBitmap mirrored(w, bitmap.Height(), bitmap.BitCount());
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    const uint8_t* from = bitmap.ScanLine(y);
+  if (!bitmap.Empty())
+    bitmap = Mirrored(bitmap, bitmap.BitCount() == 32 ? 32 : 24);
+}
+
+TBitmap Mirrored(const TBitmap& source, int bitCount) {
+  if (bitCount != 24 && bitCount != 32)
+    throw EInvalidOperation(Format("Unsupported pixel format (%d bits)", bitCount));
+  if (source.Empty())
+    return TBitmap();
+  const int w = source.Width(), bytes = bitCount / 8;
+  TBitmap mirrored(w, source.Height(), bitCount);
+  // Each row is converted in the order it is stored, then laid down from the right.
+  std::vector<uint8_t> row(static_cast<size_t>(w) * static_cast<size_t>(bytes));
+  for (int y = 0; y < source.Height(); ++y) {
+    ConvertDibRow(source.ScanLine(y), source.BitCount(), source.Palette(), row.data(), bitCount, w);
     uint8_t* to = mirrored.ScanLine(y);
     for (int x = 0; x < w; ++x)
-      std::memcpy(to + x * bytes, from + (w - 1 - x) * bytes, static_cast<size_t>(bytes));
+      std::memcpy(to + x * bytes, row.data() + (w - 1 - x) * bytes, static_cast<size_t>(bytes));
   }
-  bitmap = std::move(mirrored);
+  return mirrored;
 }
 
 void FlipBitmap(TBitmap& bitmap) {
@@ -148,5 +158,25 @@ void GradientFill(HDC dc, const RECT& rect, TColour c1, bool vertical, TColour c
       strip.left = origin + i, strip.right = strip.left + 1;
     UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(ramp[static_cast<size_t>(i)])));
     FillRect(dc, &strip, brush.Get());
+  }
+}
+
+void GradientFillBitmap(TBitmap& bitmap, TColour c1, bool vertical, TColour c2) {
+  if (bitmap.Empty())
+    return;
+  if (bitmap.BitCount() != 24)
+    throw EInvalidOperation("Gradients are written into 24-bit bitmaps only");
+  const int w = bitmap.Width(), h = bitmap.Height();
+  const std::vector<TColour>& ramp =
+      SharedGradientCache().Slot(GradientColours(vertical ? h : w, ResolveColour(c1), ResolveColour(c2)));
+  const auto store = [](uint8_t* at, TColour c) {
+    at[0] = static_cast<uint8_t>(BlueOf(c));
+    at[1] = static_cast<uint8_t>(GreenOf(c));
+    at[2] = static_cast<uint8_t>(RedOf(c));
+  };
+  for (int y = 0; y < h; ++y) {
+    uint8_t* row = bitmap.ScanLine(y);
+    for (int x = 0; x < w; ++x)
+      store(row + 3 * x, ramp[static_cast<size_t>(vertical ? y : x)]);
   }
 }

@@ -154,10 +154,8 @@ void BuildComboStrips(TSkinElementTable& e) {
   combo.Margins = e.SunkEdge->Margins;
   combo.Margins.Left = 2;
   combo.Margins.Right = b + 2;
-  TBitmap mirrored = strip.Clone();
+  e.SunkEdge->Image = Mirrored(strip, 24);
   combo.Image = std::move(strip);
-  MirrorBitmap(mirrored);
-  e.SunkEdge->Image = std::move(mirrored);
   e.SunkEdge->Margins.Left = b + 2;
   e.SunkEdge->Margins.Right = 2;
 }
@@ -182,13 +180,10 @@ void BuildComboArrow(TSkinElementTable& e, const TSkinColours& colours) {
   const TBitmap& composite = e.ComboButton->Image;
   const int w = composite.Width() / frames;
   arrow.Image.SetSize(kComboArrowSize * frames, kComboArrowSize, 24);
-  {
-    TMemoryDC from(composite.Handle());
-    TMemoryDC to(arrow.Image.Handle());
-    for (int i = 0; i < frames; ++i)
-      BitBlt(to.Get(), kComboArrowSize * i, 0, kComboArrowSize, kComboArrowSize, from.Get(), (i + 1) * w - 19, 2,
-             SRCCOPY);
-    GdiFlush();
+  for (int i = 0; i < frames; ++i) {
+    const int left = (i + 1) * w - 19;
+    CopyPixels(composite, RECT{left, 2, left + kComboArrowSize, 2 + kComboArrowSize}, arrow.Image,
+               kComboArrowSize * i, 0);
   }
   arrow.FrameCount = frames;
 }

@@ -24,10 +24,9 @@ void LoadSkinBitmap(const TSkinReader& reader, TBitmap& bitmap, const std::strin
   bitmap.Clear();
   if (!IsSkinBitmapName(fileName))
     return;
-  TMemoryStream entry;
-  reader.ExtractEntry(FileNamePart(fileName), entry);
-  if (entry.Size() > 0)
-    bitmap.LoadFromBytes(entry.Memory(), static_cast<size_t>(entry.Size()));
+  const std::string_view entry = reader.EntryBytes(FileNamePart(fileName));
+  if (!entry.empty())
+    bitmap.LoadFromBytes(entry.data(), entry.size());
 }
 
 void LoadEngineBitmap(TBitmap& bitmap, const char* name) {

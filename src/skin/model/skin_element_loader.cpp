@@ -58,11 +58,8 @@ void TSkinElementLoader::ApplyDescription() {
   // "****" never names a key: the combo button's second picture is made here, mirrored.
   LoadBorderElement(e.ComboButton, "ComboButton", "****");
   LoadElement(e.SunkEdge, "SunkEdge");
-  if (e.ComboButton && !e.ComboButton->Image.Empty()) {
-    e.ComboButton->Image2 = e.ComboButton->Image.Clone();
-    e.ComboButton->Image2.SetBitCount(24);
-    MirrorBitmap(e.ComboButton->Image2);
-  }
+  if (e.ComboButton && !e.ComboButton->Image.Empty())
+    e.ComboButton->Image2 = Mirrored(e.ComboButton->Image, 24);
 
   const std::pair<std::unique_ptr<TDataSkinObject>*, const char*> plain[] = {
       {&e.ExtraImages, "ExtraImages"},

@@ -2,7 +2,6 @@
 
 #include "skin/model/bitmap_pieces.h"
 #include "skin/model/bitmap_utils.h"
-#include "skin/model/memory_dc.h"
 
 #include <algorithm>
 
@@ -39,11 +38,7 @@ void BuildToolbar(TSkinElementTable& e, const TSkinColours& colours) {
   const TColour top = MixColours(colours.Colours[ciButtonFace], kWhite, 150);
   const TColour bottom = ToolbarBottom(frame);
   TBitmap image(kToolbarWidth, kToolbarHeight, 24);
-  {
-    TMemoryDC dc(image.Handle());
-    GradientFill(dc.Get(), RECT{0, 0, kToolbarWidth, kToolbarHeight}, top, true, bottom);
-    GdiFlush();
-  }
+  GradientFillBitmap(image, top, true, bottom);
   if (!e.Toolbar)
     e.Toolbar = std::make_unique<TDataSkinObject>("Toolbar");
   e.Toolbar->Image = std::move(image);

@@ -42,11 +42,14 @@ bool Load(TSkinReader& reader, const std::vector<uint8_t>& package) {
   return reader.LoadPackage(compressed);
 }
 
+// The entry as a copy; the reader's own bytes of it must be the same.
 std::string Entry(const TSkinReader& reader, const std::string& name) {
   TMemoryStream out;
   reader.ExtractEntry(name, out);
   EXPECT_EQ(out.Position(), 0);
-  return {out.Contents().begin(), out.Contents().end()};
+  std::string copy(out.Contents().begin(), out.Contents().end());
+  EXPECT_EQ(std::string(reader.EntryBytes(name)), copy) << name;
+  return copy;
 }
 
 std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
@@ -257,3 +260,21 @@ TEST_F(SkinReaderTest, ATruncatedStreamDecodesBoundedWithZeroBitsAndThePackageIs
 }
 
 }  // namespace
+
+TEST_F(SkinReaderTest, EntryBytesFollowTheLoadedPackageAndSurviveARefusedOne) {
+  TSkinReader reader;
+  EXPECT_TRUE(reader.EntryBytes("skin.ini").empty());
+  ASSERT_TRUE(Load(reader, BuildPackage(kEntries)));
+  EXPECT_EQ(reader.EntryBytes("FRAMETOP.bmp"), "BM-top");
+  EXPECT_TRUE(reader.EntryBytes("missing.bmp").empty());
+  EXPECT_TRUE(reader.EntryBytes("").empty());
+
+  // Refused: an entry runs past the end of the data.
+  EXPECT_FALSE(Load(reader, RawPackage("a.bmp\r\n", {5}, Bytes("xy"))));
+  EXPECT_EQ(reader.EntryBytes("skin.ini"), "[Personality]");
+
+  ASSERT_TRUE(Load(reader, BuildPackage({{"skin.ini", Bytes("[Other]")}, {"empty.bmp", {}}})));
+  EXPECT_EQ(reader.EntryBytes("skin.ini"), "[Other]");
+  EXPECT_TRUE(reader.EntryBytes("frametop.bmp").empty());
+  EXPECT_EQ(Entry(reader, "empty.bmp"), "");
+}
