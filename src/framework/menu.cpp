@@ -138,11 +138,6 @@ void TMenu::Notification(TComponent* component, TOperation operation) {
   }
 }
 
-void TMenu::DropHandle() {
-  ForgetSubMenus(items_);
-  handle_.Reset();
-}
-
 void TMenu::ForgetSubMenus(const std::vector<TMenuItem*>& items) {
   for (TMenuItem* item : items) {
     item->subMenu_ = nullptr;

@@ -58,8 +58,6 @@ protected:
   // The native menu changed: OLD is the one it replaces (still alive, destroyed when this
   // returns), or null when an item was updated in place.
   virtual void MenuChanged(HMENU old);
-  // Drops the native menu; the next Handle() builds it afresh.
-  void DropHandle();
 
 private:
   friend class TMenuItem;
