@@ -7,24 +7,10 @@
 
 #include <windows.h>
 
-namespace {
-
-// The skin manager lives from before the first form to after the message loop; it lets go of
-// every window before the application destroys the forms.
-class TSkinEngine {
-public:
-  TSkinEngine() { InstallSkinManage(); }
-  ~TSkinEngine() { DestroySkinManager(); }
-  TSkinEngine(const TSkinEngine&) = delete;
-  TSkinEngine& operator=(const TSkinEngine&) = delete;
-};
-
-}  // namespace
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TApplication application;
   Application = &application;
-  TSkinEngine skinEngine;
+  TSkinEngineScope skinEngine;
   application.SetTitle("Tapestrel");
   if (!AcquireSingleInstance("Tapestrel")) {
     MessageBoxA(nullptr, "Tapestrel已经运行！", "Error", MB_OK);

@@ -315,6 +315,10 @@ TWinControl::TCreateParams TForm::CreateParams() {
     params.DefaultProcedure = &DefMDIChildProcA;
     if (Visible())
       params.Style |= WS_VISIBLE;
+    // The frame's window first: made while this child's window is being created, it would be
+    // taken for the child's at the creation notification.
+    if (TForm* frame = MDIFrame())
+      frame->Handle();
   }
   return params;
 }

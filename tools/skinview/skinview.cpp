@@ -2,6 +2,7 @@
 // a message box and a dialog box, wearing the stored skin or the package SKINFILE; --mdi makes
 // it an MDI frame with two document windows.
 #include "framework/application.h"
+#include "skin/window/skin_manage.h"
 
 #include "skin_view_form.h"
 #include "skin_view_options.h"
@@ -15,6 +16,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TApplication application;
   Application = &application;
   application.SetTitle("Skin viewer");
+  TSkinEngineScope skinEngine;
   std::vector<std::string> arguments(__argv + 1, __argv + __argc);
   const TSkinViewOptions options = ParseSkinViewArguments(arguments);
   if (!options.Error.empty()) {

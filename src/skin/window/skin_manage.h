@@ -106,3 +106,13 @@ private:
 TSkinManage* SkinManage();
 // Makes the skin data components create this manager; call once at start-up.
 void InstallSkinManage();
+
+// A program's skin engine: the manager is installed for the scope's lifetime, from before the
+// first form to after the message loop, and lets go of every window before the forms go.
+class TSkinEngineScope {
+public:
+  TSkinEngineScope() { InstallSkinManage(); }
+  ~TSkinEngineScope() { DestroySkinManager(); }
+  TSkinEngineScope(const TSkinEngineScope&) = delete;
+  TSkinEngineScope& operator=(const TSkinEngineScope&) = delete;
+};

@@ -206,6 +206,11 @@ void TWinSkinForm::InitSkin() {
   SkinApplied();
   state_ = ssRunning;
   timer_.SetEnabled(active_);
+  // Documents opened before skinning began are skinned with their frame.
+  if (formKind_ == fkMDIFrame && mdiClient_)
+    if (TSkinManage* manager = SkinManage())
+      for (HWND child = GetWindow(mdiClient_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        manager->SkinWindow(child);
 }
 
 // Control skinners come with control discovery; until then a form's own popup menus are all
@@ -334,6 +339,10 @@ void TWinSkinForm::RestoreFrame(bool resize) {
   }
   SetWindowRgn(handle_, nullptr, TRUE);
   hasRegion_ = false;
+  // The system's caption shows the activation it was last told of, which the skinned frame
+  // kept to itself.
+  if (state_ != ssDestroying && IsWindow(handle_))
+    SendMessageA(handle_, WM_NCACTIVATE, GetActiveWindow() == handle_, 0);
 }
 
 void TWinSkinForm::Unskin() {
