@@ -21,6 +21,9 @@ UniqueFont BoldVariant(HFONT font) {
 
 SIZE TextExtent(HDC dc, const std::string& text, UINT flags) {
   RECT box = {0, 0, 0, 0};
+  // Measured without vertical placement: some DrawText implementations move the measured box by
+  // half the text height for DT_VCENTER and so report half the height.
+  flags &= ~(DT_VCENTER | DT_BOTTOM);
   DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &box, flags | DT_CALCRECT | DT_NOCLIP);
   return {box.right - box.left, box.bottom - box.top};
 }

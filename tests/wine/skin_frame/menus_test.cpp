@@ -3,6 +3,8 @@
 
 #include "frame_fixture.h"
 
+#include "framework/popup_menu.h"
+
 #include <functional>
 #include <vector>
 
@@ -202,4 +204,45 @@ TEST_F(SkinnedMenuBar, TheWindowMenuIsSkinnedOffersWhatTheFrameAllowsAndPostsThe
   MSG msg{};
   ASSERT_TRUE(PeekMessageA(&msg, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
   EXPECT_EQ(msg.wParam, static_cast<WPARAM>(SC_CLOSE));
+}
+
+TEST_F(SkinnedMenuBar, AFormsPopupMenuIsDrawnFromTheSkinWhileTheFormIsSkinnedAndPlainAfter) {
+  StartSkinning();
+  forms_.push_back(std::make_unique<TTestForm>("Popup owner"));
+  TTestForm& form = *forms_.back();
+  auto* popup = new TPopupMenu(&form);
+  for (const char* caption : {"&Show", "-", "E&xit"}) {
+    auto* item = new TMenuItem(&form);
+    item->SetCaption(caption);
+    popup->Add(item);
+  }
+  form.Show();
+  ASSERT_TRUE(PumpUntil([&] { return Skinner(form.Handle()) && Skinner(form.Handle())->State() == ssRunning; }));
+  EXPECT_TRUE(popup->OwnerDraw());
+  EXPECT_TRUE(popup->Items(0)->OnDrawItem);
+  struct {
+    bool skinned = false;
+    UINT firstState = 0;
+    UINT height = 0;
+  } seen;
+  TMenuWatcher watcher;
+  watcher.Action = [&](HWND menuWindow, int) {
+    auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+    seen.skinned = SendMessageA(menuWindow, SKM_ISSKINNED, 0, 0) == 1;
+    seen.firstState = GetMenuState(menu, 0, MF_BYPOSITION);
+    RECT item{};
+    GetMenuItemRect(nullptr, menu, 0, &item);
+    seen.height = static_cast<UINT>(item.bottom - item.top);
+    EndMenu();
+  };
+  WithOpenMenus(watcher, [&] { popup->Popup(200, 200); });
+  ASSERT_EQ(watcher.Shown.size(), 1u);
+  EXPECT_TRUE(seen.skinned);
+  EXPECT_TRUE(seen.firstState & MF_OWNERDRAW);
+  EXPECT_GE(seen.height, 16u) << "an item is at least a line of menu text high";
+
+  skinData_->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return Manager().FormSkinnerCount() == 0; }));
+  EXPECT_FALSE(popup->OwnerDraw());
+  EXPECT_FALSE(popup->Items(0)->OnDrawItem);
 }
