@@ -263,7 +263,8 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
   return Default(WM_SYSCOMMAND, wParam, lParam);
 }
 
-// The default handling of a new window text paints the system's caption; the skinned one is
+// The default handling of a new window text paints the system's caption, as high as the system
+// makes captions, wherever the skinned frame put its own caption or its client area: both are
 // painted back over it at once.
 LRESULT TWinSkinForm::OnSetText(WPARAM wParam, LPARAM lParam) {
   LRESULT result = Default(WM_SETTEXT, wParam, lParam);
@@ -272,8 +273,16 @@ LRESULT TWinSkinForm::OnSetText(WPARAM wParam, LPARAM lParam) {
   if (Maximized() && formKind_ == fkMDIChild) {
     if (TSkinManage* manager = SkinManage(); manager && manager->MDIClient())
       PostMessageA(manager->MDIClient(), SKM_MDIREFRESH, reinterpret_cast<WPARAM>(handle_), 0);
-  } else {
-    PaintFrame();
+    return result;
+  }
+  PaintFrame();
+  const int systemTop = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYMENU);
+  const int clientTop = borderTop_ + menuBarHeight_;
+  if (systemTop > clientTop) {
+    RECT band{};
+    GetClientRect(handle_, &band);
+    band.bottom = systemTop - clientTop;
+    RedrawWindow(handle_, &band, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   }
   return result;
 }

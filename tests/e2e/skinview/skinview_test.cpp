@@ -86,11 +86,14 @@ protected:
     DismissMessageBox(box, kReplyTimeoutMs);
     WaitUntilActiveAgain();
   }
-  // The window takes keys again once the box has given it back activation.
+  // The window takes keys again once the box has given it back activation and the viewer has
+  // handled what the activation change queued (a menu opened before that is cancelled by it).
   void WaitUntilActiveAgain() const {
     EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
       return IsWindowEnabled(Main()) && GetForegroundWindow() == Main();
     })) << "the viewer's window did not become active again";
+    SendMessageTimeoutA(Main(), WM_NULL, 0, 0, SMTO_NORMAL, kReplyTimeoutMs, nullptr);
+    WaitForInputIdle(program_->Process().Handle(), kReplyTimeoutMs);
   }
   bool CaptionBecomes(const std::string& caption) const {
     return WaitFor(kReplyTimeoutMs, [&] { return TextOf(Main()) == caption; });
@@ -128,7 +131,8 @@ protected:
 
 TEST_F(SkinViewTest, TheHelpMenuOpensAMessageBoxAndAStandardDialogBox) {
   program_->Start();
-  EXPECT_NE(GetMenu(Main()), nullptr);  // a native menu bar while no skin engine takes it over
+  // The skin engine takes the native bar away and draws its own.
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return GetMenu(Main()) == nullptr; }));
   ChooseFromMenu('h', 'm');
   ExpectBoxAndDismiss("A message box");
 
@@ -274,6 +278,115 @@ TEST_F(SkinViewTest, MdiModeTilesMaximisesAndClosesItsDocuments) {
   EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return documents().size() == 1; }));
   EXPECT_FALSE(IsWindow(first));
   ASSERT_TRUE(program_->IsRunning());
+}
+
+}  // namespace
+}  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// A 24-bit bitmap file of one colour.
+std::string SolidBitmapFile(int width, int height, COLORREF colour) {
+  const int stride = (width * 3 + 3) & ~3;
+  BITMAPFILEHEADER file = {};
+  BITMAPINFOHEADER info = {};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * height);
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+  std::string row(static_cast<size_t>(stride), '\0');
+  for (int x = 0; x < width; ++x) {
+    row[3 * x] = static_cast<char>(GetBValue(colour));
+    row[3 * x + 1] = static_cast<char>(GetGValue(colour));
+    row[3 * x + 2] = static_cast<char>(GetRValue(colour));
+  }
+  for (int y = 0; y < height; ++y)
+    bytes += row;
+  return bytes;
+}
+
+struct THostileSkin {
+  const char* name;
+  std::vector<std::pair<std::string, std::string>> replacements;  // in the description
+  std::vector<std::pair<std::string, std::string>> pictures;      // added files
+};
+
+// The default skin's sources with the description edited and pictures added, packed by
+// skintool in FOLDER; the package's path, empty when it could not be made.
+std::string PackHostileSkin(const std::string& folder, const THostileSkin& skin) {
+  const std::string sources = WindowsPath(SKIN_SOURCES);
+  const std::string copy = JoinPath(folder, skin.name);
+  MakeEmptyFolder(copy);
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(JoinPath(sources, "*.*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return {};
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      continue;
+    std::string bytes = ReadFileBytes(JoinPath(sources, found.cFileName)).value_or("");
+    for (const auto& [from, to] : skin.replacements)
+      for (size_t at = bytes.find(from); at != std::string::npos; at = bytes.find(from, at + to.size()))
+        bytes.replace(at, from.size(), to);
+    WriteFileBytes(JoinPath(copy, found.cFileName), bytes);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  for (const auto& [name, bytes] : skin.pictures)
+    WriteFileBytes(JoinPath(copy, name), bytes);
+  const std::string package = JoinPath(folder, std::string(skin.name) + ".skin");
+  const TProcess tool = TProcess::Launch(WindowsPath(SKINTOOL_EXE), "pack \"" + copy + "\" \"" + package + "\"",
+                                         folder, {});
+  if (!tool.WaitForExit(kExitTimeoutMs) || tool.ExitCode() != 0)
+    return {};
+  return package;
+}
+
+TEST_F(SkinViewTest, HostileSkinsLeaveTheViewerUsableAndClosable) {
+  const std::string magenta = SolidBitmapFile(8, 8, RGB(255, 0, 255));
+  const std::vector<THostileSkin> skins = {
+      {"Wide",
+       {{"SkinName = Slate", "SkinName = Wide"}, {"Left = left.bmp", "Left = wide.bmp"},
+        {"Top = top.bmp", "Top = tall.bmp"}},
+       {{"wide.bmp", SolidBitmapFile(2000, 40, RGB(40, 60, 90))},
+        {"tall.bmp", SolidBitmapFile(16, 1200, RGB(90, 60, 40))}}},
+      {"Tiny",
+       {{"SkinName = Slate", "SkinName = Tiny"}, {"= left.bmp", "= pixel.bmp"}, {"= right.bmp", "= pixel.bmp"},
+        {"= top.bmp", "= pixel.bmp"}, {"= bottom.bmp", "= pixel.bmp"}, {"= textback.bmp", "= pixel.bmp"},
+        {"= closebutton.bmp", "= pixel.bmp"}, {"= menubar.bmp", "= pixel.bmp"}},
+       {{"pixel.bmp", SolidBitmapFile(1, 1, RGB(10, 20, 30))}}},
+      {"Buttons",
+       {{"SkinName = Slate", "SkinName = Buttons"}, {"frame = 4", "frame = 500"},
+        {"ButtonImage = minbutton.bmp", "ButtonImage = missing.bmp"}, {"TextBack = textback.bmp", ""},
+        {"Visibility = 0", "Visibility = -1"}},
+       {}},
+      {"Transparent",
+       {{"SkinName = Slate", "SkinName = Transparent"}, {"= left.bmp", "= key.bmp"}, {"= right.bmp", "= key.bmp"},
+        {"= top.bmp", "= key.bmp"}, {"= bottom.bmp", "= key.bmp"}, {"Trans = 0", "Trans = 1"}},
+       {{"key.bmp", magenta}}},
+  };
+  for (const THostileSkin& skin : skins) {
+    const std::string package = PackHostileSkin(program_->Folder(), skin);
+    ASSERT_FALSE(package.empty()) << skin.name << ": skintool could not pack it";
+    program_->Start("\"" + package + "\"");
+    EXPECT_TRUE(CaptionBecomes(std::string("Skin viewer - ") + skin.name)) << skin.name << ": " << TextOf(Main());
+    EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return SendMessageA(Main(), 0x3523, 0, 0) == 1; }))
+        << skin.name << ": not skinned";
+    RedrawWindow(Main(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
+    Picture(Main(), std::string(skin.name) + ".bmp");
+    DWORD_PTR answer = 0;
+    EXPECT_NE(SendMessageTimeoutA(Main(), WM_NULL, 0, 0, SMTO_NORMAL, kReplyTimeoutMs, &answer), 0)
+        << skin.name << ": the viewer stopped answering";
+    EXPECT_FALSE(FindMessageBox(Pid())) << skin.name << ": an error was reported";
+    PostMessageA(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);  // what Alt+F4 asks for
+    EXPECT_TRUE(program_->Process().WaitForExit(kExitTimeoutMs)) << skin.name << ": did not close";
+  }
 }
 
 }  // namespace
