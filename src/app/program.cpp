@@ -1,0 +1,42 @@
+#include "app/program.h"
+
+#include "app/main_form.h"
+#include "app/single_instance.h"
+#include "framework/application.h"
+#include "skin/window/skin_manage.h"
+
+#include <windows.h>
+
+#include <optional>
+
+namespace {
+
+// The skin manager lives from before the first form to after the message loop; it lets go of
+// every window before the application destroys the forms.
+class TSkinEngine {
+public:
+  TSkinEngine() { InstallSkinManage(); }
+  ~TSkinEngine() { DestroySkinManager(); }
+  TSkinEngine(const TSkinEngine&) = delete;
+  TSkinEngine& operator=(const TSkinEngine&) = delete;
+};
+
+}  // namespace
+
+int RunProgram(bool skinned) {
+  TApplication application;
+  Application = &application;
+  std::optional<TSkinEngine> skinEngine;
+  if (skinned)
+    skinEngine.emplace();
+  application.SetTitle("Tapestrel");
+  if (!AcquireSingleInstance("Tapestrel")) {
+    MessageBoxA(nullptr, "Tapestrel已经运行！", "Error", MB_OK);
+    Application = nullptr;
+    return 0;
+  }
+  CreateForm(Form1);
+  application.Run();
+  Application = nullptr;
+  return 0;
+}
