@@ -174,10 +174,10 @@ void PrintMarks(const TProgram& program) {
   std::sort(order.begin(), order.end());
   std::printf("\n%s: its steps, ms from process start (first paint seen from outside: %.1f)\n",
               BaseName(program).c_str(), Median(program.paintedMs));
-  std::printf("%-40s %5s %9s %9s %9s\n", "step", "runs", "median", "min", "max");
+  std::printf("%-54s %5s %9s %9s %9s\n", "step", "runs", "median", "min", "max");
   for (const auto& [median, step] : order) {
     const std::vector<double>& times = program.marks.at(step);
-    std::printf("%-40s %5zu %9.1f %9.1f %9.1f\n", step.c_str(), times.size(), median,
+    std::printf("%-54s %5zu %9.1f %9.1f %9.1f\n", step.c_str(), times.size(), median,
                 *std::min_element(times.begin(), times.end()),
                 *std::max_element(times.begin(), times.end()));
   }
