@@ -11,6 +11,10 @@
 // still pending behind queued work. Every program is measured by this same rule. It counts
 // painting into Wine's window surfaces; how long the X server takes to map the window (about
 // two seconds without a window manager) is not part of it.
+//
+// Every program gets the clock's start as TL_LAUNCH_QPC in its environment. One that leaves
+// startup_marks.txt in its folder (lines "MS<tab>STEP", MS on the same clock) gets a table of
+// when its steps happened, so its start-up time can be broken down.
 #include "deadline.h"
 #include "harness.h"
 #include "scratch_files.h"
@@ -21,6 +25,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +42,7 @@ struct TProgram {
   std::string className;  // its main window's class
   std::vector<double> shownMs;
   std::vector<double> paintedMs;
+  std::map<std::string, std::vector<double>> marks;  // step -> when, per run
 };
 
 struct TStartup {
@@ -49,6 +56,7 @@ public:
     QueryPerformanceFrequency(&frequency_);
     QueryPerformanceCounter(&start_);
   }
+  long long StartCount() const { return start_.QuadPart; }
   double ElapsedMs() const {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
@@ -86,7 +94,8 @@ std::optional<TStartup> MeasureOnce(const TProgram& program, const std::string& 
   const std::string exe = JoinPath(folder, program.exe.substr(program.exe.find_last_of('\\') + 1));
   CopyFileA(program.exe.c_str(), exe.c_str(), FALSE);
   const TClock clock;
-  const TProcess process = TProcess::Launch(exe, "", folder, {});
+  const TProcess process =
+      TProcess::Launch(exe, "", folder, {{"TL_LAUNCH_QPC", std::to_string(clock.StartCount())}});
   std::optional<double> shownMs;
   HWND window = nullptr;
   while (clock.ElapsedMs() < kStartTimeoutMs && process.IsRunning()) {
@@ -107,25 +116,71 @@ std::optional<TStartup> MeasureOnce(const TProgram& program, const std::string& 
   return std::nullopt;
 }
 
+// The steps a program noted in its folder during the run just ended.
+void CollectMarks(TProgram& program, const std::string& folder) {
+  std::ifstream in(JoinPath(folder, "startup_marks.txt"));
+  double ms;
+  std::string step;
+  while (in >> ms && std::getline(in >> std::ws, step))
+    program.marks[step].push_back(ms);
+}
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const size_t middle = values.size() / 2;
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+std::string BaseName(const TProgram& program) {
+  return program.exe.substr(program.exe.find_last_of('\\') + 1);
+}
+
 void PrintRow(const TProgram& program) {
-  const std::string name = program.exe.substr(program.exe.find_last_of('\\') + 1);
+  const std::string name = BaseName(program);
   const auto& shown = program.shownMs;
   const auto& painted = program.paintedMs;
   if (painted.empty()) {
-    std::printf("%-24s %5d %s\n", name.c_str(), 0, "(no run completed)");
+    std::printf("%-26s %5d %s\n", name.c_str(), 0, "(no run completed)");
     return;
   }
-  std::printf("%-24s %5zu %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f\n", name.c_str(), painted.size(),
+  std::printf("%-26s %5zu %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f\n", name.c_str(), painted.size(),
               Median(shown), *std::min_element(shown.begin(), shown.end()),
               *std::max_element(shown.begin(), shown.end()), Median(painted),
               *std::min_element(painted.begin(), painted.end()),
               *std::max_element(painted.begin(), painted.end()));
+}
+
+// Every later program's median first paint against every earlier one's.
+void PrintRatios(const std::vector<TProgram>& programs) {
+  std::printf("\nmedian first paint, ratio\n");
+  for (size_t later = 1; later < programs.size(); ++later)
+    for (size_t earlier = 0; earlier < later; ++earlier) {
+      const TProgram& a = programs[later];
+      const TProgram& b = programs[earlier];
+      if (a.paintedMs.empty() || b.paintedMs.empty())
+        continue;
+      std::printf("%s / %s = %.2f\n", BaseName(a).c_str(), BaseName(b).c_str(),
+                  Median(a.paintedMs) / Median(b.paintedMs));
+    }
+}
+
+// The steps a program noted, in the order of their median times.
+void PrintMarks(const TProgram& program) {
+  if (program.marks.empty())
+    return;
+  std::vector<std::pair<double, std::string>> order;
+  for (const auto& [step, times] : program.marks)
+    order.emplace_back(Median(times), step);
+  std::sort(order.begin(), order.end());
+  std::printf("\n%s: its steps, ms from process start (first paint seen from outside: %.1f)\n",
+              BaseName(program).c_str(), Median(program.paintedMs));
+  std::printf("%-54s %5s %9s %9s %9s\n", "step", "runs", "median", "min", "max");
+  for (const auto& [median, step] : order) {
+    const std::vector<double>& times = program.marks.at(step);
+    std::printf("%-54s %5zu %9.1f %9.1f %9.1f\n", step.c_str(), times.size(), median,
+                *std::min_element(times.begin(), times.end()),
+                *std::max_element(times.begin(), times.end()));
+  }
 }
 
 }  // namespace
@@ -150,13 +205,17 @@ int main(int argc, char** argv) {
       if (const std::optional<TStartup> startup = MeasureOnce(program, scratch)) {
         program.shownMs.push_back(startup->shownMs);
         program.paintedMs.push_back(startup->paintedMs);
+        CollectMarks(program, scratch);
       }
   RemoveTree(scratch);
 
   std::printf("start to window shown and to first paint, ms\n");
-  std::printf("%-24s %5s %9s %9s %9s %9s %9s %9s\n", "program", "runs", "shown", "min", "max",
+  std::printf("%-26s %5s %9s %9s %9s %9s %9s %9s\n", "program", "runs", "shown", "min", "max",
               "painted", "min", "max");
   for (const TProgram& program : programs)
     PrintRow(program);
+  PrintRatios(programs);
+  for (const TProgram& program : programs)
+    PrintMarks(program);
   return 0;
 }
