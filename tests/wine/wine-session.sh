@@ -42,13 +42,24 @@ ENV
   . "$dir/env"
   if [ ! -f "$dir/prefix/.booted" ]; then
     "$WINELOADER" wineboot -i >"$dir/wineboot.log" 2>&1
-    # SimSun is the window font; map it to the CJK font Debian ships so Chinese is readable.
-    for name in "SimSun" "宋体" "NSimSun" "新宋体"; do
-      "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
-        /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    # The keys have been seen missing from a freshly booted prefix: they are checked, and set
+    # again while they are not there.
+    local attempt
+    for attempt in 1 2 3; do
+      # SimSun is the window font; map it to the CJK font Debian ships so Chinese is readable.
+      for name in "SimSun" "宋体" "NSimSun" "新宋体"; do
+        "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
+          /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+      done
+      # Without a window manager, a managed window waits seconds for one at every map and unmap.
+      "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+      "$WINESERVER" -w
+      if "$WINELOADER" reg query 'HKCU\Software\Wine\X11 Driver' /v Managed 2>/dev/null | grep -q Managed; then
+        break
+      fi
+      echo "wine-session: the prefix's settings did not take (attempt $attempt)" >&2
+      [ "$attempt" -lt 3 ] || return 1
     done
-    # Without a window manager, a managed window waits seconds for one at every map and unmap.
-    "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     "$WINESERVER" -w
     touch "$dir/prefix/.booted"
   fi
