@@ -1,8 +1,10 @@
 // The main window in its skin: the frame is the skin's, the client area keeps its designed size,
-// and the skinned caption buttons answer real clicks.
+// the skinned caption buttons answer real clicks, and the tray icon's menu is skinned.
 #include "tessaloom/tessaloom_test.h"
 
 #include "deadline.h"
+#include "screenshot.h"
+#include "window_search.h"
 
 namespace e2e {
 namespace {
@@ -79,6 +81,59 @@ TEST_F(SkinnedWindow, AClickOnTheSkinnedCloseButtonEndsTheProgram) {
   // The skin puts its close button 30 pixels from the right edge, 5 from the top, 24 x 18.
   ClickAt(frame.right - 30 + 12, frame.top + 5 + 9);
   EXPECT_TRUE(program_->Process().WaitForExit(10000)) << "still running after the close button";
+}
+
+}  // namespace
+}  // namespace e2e
+
+namespace e2e {
+namespace {
+
+BOOL CALLBACK NoteFirstChild(HWND child, LPARAM found) {
+  if (IsWindowVisible(child)) {
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void RightClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+TEST_F(SkinnedWindow, TheTrayIconsMenuIsDrawnFromTheSkin) {
+  const TTessaloomWindow window = Launch();
+  window.Sync();
+  // The notification area Wine shows without a desktop (its own window, whose children are the
+  // icons): the program's icon is the only one.
+  HWND tray = nullptr;
+  ASSERT_TRUE(WaitFor(kWindowTimeoutMs, [&] { return (tray = FindWindowA(nullptr, "Wine System Tray")) != nullptr; }));
+  HWND icon = nullptr;
+  EnumChildWindows(tray, NoteFirstChild, reinterpret_cast<LPARAM>(&icon));
+  RECT at{};
+  GetWindowRect(icon ? icon : tray, &at);
+  RightClickAt((at.left + at.right) / 2, icon ? (at.top + at.bottom) / 2 : at.bottom - 8);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitFor(kWindowTimeoutMs, [&] {
+    for (HWND each : TopLevelWindows(program_->Process().Id(), "#32768"))
+      if (IsWindowVisible(each))
+        menu = each;
+    return menu != nullptr;
+  })) << "no menu opened by a right click on the icon";
+  EXPECT_EQ(SendMessageA(menu, kIsSkinned, 0, 0), 1) << "the menu window has the skin's background";
+  // Menus live in their process: the menu is judged by its pixels. Its frame is the corner of
+  // the skin's menu background picture, unscaled.
+  RECT box{};
+  GetWindowRect(menu, &box);
+  EXPECT_EQ(ScreenPixel(box.left + 1, box.top + 1), SkinPicturePixel("menubackground.bmp", 1, 1));
+  SaveScreenshot(menu, FileNextToExe("tray-menu.bmp"));
+  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !IsWindowVisible(menu); }));
 }
 
 }  // namespace
