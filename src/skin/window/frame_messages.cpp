@@ -13,21 +13,6 @@ namespace {
 
 constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
 
-TShowState ShowStateOf(HWND window) {
-  WINDOWPLACEMENT placement{sizeof placement};
-  GetWindowPlacement(window, &placement);
-  switch (placement.showCmd) {
-    case SW_SHOWMINIMIZED:
-    case SW_MINIMIZE:
-    case SW_SHOWMINNOACTIVE:
-      return ssMinimized;
-    case SW_SHOWMAXIMIZED:
-      return ssMaximized;
-    default:
-      return ssNormal;
-  }
-}
-
 // Counts a message in and out of the window procedure, so that the manager never frees a
 // skinner that is handling one.
 class TDispatchCount {

@@ -22,6 +22,11 @@ std::string WindowClassName(HWND window) {
   return name;
 }
 
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+}  // namespace
+
 TShowState ShowStateOf(HWND window) {
   WINDOWPLACEMENT placement{sizeof placement};
   GetWindowPlacement(window, &placement);
@@ -36,11 +41,6 @@ TShowState ShowStateOf(HWND window) {
       return ssNormal;
   }
 }
-
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
-
-}  // namespace
 
 TWinSkinForm::TWinSkinForm(HWND window, const std::string& className, TForm* form)
     : handle_(window), className_(className), form_(form), doubleClickTime_(GetDoubleClickTime()) {

@@ -40,6 +40,9 @@ enum TSkinnerState {
   ssReleased = 6,     // the window is gone; the manager frees the skinner
 };
 
+// How the window is shown, from its placement.
+TShowState ShowStateOf(HWND window);
+
 class TWinSkinForm {
 public:
   // FORM is the framework form of the window, or null for a foreign window.

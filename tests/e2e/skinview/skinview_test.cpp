@@ -21,11 +21,18 @@ constexpr char kTitle[] = "Skin viewer";  // the application title: every box's 
 constexpr char kDefaultCaption[] = "Skin viewer - Slate";  // the stored skin's own name
 constexpr LPARAM kAltDown = 1 << 29;
 
-// A package of the default skin's pictures whose description names it NAME, packed by skintool
-// in FOLDER; its bytes.
-std::string PackRenamedSkin(const std::string& folder, const std::string& name) {
+// A variant of the default skin: its description edited, pictures added.
+struct TSkinVariant {
+  const char* name;
+  std::vector<std::pair<std::string, std::string>> replacements;  // in the description
+  std::vector<std::pair<std::string, std::string>> pictures;      // added files
+};
+
+// The default skin's sources with the variant's edits, packed by skintool in FOLDER; the
+// package's path, empty when it could not be made.
+std::string PackSkinVariant(const std::string& folder, const TSkinVariant& skin) {
   const std::string sources = WindowsPath(SKIN_SOURCES);
-  const std::string copy = JoinPath(folder, "renamed");
+  const std::string copy = JoinPath(folder, skin.name);
   MakeEmptyFolder(copy);
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(JoinPath(sources, "*.*").c_str(), &found);
@@ -35,17 +42,27 @@ std::string PackRenamedSkin(const std::string& folder, const std::string& name) 
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
       continue;
     std::string bytes = ReadFileBytes(JoinPath(sources, found.cFileName)).value_or("");
-    if (const size_t at = bytes.find("SkinName = Slate"); at != std::string::npos)
-      bytes.replace(at, 16, "SkinName = " + name);
+    for (const auto& [from, to] : skin.replacements)
+      for (size_t at = bytes.find(from); at != std::string::npos; at = bytes.find(from, at + to.size()))
+        bytes.replace(at, from.size(), to);
     WriteFileBytes(JoinPath(copy, found.cFileName), bytes);
   } while (FindNextFileA(search, &found));
   FindClose(search);
-  const std::string package = JoinPath(folder, "renamed.skin");
+  for (const auto& [name, bytes] : skin.pictures)
+    WriteFileBytes(JoinPath(copy, name), bytes);
+  const std::string package = JoinPath(folder, std::string(skin.name) + ".skin");
   const TProcess tool = TProcess::Launch(WindowsPath(SKINTOOL_EXE), "pack \"" + copy + "\" \"" + package + "\"",
                                          folder, {});
   if (!tool.WaitForExit(kExitTimeoutMs) || tool.ExitCode() != 0)
     return {};
-  return ReadFileBytes(package).value_or("");
+  return package;
+}
+
+// A package of the default skin's pictures whose description names it NAME, packed by skintool
+// in FOLDER; its bytes.
+std::string PackRenamedSkin(const std::string& folder, const std::string& name) {
+  const std::string package = PackSkinVariant(folder, {"renamed", {{"SkinName = Slate", "SkinName = " + name}}, {}});
+  return package.empty() ? std::string() : ReadFileBytes(package).value_or("");
 }
 
 class SkinViewTest : public ::testing::Test {
@@ -318,45 +335,9 @@ std::string SolidBitmapFile(int width, int height, COLORREF colour) {
   return bytes;
 }
 
-struct THostileSkin {
-  const char* name;
-  std::vector<std::pair<std::string, std::string>> replacements;  // in the description
-  std::vector<std::pair<std::string, std::string>> pictures;      // added files
-};
-
-// The default skin's sources with the description edited and pictures added, packed by
-// skintool in FOLDER; the package's path, empty when it could not be made.
-std::string PackHostileSkin(const std::string& folder, const THostileSkin& skin) {
-  const std::string sources = WindowsPath(SKIN_SOURCES);
-  const std::string copy = JoinPath(folder, skin.name);
-  MakeEmptyFolder(copy);
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(JoinPath(sources, "*.*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
-    return {};
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-      continue;
-    std::string bytes = ReadFileBytes(JoinPath(sources, found.cFileName)).value_or("");
-    for (const auto& [from, to] : skin.replacements)
-      for (size_t at = bytes.find(from); at != std::string::npos; at = bytes.find(from, at + to.size()))
-        bytes.replace(at, from.size(), to);
-    WriteFileBytes(JoinPath(copy, found.cFileName), bytes);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  for (const auto& [name, bytes] : skin.pictures)
-    WriteFileBytes(JoinPath(copy, name), bytes);
-  const std::string package = JoinPath(folder, std::string(skin.name) + ".skin");
-  const TProcess tool = TProcess::Launch(WindowsPath(SKINTOOL_EXE), "pack \"" + copy + "\" \"" + package + "\"",
-                                         folder, {});
-  if (!tool.WaitForExit(kExitTimeoutMs) || tool.ExitCode() != 0)
-    return {};
-  return package;
-}
-
 TEST_F(SkinViewTest, HostileSkinsLeaveTheViewerUsableAndClosable) {
   const std::string magenta = SolidBitmapFile(8, 8, RGB(255, 0, 255));
-  const std::vector<THostileSkin> skins = {
+  const std::vector<TSkinVariant> skins = {
       {"Wide",
        {{"SkinName = Slate", "SkinName = Wide"}, {"Left = left.bmp", "Left = wide.bmp"},
         {"Top = top.bmp", "Top = tall.bmp"}},
@@ -377,8 +358,8 @@ TEST_F(SkinViewTest, HostileSkinsLeaveTheViewerUsableAndClosable) {
         {"= top.bmp", "= key.bmp"}, {"= bottom.bmp", "= key.bmp"}, {"Trans = 0", "Trans = 1"}},
        {{"key.bmp", magenta}}},
   };
-  for (const THostileSkin& skin : skins) {
-    const std::string package = PackHostileSkin(program_->Folder(), skin);
+  for (const TSkinVariant& skin : skins) {
+    const std::string package = PackSkinVariant(program_->Folder(), skin);
     ASSERT_FALSE(package.empty()) << skin.name << ": skintool could not pack it";
     program_->Start("\"" + package + "\"");
     EXPECT_TRUE(CaptionBecomes(std::string("Skin viewer - ") + skin.name)) << skin.name << ": " << TextOf(Main());

@@ -34,12 +34,13 @@ COLORREF ScreenPixel(int x, int y) {
   return pixel;
 }
 
-void ClickAt(int x, int y) {
+// A real click of the mouse at the screen point: DOWN then UP (MOUSEEVENTF_* flags).
+void ClickAt(int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
   SetCursorPos(x, y);
   INPUT input[2]{};
   input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  input[0].mi.dwFlags = down;
+  input[1].mi.dwFlags = up;
   SendInput(1, &input[0], sizeof(INPUT));
   Sleep(60);
   SendInput(1, &input[1], sizeof(INPUT));
@@ -97,15 +98,6 @@ BOOL CALLBACK NoteFirstChild(HWND child, LPARAM found) {
   return TRUE;
 }
 
-void RightClickAt(int x, int y) {
-  SetCursorPos(x, y);
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
 TEST_F(SkinnedWindow, TheTrayIconsMenuIsDrawnFromTheSkin) {
   const TTessaloomWindow window = Launch();
   window.Sync();
@@ -117,7 +109,8 @@ TEST_F(SkinnedWindow, TheTrayIconsMenuIsDrawnFromTheSkin) {
   EnumChildWindows(tray, NoteFirstChild, reinterpret_cast<LPARAM>(&icon));
   RECT at{};
   GetWindowRect(icon ? icon : tray, &at);
-  RightClickAt((at.left + at.right) / 2, icon ? (at.top + at.bottom) / 2 : at.bottom - 8);
+  ClickAt((at.left + at.right) / 2, icon ? (at.top + at.bottom) / 2 : at.bottom - 8, MOUSEEVENTF_RIGHTDOWN,
+          MOUSEEVENTF_RIGHTUP);
   HWND menu = nullptr;
   ASSERT_TRUE(WaitFor(kWindowTimeoutMs, [&] {
     for (HWND each : TopLevelWindows(program_->Process().Id(), "#32768"))
