@@ -65,6 +65,12 @@ std::string PackRenamedSkin(const std::string& folder, const std::string& name) 
   return package.empty() ? std::string() : ReadFileBytes(package).value_or("");
 }
 
+BOOL CALLBACK NoteUnpaintedChild(HWND child, LPARAM pending) {
+  if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
+    *reinterpret_cast<bool*>(pending) = true;
+  return TRUE;
+}
+
 class SkinViewTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -139,11 +145,7 @@ protected:
       if (GetUpdateRect(window, nullptr, FALSE))
         return false;
       bool pending = false;
-      EnumChildWindows(window, [](HWND child, LPARAM flag) -> BOOL {
-        if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
-          *reinterpret_cast<bool*>(flag) = true;
-        return TRUE;
-      }, reinterpret_cast<LPARAM>(&pending));
+      EnumChildWindows(window, &NoteUnpaintedChild, reinterpret_cast<LPARAM>(&pending));
       return !pending;
     });
     SaveScreenshot(window, program_->PathOf(name));

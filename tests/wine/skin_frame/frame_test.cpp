@@ -78,6 +78,10 @@ TTestSkin PlainFrameSkin(int left, int top, int right, int bottom, int trans) {
   return skin;
 }
 
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) {
+  return FALSE;
+}
+
 std::string Compressed(const TTestSkin& skin) {
   const std::vector<uint8_t> bytes = skin.Compressed();
   return std::string(bytes.begin(), bytes.end());
@@ -208,7 +212,7 @@ TEST_F(SkinnedWindowTest, ADialogBoxNarrowerThanItsCaptionIsWidenedAndItsControl
   dialogTemplate.head.cx = 40;
   dialogTemplate.head.cy = 40;
   HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &dialogTemplate.head, nullptr,
-                                           [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+                                           &PlainDialogProc, 0);
   ASSERT_NE(dialog, nullptr);
   SetWindowTextA(dialog, "A caption far wider than the little dialog box it belongs to");
   HWND button = CreateWindowExA(0, "Button", "OK", WS_CHILD | WS_VISIBLE, 10, 10, 40, 20, dialog, nullptr,
