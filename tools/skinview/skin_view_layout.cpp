@@ -1,19 +1,17 @@
 #include "skin_view_layout.h"
 
-#include "skin/data/skin_data_types.h"
-
-#include <windows.h>
-
-#include <initializer_list>
+#include "app/main_form_layout.h"
+#include "framework/core/exceptions.h"
 
 namespace {
 
-template <class E>
-int Bits(std::initializer_list<E> members) {
-  int bits = 0;
-  for (E member : members)
-    bits |= 1 << member;
-  return bits;
+// The program's own skin data component, taken from its main window's layout, so that the viewer
+// shows what the program would.
+TLayoutComponent ProgramSkinData() {
+  for (const TLayoutComponent& component : MainFormLayout().Components)
+    if (component.ClassName == "TSkinData")
+      return component;
+  throw EReadError("The program's layout has no skin data component");
 }
 
 TLayoutComponent Item(const char* name, const char* parent, const char* caption,
@@ -58,20 +56,8 @@ TFormLayout MakeSkinViewLayout() {
       Item("PHints", "PopupMenu1", "&Hints", {Handler("HintsClick")}),
       Item("PLine", "PopupMenu1", "-"),
       Item("PMessageBox", "PopupMenu1", "&Message box...", {Handler("MessageBoxClick")}),
-      // As the main program's SkinData1, so that the viewer shows what the program would.
-      {"TSkinData", "SkinData1", "", {
-          {"Active", true},
-          {"DisableTag", 99},
-          {"SkinControls", Bits({xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcCombo, xcCheckBox,
-                                 xcRadioButton, xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn,
-                                 xcSpeedButton, xcSpin, xcPanel, xcGroupBox, xcStatusBar, xcTab,
-                                 xcTrackBar, xcSystemMenu})},
-          {"Options", Bits({xoPreview, xoToolbarBK, xoCaptionButtonHint})},
-          {"SkinFormtype", static_cast<int>(sfMainform)},
-          {"MenuUpdate", true},
-          {"MenuMerge", false},
-          {"SkinStream", TStoredResource{"SKINSTREAM", MAKEINTRESOURCEA(10) /* RT_RCDATA */}}}},
   };
+  layout.Components.push_back(ProgramSkinData());
   return layout;
 }
 

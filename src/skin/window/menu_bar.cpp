@@ -1,6 +1,7 @@
 #include "skin/window/menu_bar.h"
 
 #include "framework/colour.h"
+#include "framework/menu_item_paint.h"
 #include "framework/system/gdi_handles.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/element_drawing.h"
@@ -114,8 +115,7 @@ void TWinSkinMenu::PlaceButtons(HDC dc, const RECT& bar, int x) {
     measureDc.Reset(CreateCompatibleDC(nullptr));
     dc = measureDc.Get();
   }
-  UniqueFont font = CreateMenuFont();
-  TSelectObject keepFont(dc, font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+  TSelectObject keepFont(dc, MenuFont());
   SetBkMode(dc, TRANSPARENT);
   for (auto& button : buttons_) {
     if (!button->Visible) {
@@ -187,8 +187,7 @@ void TWinSkinMenu::PaintButton(const TMenuBtn& button) {
     UniqueBrush frame(CreateSolidBrush(SkinColour(skinData_, ciButtonHilight)));
     FrameRect(dc.Get(), &b, frame.Get());
   }
-  UniqueFont font = CreateMenuFont();
-  TSelectObject keepFont(dc.Get(), font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+  TSelectObject keepFont(dc.Get(), MenuFont());
   SetBkMode(dc.Get(), TRANSPARENT);
   SetTextColor(dc.Get(), button.ItemEnabled ? SkinColour(skinData_, ciMenuBarText) : GetSysColor(COLOR_BTNSHADOW));
   RECT text = b;

@@ -1,6 +1,7 @@
 #include "skin/window/menu_item_painter.h"
 
 #include "framework/colour.h"
+#include "framework/menu_item_paint.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_text.h"
 #include "skin/model/element_drawing.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-// NONCLIENTMETRICSA as the oldest systems know it; newer ones accept it too.
-constexpr UINT kClassicMetricsSize = 340;
 // Side of the glyph column when the menu has no image list, and the least for a check mark.
 constexpr int kGlyphSize = 16;
 // PSDPxax: the pattern where the source is black, the destination where it is white.
@@ -239,8 +238,7 @@ void DrawMenuItem(HDC dc, const RECT& rect, const TMenuItemLook& item, bool sele
       DrawSkinElement(work.Get(), whole, element->Image, false, element->Tile != 0,
                       element->Trans != 0, kMenuItemFrames,
                       selected ? kMenuItemSelectedFrame : kMenuItemNormalFrame, element->Margins);
-      UniqueFont font = CreateMenuFont();
-      TSelectObject keepFont(work.Get(), font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+      TSelectObject keepFont(work.Get(), MenuFont());
       DrawItemContent(work.Get(), whole, item, selected, skin);
     }
     BitBlt(dc, rect.left, rect.top, width, height, work.Get(), 0, 0, SRCCOPY);
@@ -335,17 +333,8 @@ void MeasureNativeMenuItem(HMENU menu, MEASUREITEMSTRUCT& measure, const TSkinDa
   MENUITEMINFOW info;
   const std::wstring text = NativeItemText(menu, measure.itemID, false, info);
   TWindowDC screen(nullptr);
-  UniqueFont font = CreateMenuFont();
-  TSelectObject keepFont(screen.Get(), font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+  TSelectObject keepFont(screen.Get(), MenuFont());
   const SIZE size = MeasureNativeMenuText(screen.Get(), text, skin);
   measure.itemWidth = static_cast<UINT>(size.cx);
   measure.itemHeight = static_cast<UINT>(size.cy);
-}
-
-UniqueFont CreateMenuFont() {
-  NONCLIENTMETRICSA metrics{};
-  metrics.cbSize = kClassicMetricsSize;
-  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kClassicMetricsSize, &metrics, 0))
-    return UniqueFont();
-  return UniqueFont(CreateFontIndirectA(&metrics.lfMenuFont));
 }

@@ -72,6 +72,3 @@ SIZE MeasureNativeMenuText(HDC dc, const std::wstring& text, const TSkinData& sk
 // WM_MEASUREITEM for an item of a native menu: its text read from the menu (80 characters at
 // most) and measured in the menu font.
 void MeasureNativeMenuItem(HMENU menu, MEASUREITEMSTRUCT& measure, const TSkinData& skin);
-
-// The screen's menu font; null when the system does not say which it is.
-UniqueFont CreateMenuFont();

@@ -1,5 +1,6 @@
 #include "skin/window/owner_drawn_menus.h"
 
+#include "framework/menu_item_paint.h"
 #include "framework/system/gdi_handles.h"
 #include "skin/window/menu_item_painter.h"
 
@@ -60,8 +61,7 @@ bool TOwnerDrawnMenus::Measure(MEASUREITEMSTRUCT& measure, const TSkinData& skin
   if (!item)
     return false;
   UniqueDC dc(CreateCompatibleDC(nullptr));
-  UniqueFont font = CreateMenuFont();
-  TSelectObject keep(dc.Get(), font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+  TSelectObject keep(dc.Get(), MenuFont());
   const SIZE size = MeasureNativeMenuText(dc.Get(), (item->Type & MFT_SEPARATOR) ? L"" : item->Text, skin);
   measure.itemWidth = static_cast<UINT>(size.cx);
   measure.itemHeight = static_cast<UINT>(size.cy);

@@ -150,10 +150,6 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
 void TSkinManage::HandleCreate(HWND window, const CBT_CREATEWNDA& create) {
   const std::string className = WindowClassName(window);
   const CREATESTRUCTA& cs = *create.lpcs;
-  if (className == "ScrollBar" && (cs.style & SBS_SIZEGRIP)) {
-    // Size grips are skinned with their parent's controls, once control skinners exist.
-    return;
-  }
   if (!(cs.style & WS_CHILD) && className == "#32768")
     AttachPopupMenu(window);
   else if (cs.dwExStyle & WS_EX_MDICHILD)

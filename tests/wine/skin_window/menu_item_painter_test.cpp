@@ -4,6 +4,7 @@
 
 #include "framework/colour.h"
 #include "gdi_count.h"
+#include "framework/menu_item_paint.h"
 #include "skin/window/menu_item_painter.h"
 #include "stored_skin.h"
 
@@ -55,8 +56,7 @@ protected:
   // The item's content drawn on plain ground in the menu font.
   std::unique_ptr<TTarget> Content(const TMenuItemLook& item, bool selected = false) const {
     auto target = std::make_unique<TTarget>(kItemWidth, kItemHeight, kGround);
-    UniqueFont font = CreateMenuFont();
-    TSelectObject keep(target->Dc(), font.Get());
+    TSelectObject keep(target->Dc(), MenuFont());
     DrawItemContent(target->Dc(), RECT{0, 0, kItemWidth, kItemHeight}, item, selected, *skin_);
     return target;
   }
@@ -349,9 +349,8 @@ TEST_F(MenuItemPainter, NativeItemsAreReadFromTheirMenu) {
 }
 
 TEST_F(MenuItemPainter, NativeTextIsMeasuredWithRoomForTheGlyphColumn) {
-  UniqueFont font = CreateMenuFont();
   TWindowDC screen(nullptr);
-  TSelectObject keep(screen.Get(), font.Get());
+  TSelectObject keep(screen.Get(), MenuFont());
   TEXTMETRICW metrics{};
   GetTextMetricsW(screen.Get(), &metrics);
   const SIZE empty = MeasureNativeMenuText(screen.Get(), L"", *skin_);

@@ -6,6 +6,7 @@
 
 #include "framework/colour.h"
 #include "gdi_count.h"
+#include "framework/menu_item_paint.h"
 #include "skin/window/menu_item_painter.h"
 #include "skin/window/popup_menu_skinner.h"
 #include "skin/window/skin_messages.h"
@@ -273,9 +274,8 @@ TEST_F(PopupMenuSkinner, NativeItemsAreMeasuredFromTheirText) {
   EXPECT_GT(HeightOf(save), 8 + 4);
   EXPECT_EQ(HeightOf(seen.Items.at(kSeparator)), 8);
   // The widest text, "&Save as...", measured in the menu font, and the glyph column.
-  UniqueFont font = CreateMenuFont();
   TWindowDC screen(nullptr);
-  TSelectObject keep(screen.Get(), font.Get());
+  TSelectObject keep(screen.Get(), MenuFont());
   RECT text{};
   DrawTextW(screen.Get(), L"&Save as...", -1, &text, DT_CALCRECT | DT_SINGLELINE);
   EXPECT_GE(WidthOf(save), WidthOf(text) + 26 + skin_->Elements().MenuItem->Margins.Left);
