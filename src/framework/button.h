@@ -12,7 +12,7 @@ public:
   const char* ClassName() const override { return "TButton"; }
 
   // Presses the button from code: the same handler as a click.
-  void Click();
+  void Click() override;
   NotifyEvent OnClick;
   // The default button of its form, drawn with the heavier border.
   bool Default() const { return default_; }

@@ -4,6 +4,8 @@
 #include "framework/busy_cursor.h"
 #include "framework/font.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -121,6 +123,11 @@ void TWinControl::SetEnabled(bool enabled) {
   enabled_ = enabled;
   if (handle_)
     EnableWindow(handle_, enabled);
+}
+
+void TWinControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown)
+    OnMouseDown(this, button, shift, x, y);
 }
 
 void TWinControl::SetCaption(const std::string& caption) {
@@ -385,6 +392,15 @@ LRESULT TWinControl::CallWindowDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
 // The framework's own handling, then the window's procedure: what a hook passes on to at last.
 LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      const TMouseButton button = msg == WM_LBUTTONDOWN   ? TMouseButton::mbLeft
+                                  : msg == WM_RBUTTONDOWN ? TMouseButton::mbRight
+                                                          : TMouseButton::mbMiddle;
+      MouseDown(button, ShiftStateFromMouse(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      break;
+    }
     case WM_COMMAND:  // notifications go back to the control that sent them
       if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam)); child && child != this)
         child->Perform(CN_COMMAND, wParam, lParam);

@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/colour.h"
 #include "framework/core/component.h"
+#include "framework/shift_state.h"
 
 #include <windows.h>
 
@@ -69,6 +70,13 @@ public:
   void SetCaption(const std::string& caption);
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
+  // What a click by the user does (a button's OnClick); nothing for controls that are not clicked.
+  virtual void Click() {}
+  // Raised when a mouse button goes down on the control: a skinner that answers the button
+  // message itself still reports it here, so the control's users see every press.
+  using MouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+  MouseEvent OnMouseDown;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   // Position among the siblings for the Tab key; the window order follows it.
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order);

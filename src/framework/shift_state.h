@@ -26,3 +26,21 @@ inline TShiftState ShiftStateFromKeys() {
     shift |= ssCtrl;
   return shift;
 }
+
+// The keys and buttons a mouse message's wParam reports held (Alt from the keyboard's state).
+inline TShiftState ShiftStateFromMouse(WPARAM keys) {
+  TShiftState shift = 0;
+  if (keys & MK_SHIFT)
+    shift |= ssShift;
+  if (keys & MK_CONTROL)
+    shift |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0)
+    shift |= ssAlt;
+  if (keys & MK_LBUTTON)
+    shift |= ssLeft;
+  if (keys & MK_RBUTTON)
+    shift |= ssRight;
+  if (keys & MK_MBUTTON)
+    shift |= ssMiddle;
+  return shift;
+}
