@@ -150,7 +150,11 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
 void TSkinManage::HandleCreate(HWND window, const CBT_CREATEWNDA& create) {
   const std::string className = WindowClassName(window);
   const CREATESTRUCTA& cs = *create.lpcs;
-  if (!(cs.style & WS_CHILD) && className == "#32768")
+  // A size grip made later as a child of a skinned window gets the skin's face like the rest.
+  if (className == "ScrollBar" && (cs.style & SBS_SIZEGRIP)) {
+    if (TWinSkinForm* parent = FindFormSkinner(cs.hwndParent))
+      parent->SkinChildWindow(window);
+  } else if (!(cs.style & WS_CHILD) && className == "#32768")
     AttachPopupMenu(window);
   else if (cs.dwExStyle & WS_EX_MDICHILD)
     SkinWindow(window);

@@ -2,6 +2,8 @@
 // The skin engine's private window messages, shared by the manager, the frame skinner, the menu
 // skinners and the control skinners.
 
+#include "skin/controls/skinner_messages.h"
+
 #include <windows.h>
 
 // To a framework form's skinner: apply the changed skin.
@@ -21,8 +23,6 @@ inline constexpr UINT SKM_MDIREFRESH = 0x3516;
 inline constexpr UINT SKM_RESKINSCROLL = 0x3517;
 // Open the menu-bar item under the point in lParam.
 inline constexpr UINT SKM_MENUATPOINT = 0x3518;
-// A skinned window answers 1, so nothing is skinned twice.
-inline constexpr UINT SKM_ISSKINNED = 0x3523;
 // Sent to the skinned window itself (wParam 0, lParam kSkinAppliedMark) after set-up and after
 // a skin change.
 inline constexpr UINT SKM_SKINAPPLIED = 0xBC4E;

@@ -213,11 +213,15 @@ void TWinSkinForm::InitSkin() {
         manager->SkinWindow(child);
 }
 
-// Control skinners come with control discovery; until then a form's own popup menus are all
-// there is to prepare.
+// A framework form's controls are found through their objects, a foreign window's through its
+// child windows.
 void TWinSkinForm::DiscoverControls() {
-  if (form_ && skinData_ && skinData_->SkinControls().Contains(xcPopupMenu))
-    PrepareFormMenus(*form_, *skinData_, true);
+  if (!skinData_)
+    return;
+  if (form_)
+    DiscoverFormControls(*form_);
+  else
+    DiscoverChildWindows(handle_);
 }
 
 void TWinSkinForm::SkinApplied() {
@@ -271,23 +275,35 @@ void TWinSkinForm::ResizeFrame(int recompute) {
 
 // ---- Control skinners ------------------------------------------------------------------------
 
-void TWinSkinForm::RegisterControlSkinner(std::unique_ptr<TSkinControl> skinner) {
-  controlSkinners_.push_back(std::move(skinner));
+bool TWinSkinForm::RegisterControlSkinner(TSkinControl* skinner) {
+  if (std::find(controlSkinners_.begin(), controlSkinners_.end(), skinner) != controlSkinners_.end())
+    return true;
+  controlSkinners_.push_back(skinner);
+  return false;
 }
 
 void TWinSkinForm::UnregisterControlSkinner(TSkinControl* skinner) {
-  std::erase_if(controlSkinners_, [skinner](const auto& s) { return s.get() == skinner; });
+  std::erase(controlSkinners_, skinner);
 }
 
 TSkinControl* TWinSkinForm::FindControlSkinner(HWND window) const {
-  for (const auto& skinner : controlSkinners_)
+  for (TSkinControl* skinner : controlSkinners_)
     if (skinner->Handle() == window)
-      return skinner.get();
+      return skinner;
   return nullptr;
 }
 
+// Each skinner gives its control back its own look (unless the window is going or gone), then
+// goes; its destructor takes it out of the list.
 void TWinSkinForm::DropControlSkinners() {
-  controlSkinners_.clear();
+  while (!controlSkinners_.empty()) {
+    TSkinControl* skinner = controlSkinners_.back();
+    if (state_ != ssDestroying && skinner->LifeState() != lsWindowGone)
+      skinner->Detach();
+    delete skinner;
+    if (!controlSkinners_.empty() && controlSkinners_.back() == skinner)
+      controlSkinners_.pop_back();
+  }
 }
 
 // ---- Detaching -------------------------------------------------------------------------------
@@ -363,7 +379,7 @@ void TWinSkinForm::ApplySkinChange() {
       if (owned != form_ && owned->Owner() == form_)
         owned->SetColor(face);
   }
-  for (auto& skinner : controlSkinners_)
+  for (TSkinControl* skinner : controlSkinners_)
     skinner->SkinChanged();
   state_ = ssApplyingSkin;
   if (form_ && skinFrame_)

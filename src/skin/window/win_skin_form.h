@@ -8,6 +8,8 @@
 #include "framework/system/gdi_handles.h"
 #include "framework/timer.h"
 #include "framework/window_subclass.h"
+#include "skin/controls/skin_control.h"
+#include "skin/controls/skinner_kinds.h"
 #include "skin/window/caption_buttons.h"
 #include "skin/window/menu_bar.h"
 #include "skin/window/owner_drawn_menus.h"
@@ -18,8 +20,8 @@
 #include <string>
 #include <vector>
 
+class TComponent;
 class TForm;
-class TSkinControl;
 class TSkinData;
 class TWinControl;
 
@@ -43,7 +45,7 @@ enum TSkinnerState {
 // How the window is shown, from its placement.
 TShowState ShowStateOf(HWND window);
 
-class TWinSkinForm {
+class TWinSkinForm : public TSkinnerHost {
 public:
   // FORM is the framework form of the window, or null for a foreign window.
   TWinSkinForm(HWND window, const std::string& className, TForm* form);
@@ -77,10 +79,15 @@ public:
   // The MDI maximise switch of the manager: drops or rebuilds the region of an MDI child.
   void MDIMaximizedChanged(bool maximized);
 
-  // The control skinners of the window's controls (filled by control discovery).
-  void RegisterControlSkinner(std::unique_ptr<TSkinControl> skinner);
-  void UnregisterControlSkinner(TSkinControl* skinner);
+  // The control skinners of the window's controls (filled by control discovery). Listed
+  // skinners are freed with the frame skinner's skinning; a control that goes first takes its
+  // skinner with it, which then leaves the list.
+  bool RegisterControlSkinner(TSkinControl* skinner) override;
+  void UnregisterControlSkinner(TSkinControl* skinner) override;
   TSkinControl* FindControlSkinner(HWND window) const;
+  const std::vector<TSkinControl*>& ControlSkinners() const { return controlSkinners_; }
+  // A window created later as a child (a size grip): skinned by the rules for raw windows.
+  void SkinChildWindow(HWND window);
   // The device context every control skinner of this window draws through.
   HDC ControlCanvas() const { return controlCanvas_.Get(); }
 
@@ -114,6 +121,21 @@ private:
   void SkinApplied();
   void DiscoverControls();
   void DropControlSkinners();
+
+  // Control discovery: which skinner each control of the window gets.
+  void DiscoverFormControls(TForm& form);
+  void DiscoverComponents(TComponent& container);
+  void DiscoverChildren(TWinControl& control);
+  void DiscoverControl(TWinControl& control, TComponent* container);
+  bool ApplyBuiltInRules(TWinControl& control, const std::string& className);
+  bool ApplySkin3rd(const std::string& className, TWinControl& control);
+  void DiscoverChildWindows(HWND window);
+  bool IsSkinned(TWinControl& control) const;
+  // Makes a skinner of KIND for the framework control and attaches it; false when the kind has
+  // no skinner yet.
+  bool AttachKind(TSkinnerKind kind, TWinControl& control, bool manageColor = false,
+                  const TSkinnerSettings& settings = {});
+  void AttachWindowKind(TSkinnerKind kind, HWND window);
   void RestoreFrame(bool resize);
   void ReadStyle();
 
@@ -223,7 +245,7 @@ private:
   std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
   TBitmap iconBitmap_;                // the small icon on magenta
   TBitmap captionBitmap_;             // the caption composed off screen
-  std::vector<std::unique_ptr<TSkinControl>> controlSkinners_;
+  std::vector<TSkinControl*> controlSkinners_;  // freed by DropControlSkinners
   int paintWidth_ = 0, paintHeight_ = 0;
   int regionWidth_ = 0, regionHeight_ = 0;
   bool active_ = true;

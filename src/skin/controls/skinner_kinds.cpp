@@ -1,0 +1,35 @@
+#include "skin/controls/skinner_kinds.h"
+
+#include "skin/controls/skin_box.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_mark_button.h"
+
+TSkinControl* CreateControlSkinner(TSkinnerKind kind, TComponent* owner, const TSkinnerSettings& settings) {
+  TSkinControl* skinner = nullptr;
+  switch (kind) {
+    case TSkinnerKind::skButton:
+      skinner = new TSkinButton(owner);
+      break;
+    case TSkinnerKind::skCheckBox:
+      skinner = new TSkinCheckBox(owner);
+      break;
+    case TSkinnerKind::skRadioButton:
+      skinner = new TSkinRadioButton(owner);
+      break;
+    case TSkinnerKind::skGroupBox:
+      skinner = new TSkinGroupBox(owner);
+      break;
+    case TSkinnerKind::skBox:
+      skinner = new TSkinBox(owner);
+      break;
+    case TSkinnerKind::skBoxH:
+      skinner = new TSkinBoxH(owner);
+      break;
+    default:
+      break;
+  }
+  if (skinner && settings.KindVariant)
+    skinner->SetKindVariant(settings.KindVariant);
+  return skinner;
+}
