@@ -1,7 +1,8 @@
 // Live GDI objects of a process showing the skinned main window, before and after each of:
 // full frame repaints, caption hover changes over and off the close button, the close button's
 // hint shown and hidden, openings of the window menu (right click on the caption) and of the
-// form's popup menu, and switches of the skin off and on. Each kind of work runs twice first,
+// form's popup menu, hovering across every push button of the window, and switches of the skin
+// off and on. Each kind of work runs twice first,
 // unmeasured, so objects that are made once and kept (fonts, cached pictures) do not count;
 // after that a count that does not come back is a leak.
 // Usage: bench_gdi_objects [SCALE] — divides every repetition count (1 by default).
@@ -19,6 +20,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,6 +42,15 @@ void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
       ++menus.skinned;
   }
   EndMenu();
+}
+
+BOOL CALLBACK CollectPushButton(HWND window, LPARAM list) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+  if (lstrcmpiA(name, "Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON))
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
 }
 
 class TGdiBench {
@@ -128,6 +139,23 @@ public:
     return MenuNote(times);
   }
 
+  // Each pass moves the mouse onto every push button of the window in turn and off it again,
+  // as a user sweeping across the buttons would.
+  std::string HoverButtons(int passes) {
+    std::vector<HWND> buttons;
+    EnumChildWindows(window_, &CollectPushButton, reinterpret_cast<LPARAM>(&buttons));
+    int skinned = 0;
+    for (HWND button : buttons)
+      skinned += SendMessageA(button, SKM_ISSKINNED, 0, 0) == 1;
+    for (int i = 0; i < passes; ++i)
+      for (HWND button : buttons) {
+        SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+        SendMessageA(button, WM_MOUSELEAVE, 0, 0);
+        PumpPending();
+      }
+    return std::to_string(buttons.size()) + " buttons, " + std::to_string(skinned) + " skinned";
+  }
+
   std::string SwitchSkin(int times) {
     auto* skin = dynamic_cast<TSkinData*>(form_.FindComponent("SkinData1"));
     int back = 0;
@@ -187,6 +215,7 @@ int main(int argc, char** argv) {
       {"close button hints shown", 20, &TGdiBench::ShowCloseButtonHint},
       {"window menu openings", 100, &TGdiBench::OpenWindowMenu},
       {"form popup menu openings", 100, &TGdiBench::OpenFormPopup},
+      {"hovers across every button", 1000, &TGdiBench::HoverButtons},
       {"skin off/on switches", 100, &TGdiBench::SwitchSkin},
   };
   const int beforeWarmUp = LiveGdiObjects();
