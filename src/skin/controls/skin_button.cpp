@@ -31,6 +31,11 @@ void TSkinButton::AttachControl(TSkinnerHost* ownerForm, TSkinData* skinData, bo
   useParentBackground_ = (Owner() && Owner()->Tag() == kTransparentTag) || HasOption(xoTransparent);
 }
 
+void TSkinButton::SkinChanged() {
+  paintBuffer_.Forget();
+  TSkinControl::SkinChanged();
+}
+
 bool TSkinButton::BeforeMessage(TSkinMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
@@ -165,16 +170,24 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
   if (width < 1 || height < 1)
     return;
   const int frame = PrepareFrame(true);
-  if (paintBuffer_.Width() != width || paintBuffer_.Height() != height)
-    paintBuffer_.SetSize(width, height);
-  TMemoryDC buffer(paintBuffer_.Handle());
-  const RECT local{0, 0, width, height};
-  PaintFace(buffer.Get(), local, frame);
-  HGDIOBJ oldFont = SelectObject(buffer.Get(), ControlFont());
-  SetTextColor(buffer.Get(), TextColour(frame, SkinColour(ciButtonText)));
-  DrawCentredCaption(buffer.Get(), local, DT_CENTER);
+  const TPaintState state{width, height, frame, isFocused_, isEnabled_, TextColour(frame, SkinColour(ciButtonText)),
+                          ControlFont(), captionText_,
+                          static_cast<DWORD>(GetWindowLongA(windowHandle_, GWL_STYLE)),
+                          static_cast<DWORD>(GetWindowLongA(windowHandle_, GWL_EXSTYLE))};
+  // The parent's background may have changed under a transparent-looking button.
+  if (useParentBackground_)
+    paintBuffer_.Forget();
+  const bool unchanged = paintBuffer_.Holds(state);
+  TMemoryDC buffer(paintBuffer_.Picture());
+  if (!unchanged) {
+    const RECT local{0, 0, width, height};
+    PaintFace(buffer.Get(), local, frame);
+    HGDIOBJ oldFont = SelectObject(buffer.Get(), state.Font);
+    SetTextColor(buffer.Get(), state.Text);
+    DrawCentredCaption(buffer.Get(), local, DT_CENTER);
+    SelectObject(buffer.Get(), oldFont);
+  }
   BitBlt(dc, rect.left, rect.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
-  SelectObject(buffer.Get(), oldFont);
 }
 
 void TSkinButton::DrawCentredCaption(HDC dc, const RECT& rect, UINT format) {

@@ -2,6 +2,7 @@
 // Push buttons drawn from the skin's Buttons element in five states (normal, pressed, disabled,
 // hot, focused or default), with the mouse and space-bar feedback taken over from the control.
 
+#include "skin/controls/paint_cache.h"
 #include "skin/controls/skin_control.h"
 
 class TSkinButton : public TSkinControl {
@@ -10,6 +11,7 @@ public:
   const char* ClassName() const override { return "TSkinButton"; }
 
   void AttachControl(TSkinnerHost* ownerForm, TSkinData* skinData, bool manageColor, HDC canvas) override;
+  void SkinChanged() override;
 
 protected:
   bool BeforeMessage(TSkinMessage& message) override;
@@ -31,6 +33,6 @@ protected:
   // Runs the click the press ended in.
   void ClickControl();
 
-  TBitmap paintBuffer_;              // the whole button drawn off screen, then copied at once
+  TPaintCache paintBuffer_;          // the whole button drawn off screen, then copied at once
   bool useParentBackground_ = false; // the parent's background under the button, not the face
 };

@@ -4,6 +4,7 @@
 #include "framework/published.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_text.h"
+#include "skin/model/memory_dc.h"
 
 #include <algorithm>
 #include <cctype>
@@ -73,6 +74,11 @@ void TSkinMarkButton::AfterMessage(TSkinMessage& message) {
   }
 }
 
+void TSkinMarkButton::SkinChanged() {
+  paintBuffer_.Forget();
+  TSkinControl::SkinChanged();
+}
+
 void TSkinMarkButton::DrawControl(HDC dc, const RECT& rect) {
   if (!skinData_)
     return;
@@ -82,10 +88,40 @@ void TSkinMarkButton::DrawControl(HDC dc, const RECT& rect) {
     kindVariant_ = 0;  // the control paints itself from now on
     return;
   }
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  if (width < 1 || height < 1)
+    return;
+  const DWORD style = static_cast<DWORD>(GetWindowLongA(windowHandle_, GWL_STYLE));
+  const int frame = MarkFrame(style);
+  if (kindVariant_ == 0) {
+    Compose(dc, rect, frame, nullptr);
+    return;
+  }
+  captionText_ = skinnedControl_ ? GetTextProperty(skinnedControl_, "Caption") : GetWindowTextWide(windowHandle_);
+  isFocused_ = GetFocus() == windowHandle_;
+  HFONT font = skinnedControl_ ? skinnedControl_->FontHandle() : nullptr;
+  if (!font)
+    font = reinterpret_cast<HFONT>(SendMessageA(windowHandle_, WM_GETFONT, 0, 0));
+  if (useParentBackground_) {
+    Compose(dc, rect, frame, font);
+    return;
+  }
+  const TPaintState state{width, height, frame, isFocused_, isEnabled_, 0, font, captionText_,
+                          static_cast<DWORD>(GetWindowLongA(windowHandle_, GWL_STYLE)),
+                          static_cast<DWORD>(GetWindowLongA(windowHandle_, GWL_EXSTYLE))};
+  const bool unchanged = paintBuffer_.Holds(state);
+  TMemoryDC buffer(paintBuffer_.Picture());
+  if (!unchanged)
+    Compose(buffer.Get(), {0, 0, width, height}, frame, font);
+  BitBlt(dc, rect.left, rect.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
+}
+
+void TSkinMarkButton::Compose(HDC dc, const RECT& rect, int frame, HFONT font) {
+  const TBitmap& image = MarkImage();
+  const int frames = std::max(MarkFrameCount(), 1);
   const int w = image.Width() / frames, h = image.Height();
   const DWORD style = static_cast<DWORD>(GetWindowLongA(windowHandle_, GWL_STYLE));
   const bool rightToLeft = GetWindowLongA(windowHandle_, GWL_EXSTYLE) & WS_EX_RTLREADING;
-  const int frame = MarkFrame(style);
   RECT mark{rect.left, rect.top + (rect.bottom - rect.top - h) / 2, rect.left + w, 0};
   RECT text = rect;
   UINT format = rightToLeft ? DT_RTLREADING : 0;
@@ -103,10 +139,6 @@ void TSkinMarkButton::DrawControl(HDC dc, const RECT& rect) {
   DrawStretchedFrame(dc, mark, frames, frame, image);
   if (kindVariant_ == 0)
     return;
-  captionText_ = skinnedControl_ ? GetTextProperty(skinnedControl_, "Caption") : GetWindowTextWide(windowHandle_);
-  HFONT font = skinnedControl_ ? skinnedControl_->FontHandle() : nullptr;
-  if (!font)
-    font = reinterpret_cast<HFONT>(SendMessageA(windowHandle_, WM_GETFONT, 0, 0));
   HGDIOBJ oldFont = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   const COLORREF oldText = SetTextColor(dc, isEnabled_ ? SkinColour(ciButtonText) : GetSysColor(COLOR_BTNSHADOW));
   const COLORREF oldBack = SetBkColor(dc, FaceColour());
@@ -114,7 +146,6 @@ void TSkinMarkButton::DrawControl(HDC dc, const RECT& rect) {
   RECT measured = text;
   DrawSkinText(dc, captionText_, measured, format | DT_CALCRECT | DT_NOCLIP | DT_WORDBREAK | DT_EXPANDTABS);
   OffsetRect(&text, 0, ((text.bottom - text.top) - (measured.bottom - measured.top)) / 2);
-  isFocused_ = GetFocus() == windowHandle_;
   if (isFocused_ && !captionText_.empty() && LOBYTE(LOWORD(GetVersion())) != 6)
     DrawTextFocus(dc, format | DT_WORDBREAK | DT_EXPANDTABS, text);
   DrawSkinText(dc, captionText_, text, format | DT_WORDBREAK | DT_EXPANDTABS);

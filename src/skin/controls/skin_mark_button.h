@@ -3,6 +3,7 @@
 // system's. A framework control is painted whole (background, mark, caption); a window known
 // only by its handle paints itself and gets the skin's mark drawn over the system's.
 
+#include "skin/controls/paint_cache.h"
 #include "skin/controls/skin_control.h"
 
 class TSkinMarkButton : public TSkinControl {
@@ -10,6 +11,7 @@ public:
   using TSkinControl::TSkinControl;
 
   void AttachControl(TSkinnerHost* ownerForm, TSkinData* skinData, bool manageColor, HDC canvas) override;
+  void SkinChanged() override;
 
 protected:
   bool BeforeMessage(TSkinMessage& message) override;
@@ -25,6 +27,12 @@ protected:
   virtual int LeftTextInset() const = 0;
 
   bool useParentBackground_ = false;  // the parent's background under the control
+
+private:
+  // Background, mark and (when painted whole) caption, drawn into DC over RECT.
+  void Compose(HDC dc, const RECT& rect, int frame, HFONT font);
+
+  TPaintCache paintBuffer_;  // the control as last painted whole
 };
 
 class TSkinCheckBox : public TSkinMarkButton {

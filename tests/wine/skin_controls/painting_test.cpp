@@ -129,6 +129,7 @@ TEST_F(ControlsTest, ACheckBoxShowsTheMarkFrameOfItsStateInStripsOfTwelveAndOfFo
   for (int count : {12, 4}) {
     element.CheckImage = SolidStrip(count, 13);
     element.CheckFrameCount = count;
+    SkinnerOf(box)->SkinChanged();
     const struct {
       TCheckBoxState state;
       bool enabled;
