@@ -1,8 +1,11 @@
 // The main window in its skin: the frame is the skin's, the client area keeps its designed size,
-// the skinned caption buttons answer real clicks, and the tray icon's menu is skinned.
+// the skinned caption buttons answer real clicks, the buttons and the check box are drawn from
+// the skin and still do their work under real clicks, and the tray icon's menu is skinned.
 #include "tessaloom/tessaloom_test.h"
 
 #include "deadline.h"
+#include "message_box.h"
+#include "scratch_files.h"
 #include "screenshot.h"
 #include "window_search.h"
 
@@ -82,6 +85,77 @@ TEST_F(SkinnedWindow, AClickOnTheSkinnedCloseButtonEndsTheProgram) {
   // The skin puts its close button 30 pixels from the right edge, 5 from the top, 24 x 18.
   ClickAt(frame.right - 30 + 12, frame.top + 5 + 9);
   EXPECT_TRUE(program_->Process().WaitForExit(10000)) << "still running after the close button";
+}
+
+// The button's top-left corner, which the skin's button picture gives unscaled: frame FRAME of
+// the five in buttons.bmp.
+COLORREF ButtonPicturePixel(int frame) {
+  const std::string path = std::string(SKIN_SOURCES) + "\\buttons.bmp";
+  BITMAP info{};
+  HBITMAP picture = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  GetObjectA(picture, sizeof info, &info);
+  DeleteObject(picture);
+  return SkinPicturePixel("buttons.bmp", (frame - 1) * info.bmWidth / 5 + 2, 2);
+}
+
+// Which of the picture's five frames the button's corner shows; 0 for none.
+int FrameShown(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  const COLORREF corner = ScreenPixel(r.left + 2, r.top + 2);
+  for (int frame = 1; frame <= 5; ++frame)
+    if (corner == ButtonPicturePixel(frame))
+      return frame;
+  return 0;
+}
+
+void ClickCentre(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+TEST_F(SkinnedWindow, TheButtonsAndTheCheckBoxAreDrawnFromTheSkinAndWorkUnderRealClicks) {
+  constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  const auto runValue = [&] {
+    char buffer[1024] = {};
+    DWORD size = sizeof buffer;
+    return RegGetValueA(HKEY_LOCAL_MACHINE, kRunKey, "Kestova", RRF_RT_REG_SZ, nullptr, buffer, &size) == ERROR_SUCCESS;
+  };
+  PrepareListOfBitmaps(2);
+  const std::string added = FileNextToExe("added");
+  MakeEmptyFolder(added);
+  WriteFileBytes(JoinPath(added, "one.bmp"), TinyBitmap(30));
+  program_->SetEnvironment("TESSALOOM_BROWSE_FOLDER", added);
+  const TTessaloomWindow window = Launch();
+  HWND main = window.Main();
+  ASSERT_TRUE(WaitFor(5000, [&] { return SendMessageA(main, kIsSkinned, 0, 0) == 1; }));
+  SetForegroundWindow(main);
+  window.Sync();
+  HWND check = FindDescendant(main, "Button", "开机自动更换桌面壁纸...");
+  ASSERT_NE(check, nullptr);
+  for (const char* text : {kAdd, kDelete, kClear, kStart, kStop, "检测更新", "关于", "托盘", "保存配置"})
+    EXPECT_EQ(SendMessageA(window.Button(text), kIsSkinned, 0, 0), 1) << text;
+  EXPECT_EQ(SendMessageA(check, kIsSkinned, 0, 0), 1);
+  SetCursorPos(0, 0);
+  window.Sync();
+  EXPECT_EQ(FrameShown(window.Button("关于")), 1) << "normal";
+
+  ClickCentre(window.Button(kStart));
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !IsWindowEnabled(window.Button(kStart)); })) << "started";
+  window.Sync();
+  EXPECT_EQ(FrameShown(window.Button(kStart)), 3) << "disabled while rotating";
+  ClickCentre(window.Button(kStop));
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return IsWindowEnabled(window.Button(kStart)); })) << "stopped";
+
+  ClickCentre(check);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, runValue)) << "ticking writes the Run value";
+  ClickCentre(check);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !runValue(); })) << "unticking removes it";
+
+  ClickCentre(window.Button(kAdd));
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return window.ListCount() == 1; })) << "added through the folder choice";
+  SaveScreenshot(main, FileNextToExe("main-window.bmp"));
 }
 
 }  // namespace
