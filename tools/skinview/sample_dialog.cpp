@@ -55,6 +55,8 @@ INT_PTR CALLBACK SampleDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) 
   switch (msg) {
     case WM_INITDIALOG:
       CheckRadioButton(dialog, kSampleFirstRadio, kSampleSecondRadio, kSampleFirstRadio);
+      CheckDlgButton(dialog, kSampleThreeState, BST_INDETERMINATE);
+      CheckDlgButton(dialog, kSampleDisabledCheck, BST_CHECKED);
       SetDlgItemTextA(dialog, kSampleEdit, "Edit me");
       for (const char* entry : {"First entry", "Second entry", "Third entry"})
         SendDlgItemMessageA(dialog, kSampleList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
@@ -72,11 +74,11 @@ INT_PTR CALLBACK SampleDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) 
 // The template, DWORD-aligned as DialogBoxIndirect needs it.
 std::vector<DWORD> SampleDialogTemplate() {
   TTemplateWriter t;
-  const WORD items = 8;
+  const WORD items = 11;
   t.Dword(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU);
   t.Dword(0);
   t.Word(items);
-  for (short v : {0, 0, 220, 130})
+  for (short v : {0, 0, 220, 166})
     t.Word(static_cast<WORD>(v));
   t.Word(0);  // no menu
   t.Word(0);  // the dialog class
@@ -89,8 +91,11 @@ std::vector<DWORD> SampleDialogTemplate() {
   t.Item(kButton, "&Remember", kSampleCheckBox, BS_AUTOCHECKBOX | WS_TABSTOP, 7, 64, 100, 12);
   t.Item(kEdit, "", kSampleEdit, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 82, 100, 14);
   t.Item(kListBox, "", kSampleList, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 114, 7, 99, 89);
-  t.Item(kButton, "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 106, 106, 50, 16);
-  t.Item(kButton, "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 163, 106, 50, 16);
+  t.Item(kButton, "&Maybe", kSampleThreeState, BS_AUTO3STATE | WS_TABSTOP, 7, 100, 100, 12);
+  t.Item(kButton, "Fixed", kSampleDisabledCheck, BS_AUTOCHECKBOX | WS_DISABLED, 7, 116, 100, 12);
+  t.Item(kButton, "Text &left", kSampleLeftText, BS_AUTOCHECKBOX | BS_LEFTTEXT | WS_TABSTOP, 114, 100, 99, 12);
+  t.Item(kButton, "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 106, 142, 50, 16);
+  t.Item(kButton, "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 163, 142, 50, 16);
   return t.Dwords();
 }
 

@@ -3,7 +3,8 @@
 
 
 // A standard dialog box (class "#32770") made from an in-memory template, with a few ordinary
-// controls: a group box with two radio buttons, a check box, an edit, a list box, OK and Cancel.
+// controls: a group box with two radio buttons, check boxes (plain, three-state, disabled, with
+// the text on the left), an edit, a list box, OK and Cancel.
 // It shows the skin on a window that no framework object is behind.
 
 // Control identifiers of the sample dialog.
@@ -14,6 +15,9 @@ enum : int {
   kSampleCheckBox,
   kSampleEdit,
   kSampleList,
+  kSampleThreeState,
+  kSampleDisabledCheck,
+  kSampleLeftText,
 };
 
 // Shows the dialog modally; returns IDOK or IDCANCEL.
