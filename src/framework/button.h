@@ -21,9 +21,10 @@ public:
 protected:
   TCreateParams CreateParams() override;
   void CommandNotify(WORD code) override;
+  // The button's type among the BS_* styles.
+  virtual DWORD ButtonStyle() const { return default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
 
 private:
-  DWORD ButtonStyle() const { return default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
 
   bool default_ = false;  // kept while no window exists
 };

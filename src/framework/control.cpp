@@ -40,6 +40,7 @@ bool RegisterFrameworkClass(HINSTANCE instance, const char* name) {
 TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {}
 
 TWinControl::~TWinControl() {
+  graphics_.Orphan();
   // Our window takes our children's with it: they must let go of their handles first.
   for (TWinControl* child : controls_) {
     child->DestroyHandle();
@@ -212,51 +213,6 @@ ATOM TWinControl::ControlAtom() {
   return atom;
 }
 
-TWinControl::THookId TWinControl::AddMessageHook(MessageHandler hook) {
-  const THookId id = nextHookId_++;
-  hooks_.push_back({id, std::make_shared<MessageHandler>(std::move(hook)), false});
-  return id;
-}
-
-void TWinControl::RemoveMessageHook(THookId id) {
-  auto hook = std::find_if(hooks_.begin(), hooks_.end(), [id](const THook& h) { return h.Id == id; });
-  if (hook == hooks_.end())
-    return;
-  if (dispatchDepth_ > 0)
-    hook->Removed = true;  // a message may be passing it: it goes when the message is through
-  else
-    hooks_.erase(hook);
-}
-
-LRESULT TWinControl::CallHookAt(size_t index, UINT msg, WPARAM wParam, LPARAM lParam) {
-  for (size_t i = index; i-- > 0;) {
-    if (hooks_[i].Removed)
-      continue;
-    const std::shared_ptr<MessageHandler> handler = hooks_[i].Handler;  // hooks_ may change inside
-    ++dispatchDepth_;
-    struct TLeave {
-      TWinControl* control;
-      ~TLeave() {
-        if (--control->dispatchDepth_ == 0)
-          std::erase_if(control->hooks_, [](const THook& h) { return h.Removed; });
-      }
-    } leave{this};
-    return (*handler)(msg, wParam, lParam);
-  }
-  return DefaultHandler(msg, wParam, lParam);
-}
-
-LRESULT TWinControl::CallNextHook(THookId id, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto hook = std::find_if(hooks_.begin(), hooks_.end(), [id](const THook& h) { return h.Id == id; });
-  // A hook already gone passes the message to everything older than the newest live hook.
-  const size_t below = hook == hooks_.end() ? hooks_.size() : static_cast<size_t>(hook - hooks_.begin());
-  return CallHookAt(below, msg, wParam, lParam);
-}
-
-LRESULT TWinControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return CallHookAt(hooks_.size(), msg, wParam, lParam);
-}
-
 TWinControl::TCreateParams TWinControl::CreateParams() {
   return {nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, caption_};
 }
@@ -391,7 +347,15 @@ LRESULT TWinControl::CallWindowDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // The framework's own handling, then the window's procedure: what a hook passes on to at last.
 LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT routed = 0; graphics_.RouteMouse(handle_, msg, wParam, lParam, routed))
+    return routed;
   switch (msg) {
+    case WM_MOUSELEAVE:
+      graphics_.MouseLeft();
+      break;
+    case WM_CAPTURECHANGED:
+      graphics_.CaptureLost();
+      break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
@@ -473,9 +437,17 @@ LRESULT TWinControl::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!(pos.flags & SWP_NOSIZE))
       width_ = pos.cx, height_ = pos.cy;
   }
+  // Windowless children paint over whatever the window painted where it was invalid.
+  UniqueRgn update;
+  if (msg == WM_PAINT && !wParam && graphics_.AnyVisible()) {
+    update.Reset(CreateRectRgn(0, 0, 0, 0));
+    GetUpdateRgn(handle_, update.Get(), FALSE);
+  }
   LRESULT result = Perform(msg, wParam, lParam);
   if (msg == WM_SIZE)
     AlignControls();
+  if (update && handle_)
+    graphics_.PaintOver(handle_, update.Get());
   return result;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include "framework/colour.h"
 #include "framework/core/component.h"
+#include "framework/graphic_children.h"
+#include "framework/message_hooks.h"
 #include "framework/shift_state.h"
 
 #include <windows.h>
@@ -39,14 +41,21 @@ constexpr UINT CM_MENUCHANGED = CM_BASE + 1;
 // To a form's window for a WM_SYSCHAR of its thread, before default handling: wParam is the
 // character, lParam WM_SYSCHAR's. A non-zero answer says the character was handled.
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 2;
+// CM_BASE + 3 is reserved.
+// To a windowless control when the mouse comes over it and when it leaves it (or its parent).
+constexpr UINT CM_MOUSEENTER = CM_BASE + 4;
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 5;
+// To a windowless control at the start of its destructor, through its hooks: a hook on it takes
+// itself out here, while the control is still whole.
+constexpr UINT CM_CONTROLDESTROYING = CM_BASE + 6;
 
 // A control placed on a parent at a position, backed by a real window once its parent has one.
 // Every message of the window, from WM_NCCREATE to WM_NCDESTROY, passes through the control's
 // chain of message hooks before default handling: that is where a skinner hooks in.
 class TWinControl : public TComponent {
 public:
-  using MessageHandler = std::function<LRESULT(UINT msg, WPARAM wParam, LPARAM lParam)>;
-  using THookId = unsigned;
+  using MessageHandler = TMessageHooks::Handler;
+  using THookId = TMessageHooks::THookId;
 
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
@@ -97,20 +106,24 @@ public:
   // Child controls placed on this one, in creation order.
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TWinControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
+  // Windowless controls placed on this one, in creation order (the last is on top). The control
+  // paints them after itself and hands them the mouse messages over them.
+  int GraphicControlCount() const { return graphics_.Count(); }
+  TGraphicControl* GraphicControls(int index) const { return graphics_.At(index); }
 
   // The window, created with the parent's if it is not there yet.
   HWND Handle();
   bool HandleAllocated() const { return handle_ != nullptr; }
 
-  // Message hooks. A hook sees each message before the hooks installed before it and before
-  // the control's own handling; it passes a message on with CallNextHook. Hooks may be added
-  // and removed in any order, even while a message is passing through them.
-  THookId AddMessageHook(MessageHandler hook);
-  void RemoveMessageHook(THookId id);
+  // Message hooks (message_hooks.h), above DefaultHandler.
+  THookId AddMessageHook(MessageHandler hook) { return hooks_.Add(std::move(hook)); }
+  void RemoveMessageHook(THookId id) { hooks_.Remove(id); }
   // The message handed on below hook ID: to the next older hook, or to DefaultHandler.
-  LRESULT CallNextHook(THookId id, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT CallNextHook(THookId id, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return hooks_.CallNext(id, msg, wParam, lParam);
+  }
   // Sends a message through every hook and the control's own handling, without the window.
-  LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam) { return hooks_.Perform(msg, wParam, lParam); }
 
   // The framework's handling of a message, then the window's own procedure.
   virtual LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -156,19 +169,13 @@ protected:
   LRESULT ParentDefault(UINT reflected, WPARAM wParam, LPARAM lParam);
 
 private:
-  struct THook {
-    THookId Id;
-    std::shared_ptr<MessageHandler> Handler;  // shared: a message may be inside it when it goes
-    bool Removed;                             // taken out while a message was passing
-  };
+  friend class TGraphicControl;  // enters and leaves graphics_
 
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
   void Bind(HWND hwnd);
   void Unbind(HWND hwnd);
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
-  // Calls the newest live hook at or below INDEX, or DefaultHandler when there is none.
-  LRESULT CallHookAt(size_t index, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Reflect(HWND child, UINT msg, WPARAM wParam, LPARAM lParam);
   void CreateHandle();
   void DestroyHandle();
@@ -176,12 +183,11 @@ private:
   // What the background shows: the control's colour, or the parent's background.
   TColor BackgroundColor() const;
 
-  std::vector<THook> hooks_;       // oldest first
-  THookId nextHookId_ = 1;
-  int dispatchDepth_ = 0;          // messages inside the hooks; removed hooks go when it is 0
+  TMessageHooks hooks_{[this](UINT msg, WPARAM wParam, LPARAM lParam) { return DefaultHandler(msg, wParam, lParam); }};
 
   TWinControl* parent_ = nullptr;  // the control whose window holds ours
   std::vector<TWinControl*> controls_;  // the controls whose parent we are
+  TGraphicChildren graphics_;      // the windowless controls whose parent we are
   HWND handle_ = nullptr;          // created on demand
   WNDPROC oldProc_ = nullptr;      // the class's own procedure, for default handling
   WNDPROC defaultProc_ = nullptr;  // CreateParams' DefaultProcedure, taken at Bind

@@ -1,11 +1,11 @@
 #include "framework/group_box.h"
 
-TWinControl::TCreateParams TGroupBox::CreateParams() {
+TWinControl::TCreateParams TCustomGroupBox::CreateParams() {
   // Clipping its children keeps the frame's painting off the controls inside it.
   return {"BUTTON", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | BS_GROUPBOX, WS_EX_CONTROLPARENT, Caption()};
 }
 
-LRESULT TGroupBox::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TCustomGroupBox::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
   // The standard group box paints only its frame and caption; its parent clips its children, so
   // nobody would paint the inside.
   if (msg == WM_ERASEBKGND)

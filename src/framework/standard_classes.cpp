@@ -1,11 +1,15 @@
 #include "framework/standard_classes.h"
 
+#include "framework/bit_btn.h"
 #include "framework/button.h"
 #include "framework/check_box.h"
 #include "framework/edit.h"
 #include "framework/font.h"
 #include "framework/form.h"
+#include "framework/glyph.h"
+#include "framework/graphic_control.h"
 #include "framework/group_box.h"
+#include "framework/image_list.h"
 #include "framework/label.h"
 #include "framework/labeled_edit.h"
 #include "framework/list_box.h"
@@ -18,7 +22,11 @@
 #include "framework/main_menu.h"
 #include "framework/menu_item.h"
 #include "framework/page_control.h"
+#include "framework/panel.h"
 #include "framework/popup_menu.h"
+#include "framework/radio_button.h"
+#include "framework/radio_group.h"
+#include "framework/speed_button.h"
 #include "framework/status_bar.h"
 #include "framework/timer.h"
 
@@ -36,6 +44,8 @@ const std::vector<std::string> kFormStyleNames = {"fsNormal", "fsMDIChild", "fsM
 const std::vector<std::string> kCheckBoxStateNames = {"cbUnchecked", "cbChecked", "cbGrayed"};
 const std::vector<std::string> kAlignmentNames = {"taLeftJustify", "taRightJustify", "taCenter"};
 const std::vector<std::string> kTabStyleNames = {"tsTabs", "tsButtons", "tsFlatButtons"};
+const std::vector<std::string> kBevelCutNames = {"bvNone", "bvLowered", "bvRaised"};
+const std::vector<std::string> kButtonLayoutNames = {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
 
 // The parent of each class comes from the class tree (class_ancestry.h).
 TPublishedClass WinControlClass() {
@@ -196,6 +206,102 @@ TPublishedClass MemoClass() {
   }};
 }
 
+TPublishedClass PanelClass() {
+  using C = TCustomPanel;
+  return {"TCustomPanel", "", {}, {
+      EnumerationProperty<C>("BevelOuter", kBevelCutNames, [](C& c) { return c.BevelOuter(); },
+                             [](C& c, TBevelCut v) { c.SetBevelOuter(v); }),
+  }};
+}
+
+TPublishedClass RadioButtonClass() {
+  using C = TRadioButton;
+  return {"TRadioButton", "", Make<C>, {
+      BooleanProperty<C>("Checked", [](C& c) { return c.Checked(); }, [](C& c, bool v) { c.SetChecked(v); }),
+      EventProperty<C>("OnClick", &C::OnClick),
+  }};
+}
+
+TPublishedClass RadioGroupClass() {
+  using C = TCustomRadioGroup;
+  return {"TCustomRadioGroup", "", {}, {
+      StringsProperty<C>("Items", [](C& c) { return c.Items(); },
+                         [](C& c, const std::vector<std::string>& v) { c.SetItems(v); }),
+      IntegerProperty<C>("Columns", [](C& c) { return c.Columns(); }, [](C& c, int v) { c.SetColumns(v); }),
+      IntegerProperty<C>("ItemIndex", [](C& c) { return c.ItemIndex(); }, [](C& c, int v) { c.SetItemIndex(v); }),
+      EventProperty<C>("OnClick", &C::OnClick),
+  }};
+}
+
+// A glyph's picture is written in a layout as the bytes of a BMP file ("Glyph.Data").
+TPublishedClass GlyphClass() {
+  TPublishedProperty data{"Data", TPropertyKind::pkBinary, {}, [](TComponent& c, const TPropertyValue& v) {
+    static_cast<TGlyph&>(c).LoadFromBytes(std::get<std::string>(v));
+  }};
+  return {"TGlyph", "", {}, {data}};
+}
+
+// What both glyph buttons publish alike.
+template <class C>
+std::vector<TPublishedProperty> GlyphButtonProperties() {
+  return {
+      ObjectProperty<C>("Glyph", [](C& c) { return static_cast<TComponent*>(c.Glyph()); },
+                        [](C& c, TComponent* v) { c.SetGlyph(dynamic_cast<TGlyph*>(v)); }),
+      IntegerProperty<C>("NumGlyphs", [](C& c) { return c.NumGlyphs(); }, [](C& c, int v) { c.SetNumGlyphs(v); }),
+      EnumerationProperty<C>("Layout", kButtonLayoutNames, [](C& c) { return c.Layout(); },
+                             [](C& c, TButtonLayout v) { c.SetLayout(v); }),
+      IntegerProperty<C>("Margin", [](C& c) { return c.Margin(); }, [](C& c, int v) { c.SetMargin(v); }),
+      IntegerProperty<C>("Spacing", [](C& c) { return c.Spacing(); }, [](C& c, int v) { c.SetSpacing(v); }),
+  };
+}
+
+TPublishedClass BitBtnClass() {
+  using C = TBitBtn;
+  TPublishedClass cls{"TBitBtn", "", Make<C>, GlyphButtonProperties<C>()};
+  cls.Properties.push_back(ObjectProperty<C>("Images", [](C& c) { return static_cast<TComponent*>(c.Images()); },
+                                             [](C& c, TComponent* v) { c.SetImages(dynamic_cast<TImageList*>(v)); }));
+  cls.Properties.push_back(
+      IntegerProperty<C>("ImageIndex", [](C& c) { return c.ImageIndex(); }, [](C& c, int v) { c.SetImageIndex(v); }));
+  cls.Properties.push_back(IntegerProperty<C>("DisabledIndex", [](C& c) { return c.DisabledIndex(); },
+                                              [](C& c, int v) { c.SetDisabledIndex(v); }));
+  return cls;
+}
+
+TPublishedClass GraphicControlClass() {
+  using C = TGraphicControl;
+  return {"TGraphicControl", "", {}, {
+      IntegerProperty<C>("Left", [](C& c) { return c.Left(); },
+                         [](C& c, int v) { c.SetBounds(v, c.Top(), c.Width(), c.Height()); }),
+      IntegerProperty<C>("Top", [](C& c) { return c.Top(); },
+                         [](C& c, int v) { c.SetBounds(c.Left(), v, c.Width(), c.Height()); }),
+      IntegerProperty<C>("Width", [](C& c) { return c.Width(); },
+                         [](C& c, int v) { c.SetBounds(c.Left(), c.Top(), v, c.Height()); }),
+      IntegerProperty<C>("Height", [](C& c) { return c.Height(); },
+                         [](C& c, int v) { c.SetBounds(c.Left(), c.Top(), c.Width(), v); }),
+      BooleanProperty<C>("Visible", [](C& c) { return c.Visible(); }, [](C& c, bool v) { c.SetVisible(v); }),
+      BooleanProperty<C>("Enabled", [](C& c) { return c.Enabled(); }, [](C& c, bool v) { c.SetEnabled(v); }),
+      StringProperty<C>("Caption", [](C& c) { return c.Caption(); },
+                        [](C& c, const std::string& v) { c.SetCaption(v); }),
+      ObjectProperty<C>("Font", [](C& c) { return static_cast<TComponent*>(c.Font()); },
+                        [](C& c, TComponent* v) { c.SetFont(dynamic_cast<TFont*>(v)); }),
+  }};
+}
+
+TPublishedClass SpeedButtonClass() {
+  using C = TSpeedButton;
+  TPublishedClass cls{"TSpeedButton", "", Make<C>, GlyphButtonProperties<C>()};
+  cls.Properties.push_back(
+      BooleanProperty<C>("Flat", [](C& c) { return c.Flat(); }, [](C& c, bool v) { c.SetFlat(v); }));
+  cls.Properties.push_back(
+      BooleanProperty<C>("Down", [](C& c) { return c.Down(); }, [](C& c, bool v) { c.SetDown(v); }));
+  cls.Properties.push_back(
+      IntegerProperty<C>("GroupIndex", [](C& c) { return c.GroupIndex(); }, [](C& c, int v) { c.SetGroupIndex(v); }));
+  cls.Properties.push_back(
+      BooleanProperty<C>("AllowAllUp", [](C& c) { return c.AllowAllUp(); }, [](C& c, bool v) { c.SetAllowAllUp(v); }));
+  cls.Properties.push_back(EventProperty<C>("OnClick", &C::OnClick));
+  return cls;
+}
+
 }  // namespace
 
 std::vector<TPublishedClass> StandardClasses() {
@@ -226,6 +332,15 @@ std::vector<TPublishedClass> StandardClasses() {
   classes.push_back(PageControlClass());
   classes.push_back({"TTabSheet", "", Make<TTabSheet>, {}});
   classes.push_back(MemoClass());
+  classes.push_back(PanelClass());
+  classes.push_back({"TPanel", "", Make<TPanel>, {}});
+  classes.push_back(RadioButtonClass());
+  classes.push_back(RadioGroupClass());
+  classes.push_back({"TRadioGroup", "", Make<TRadioGroup>, {}});
+  classes.push_back(GlyphClass());
+  classes.push_back(BitBtnClass());
+  classes.push_back(GraphicControlClass());
+  classes.push_back(SpeedButtonClass());
   classes.push_back({"TPopupMenu", "", Make<TPopupMenu>, {
       BooleanProperty<TPopupMenu>("AutoPopup", [](TPopupMenu& m) { return m.AutoPopup(); },
                                   [](TPopupMenu& m, bool v) { m.SetAutoPopup(v); }),

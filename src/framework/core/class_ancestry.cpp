@@ -43,6 +43,16 @@ std::map<std::string, std::string>& Tree() {
       {"TPageControl", "TCustomTabControl"},
       {"TTabSheet", "TWinControl"},
       {"TImage", "TWinControl"},
+      {"TCustomControl", "TWinControl"},
+      {"TCustomPanel", "TCustomControl"},
+      {"TPanel", "TCustomPanel"},
+      {"TRadioButton", "TButtonControl"},
+      {"TCustomRadioGroup", "TCustomGroupBox"},
+      {"TRadioGroup", "TCustomRadioGroup"},
+      {"TBitBtn", "TButton"},
+      {"TGraphicControl", "TControl"},
+      {"TSpeedButton", "TGraphicControl"},
+      {"TGlyph", "TComponent"},
   };
   return tree;
 }
