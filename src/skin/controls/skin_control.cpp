@@ -1,6 +1,7 @@
 #include "skin/controls/skin_control.h"
 
 #include "framework/control.h"
+#include "framework/graphic_control.h"
 #include "framework/published.h"
 #include "skin/model/bitmap_utils.h"
 #include "skin/model/parent_background.h"
@@ -79,13 +80,17 @@ void TSkinControl::AttachWindow(HWND window, TSkinData* skinData, TSkinnerHost* 
 }
 
 void TSkinControl::HookControl() {
-  if (hookId_ || !skinnedControl_)
+  if (hookId_)
     return;
-  hookId_ = skinnedControl_->AddMessageHook([this](UINT msg, WPARAM wParam, LPARAM lParam) {
+  const auto hook = [this](UINT msg, WPARAM wParam, LPARAM lParam) {
     TSkinMessage message{msg, wParam, lParam, 0};
     SkinWndProc(message);
     return message.Result;
-  });
+  };
+  if (skinnedControl_)
+    hookId_ = skinnedControl_->AddMessageHook(hook);
+  else if (graphicControl_)
+    hookId_ = graphicControl_->AddMessageHook(hook);
 }
 
 // The subclass answers every message itself: SkinWndProc hands on what goes further through
@@ -103,6 +108,8 @@ void TSkinControl::HookWindow() {
 void TSkinControl::Unhook() {
   if (hookId_ && skinnedControl_)
     skinnedControl_->RemoveMessageHook(hookId_);
+  else if (hookId_ && graphicControl_)
+    graphicControl_->RemoveMessageHook(hookId_);
   hookId_ = 0;
   if (subclass_)
     subclass_->Remove();
@@ -151,6 +158,8 @@ void TSkinControl::SkinWndProc(TSkinMessage& message) {
 void TSkinControl::CallOriginal(TSkinMessage& message) {
   if (hookId_ && skinnedControl_)
     message.Result = skinnedControl_->CallNextHook(hookId_, message.Msg, message.WParam, message.LParam);
+  else if (hookId_ && graphicControl_)
+    message.Result = graphicControl_->CallNextHook(hookId_, message.Msg, message.WParam, message.LParam);
   else if (subclass_ && subclass_->Installed())
     message.Result = DefSubclassProc(windowHandle_, message.Msg, message.WParam, message.LParam);
   else if (windowHandle_)
@@ -191,6 +200,10 @@ void TSkinControl::AfterMessage(TSkinMessage& message) {
 }
 
 void TSkinControl::Repaint() {
+  if (graphicControl_) {
+    graphicControl_->Invalidate();
+    return;
+  }
   if (!windowHandle_)
     return;
   InvalidateRect(windowHandle_, nullptr, TRUE);

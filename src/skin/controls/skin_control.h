@@ -19,6 +19,7 @@
 #include <string>
 
 class TSkinControl;
+class TGraphicControl;
 class TSkinData;
 class TWinControl;
 
@@ -126,6 +127,7 @@ protected:
   bool HasOption(int option) const;
 
   TWinControl* skinnedControl_ = nullptr;  // the owner; null when attached by handle
+  TGraphicControl* graphicControl_ = nullptr;  // a windowless owner, painted on its parent
   TSkinData* skinData_ = nullptr;          // the skin in use, not owned
   TSkinnerHost* ownerForm_ = nullptr;      // the list that holds this skinner
   HDC drawCanvas_ = nullptr;               // the frame skinner's shared drawing DC
@@ -143,13 +145,13 @@ protected:
   int lifeState_ = lsCreated;
   int kindVariant_ = 0;
 
-private:
   // Installs SkinWndProc in front of the control's own handling: a message hook on a framework
-  // control, a window subclass on a raw window.
+  // control (windowed or not), a window subclass on a raw window; and takes it out.
   void HookControl();
   void HookWindow();
   void Unhook();
 
+private:
   unsigned hookId_ = 0;                        // the control's message hook, 0 when none
   std::unique_ptr<TWindowSubclass> subclass_;  // the raw window's subclass
 };

@@ -2,6 +2,7 @@
 #include "skin/controls/skin_control.h"
 
 #include "framework/control.h"
+#include "framework/graphic_control.h"
 #include "framework/published.h"
 #include "skin/model/element_drawing.h"
 #include "skin/data/skin_text.h"
@@ -17,7 +18,9 @@ void TSkinControl::FillFace(HDC dc, const RECT& rect) const {
 }
 
 void TSkinControl::FillParentColor(HDC dc, const RECT& rect) const {
-  TWinControl* parent = skinnedControl_ ? skinnedControl_->Parent() : nullptr;
+  TWinControl* parent = skinnedControl_   ? skinnedControl_->Parent()
+                        : graphicControl_ ? graphicControl_->Parent()
+                                          : nullptr;
   if (parent) {
     const TPublishedProperty* colour = FindPublishedProperty(*parent, "Color");
     if (colour && colour->Kind == TPropertyKind::pkInteger) {
@@ -50,8 +53,12 @@ void TSkinControl::DrawTextFocus(HDC dc, UINT format, const RECT& rect) {
   DrawFocusRect(dc, &text);
 }
 
+// A windowless control reads the way its parent's window does.
 UINT TSkinControl::BiDiTextFlags(UINT format) const {
-  if (windowHandle_ && (GetWindowLongA(windowHandle_, GWL_EXSTYLE) & WS_EX_RTLREADING))
+  HWND window = windowHandle_;
+  if (!window && graphicControl_ && graphicControl_->Parent() && graphicControl_->Parent()->HandleAllocated())
+    window = graphicControl_->Parent()->Handle();
+  if (window && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_RTLREADING))
     return format | DT_RTLREADING;
   return format;
 }

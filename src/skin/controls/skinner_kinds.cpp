@@ -2,8 +2,10 @@
 
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_button.h"
+#include "skin/controls/skin_glyph_button.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_mark_button.h"
+#include "skin/controls/skin_speed_button.h"
 
 TSkinControl* CreateControlSkinner(TSkinnerKind kind, TComponent* owner, const TSkinnerSettings& settings) {
   TSkinControl* skinner = nullptr;
@@ -11,6 +13,21 @@ TSkinControl* CreateControlSkinner(TSkinnerKind kind, TComponent* owner, const T
     case TSkinnerKind::skButton:
       skinner = new TSkinButton(owner);
       break;
+    case TSkinnerKind::skBitButton: {
+      auto* button = new TSkinBitButton(owner);
+      button->SetGlyphPropertyName(settings.GlyphPropertyName);
+      skinner = button;
+      break;
+    }
+    case TSkinnerKind::skMenuButton:
+      skinner = new TSkinMenuButton(owner);
+      break;
+    case TSkinnerKind::skSpeedButton: {
+      auto* button = new TSkinSpeedButton(owner);
+      button->SetGlyphPropertyName(settings.GlyphPropertyName);
+      skinner = button;
+      break;
+    }
     case TSkinnerKind::skCheckBox:
       skinner = new TSkinCheckBox(owner);
       break;

@@ -5,6 +5,7 @@
 
 #include "framework/control.h"
 #include "framework/form.h"
+#include "framework/graphic_control.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/bitmap_utils.h"
@@ -79,9 +80,12 @@ void TWinSkinForm::DiscoverFormControls(TForm& form) {
 }
 
 void TWinSkinForm::DiscoverComponents(TComponent& container) {
-  for (int i = 0; i < container.ComponentCount(); ++i)
+  for (int i = 0; i < container.ComponentCount(); ++i) {
     if (auto* control = dynamic_cast<TWinControl*>(container.Components(i)))
       DiscoverControl(*control, &container);
+    else if (auto* graphic = dynamic_cast<TGraphicControl*>(container.Components(i)))
+      DiscoverGraphicControl(*graphic, &container);
+  }
   if (skinData_->SkinControls().Contains(xcPopupMenu))
     PrepareFormMenus(container, *skinData_, true);
 }
@@ -226,7 +230,36 @@ bool TWinSkinForm::ApplyBuiltInRules(TWinControl& control, const std::string& cl
   return false;
 }
 
-bool TWinSkinForm::AttachKind(TSkinnerKind kind, TWinControl& control, bool manageColor,
+// Windowless controls are skinned only where the skin's class list names a speed-button kind
+// for their class.
+void TWinSkinForm::DiscoverGraphicControl(TGraphicControl& control, TComponent* container) {
+  if (control.Tag() == skinData_->DisableTag() || !control.Parent())
+    return;
+  if (std::any_of(controlSkinners_.begin(), controlSkinners_.end(),
+                  [&](TSkinControl* skinner) { return skinner->Owner() == &control; }))
+    return;
+  if (skinData_->OnSkinControl) {
+    TComponent* answer = nullptr;
+    skinData_->OnSkinControl(nullptr, skinData_, container, &control, Upper(control.ClassName()), answer);
+    if (answer) {
+      if (auto* skinner = dynamic_cast<TSkinControl*>(answer))
+        if (!RegisterControlSkinner(skinner))
+          skinner->AttachControl(this, skinData_, skinner->ManageColor(), ControlCanvas());
+      return;
+    }
+  }
+  const std::string kind = Skin3rdKind(control.ClassName());
+  const TSkinControls kinds = skinData_->SkinControls();
+  TSkinnerSettings settings;
+  if (kind == "speedbutton" && kinds.Contains(xcSpeedButton)) {
+    AttachKind(TSkinnerKind::skSpeedButton, control);
+  } else if (kind == "pngspeedbutton" && kinds.Contains(xcButton)) {
+    settings.GlyphPropertyName = "PngImage";
+    AttachKind(TSkinnerKind::skSpeedButton, control, false, settings);
+  }
+}
+
+bool TWinSkinForm::AttachKind(TSkinnerKind kind, TComponent& control, bool manageColor,
                               const TSkinnerSettings& settings) {
   TSkinControl* skinner = CreateControlSkinner(kind, &control, settings);
   if (!skinner)
@@ -237,19 +270,21 @@ bool TWinSkinForm::AttachKind(TSkinnerKind kind, TWinControl& control, bool mana
 
 // ---- The skin's list of third-party classes --------------------------------------------------
 
-bool TWinSkinForm::ApplySkin3rd(const std::string& className, TWinControl& control) {
+// The kind the first line for the class names, lower-cased; empty when no line names one.
+std::string TWinSkinForm::Skin3rdKind(const std::string& className) const {
   const std::string key = Lower(className) + "=";
-  std::string kind;
-  bool found = false;
   for (const std::string& line : skinData_->Skin3rd()) {
     const std::string lower = Lower(line);
-    if (lower.compare(0, key.size(), key) == 0) {
-      kind = lower.substr(lower.find('=') + 1, 50);
-      found = true;
-      break;
-    }
+    if (lower.compare(0, key.size(), key) == 0)
+      return lower.substr(lower.find('=') + 1, 50);
   }
-  if (!found || kind.empty())
+  return {};
+}
+
+bool TWinSkinForm::ApplySkin3rd(const std::string& className, TWinControl& control) {
+  const std::string key = Lower(className) + "=";
+  const std::string kind = Skin3rdKind(className);
+  if (kind.empty())
     return false;
   if (kind == "nil")
     return true;

@@ -22,6 +22,7 @@
 
 class TComponent;
 class TForm;
+class TGraphicControl;
 class TSkinData;
 class TWinControl;
 
@@ -129,11 +130,13 @@ private:
   void DiscoverControl(TWinControl& control, TComponent* container);
   bool ApplyBuiltInRules(TWinControl& control, const std::string& className);
   bool ApplySkin3rd(const std::string& className, TWinControl& control);
+  std::string Skin3rdKind(const std::string& className) const;
+  void DiscoverGraphicControl(TGraphicControl& control, TComponent* container);
   void DiscoverChildWindows(HWND window);
   bool IsSkinned(TWinControl& control) const;
   // Makes a skinner of KIND for the framework control and attaches it; false when the kind has
   // no skinner yet.
-  bool AttachKind(TSkinnerKind kind, TWinControl& control, bool manageColor = false,
+  bool AttachKind(TSkinnerKind kind, TComponent& control, bool manageColor = false,
                   const TSkinnerSettings& settings = {});
   void AttachWindowKind(TSkinnerKind kind, HWND window);
   void RestoreFrame(bool resize);
