@@ -36,6 +36,7 @@ const std::vector<std::string> kFormStyleNames = {"fsNormal", "fsMDIChild", "fsM
 const std::vector<std::string> kCheckBoxStateNames = {"cbUnchecked", "cbChecked", "cbGrayed"};
 const std::vector<std::string> kAlignmentNames = {"taLeftJustify", "taRightJustify", "taCenter"};
 const std::vector<std::string> kTabStyleNames = {"tsTabs", "tsButtons", "tsFlatButtons"};
+const std::vector<std::string> kTabPositionNames = {"tpTop", "tpBottom", "tpLeft", "tpRight"};
 
 // The parent of each class comes from the class tree (class_ancestry.h).
 TPublishedClass WinControlClass() {
@@ -181,8 +182,10 @@ TPublishedClass PageControlClass() {
   return {"TPageControl", "", Make<C>, {
       IntegerProperty<C>("ActivePageIndex", [](C& c) { return c.ActivePageIndex(); },
                          [](C& c, int v) { c.SetActivePageIndex(v); }),
-      // Tabs are always drawn as buttons.
-      EnumerationProperty<C>("Style", kTabStyleNames, [](C&) { return 1; }, nullptr),
+      EnumerationProperty<C>("TabPosition", kTabPositionNames, [](C& c) { return c.TabPosition(); },
+                             [](C& c, TTabPosition v) { c.SetTabPosition(v); }),
+      EnumerationProperty<C>("Style", kTabStyleNames, [](C& c) { return c.Style(); },
+                             [](C& c, TTabStyle v) { c.SetStyle(v); }),
       EventProperty<C>("OnChange", &C::OnChange),
   }};
 }
