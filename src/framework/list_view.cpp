@@ -128,6 +128,8 @@ void TListView::InsertItem(int index) {
   native.iItem = index;
   native.pszText = item.Caption.data();
   const int at = static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&native)));
+  if (at < 0)
+    return;
   for (size_t i = 0; i < item.SubItems.size(); ++i) {
     LVITEMA sub{};
     sub.iSubItem = static_cast<int>(i) + 1;

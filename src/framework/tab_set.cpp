@@ -62,6 +62,8 @@ std::vector<TTabSet::TTabShape> TTabSet::Shapes(HDC dc) {
 }
 
 int TTabSet::TabAt(int x, int y) {
+  if (!HandleAllocated())
+    return -1;  // nothing shown, nothing under a point
   TWindowDC dc(Handle());
   const std::vector<TTabShape> shapes = Shapes(dc.Get());
   if (tabIndex_ >= 0 && Inside(shapes[static_cast<size_t>(tabIndex_)].Corners, x, y))

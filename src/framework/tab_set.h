@@ -21,7 +21,8 @@ public:
   // The chosen tab, or -1. std::out_of_range for an index below -1 or past the last tab.
   int TabIndex() const { return tabIndex_; }
   void SetTabIndex(int index);
-  // The tab under a point of the client area, or -1; the chosen tab lies above its neighbours.
+  // The tab under a point of the client area, or -1 (also while there is no window); the chosen
+  // tab lies above its neighbours, and each other tab above its right neighbour.
   int TabAt(int x, int y);
 
   NotifyEvent OnChange;

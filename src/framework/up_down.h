@@ -24,7 +24,8 @@ public:
   int Position();
   // Kept between Min and Max.
   void SetPosition(int position);
-  // The control whose text shows the position, or null; chosen before this window is made.
+  // The control whose text shows the position, or null. It must be placed on a parent to be
+  // joined; it is let go when it is destroyed.
   TWinControl* Associate() const { return associate_; }
   void SetAssociate(TWinControl* associate);
   // Chosen before the window is made.

@@ -82,7 +82,9 @@ TEST_F(TabSetTest, TabsArePaintedAsTrapezoidsTheChosenOneWhiteAndOpenAtTheTop) {
 }
 
 TEST_F(TabSetTest, AClickOnATabChoosesItAndRaisesOnChangeOnce) {
+  EXPECT_EQ(tabs_->TabAt(20, kHeight / 2), -1) << "no window, no tab under any point";
   Form().Handle();
+  EXPECT_EQ(tabs_->TabAt(20, kHeight / 2), 0);
   const auto third = Span(2, kHeight / 2);
   control_form::Click(tabs_->Handle(), (third.first + third.second) / 2, kHeight / 2);
   EXPECT_EQ(tabs_->TabIndex(), 2);
