@@ -267,11 +267,15 @@ void TWinControl::ApplyTabOrder() {
 }
 
 void TWinControl::CreateHandle() {
+  HWND parentWindow = parent_ ? parent_->Handle() : nullptr;
+  // Making the parent's window made ours too, with the parent's other children: a second one
+  // would be an orphan the object no longer answers for.
+  if (handle_)
+    return;
   HINSTANCE instance = GetModuleHandleA(nullptr);
   TCreateParams params = CreateParams();
   const char* windowClass = params.WindowClass ? params.WindowClass : kPlainWindowClass;
   frameworkClass_ = RegisterFrameworkClass(instance, windowClass);
-  HWND parentWindow = parent_ ? parent_->Handle() : nullptr;
   if (!parentWindow)
     params.Style &= ~WS_CHILD;
   HWND owner = parentWindow ? parentWindow : params.WndParent;
@@ -377,6 +381,11 @@ LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))
         return Reflect(item->hwndItem, msg, wParam, lParam);
       break;
+    case WM_HSCROLL:  // from a child control; a window's own scroll bars send no handle
+    case WM_VSCROLL:
+      if (lParam)
+        return Reflect(reinterpret_cast<HWND>(lParam), msg, wParam, lParam);
+      break;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -403,6 +412,8 @@ LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
     case CN_CTLCOLORSTATIC:  // static texts, check boxes and group boxes on their parent's colour
     case CN_CTLCOLORBTN:
       return reinterpret_cast<LRESULT>(ColorBrush(reinterpret_cast<HDC>(wParam)));
+    case CN_HSCROLL:
+    case CN_VSCROLL:
     case CN_CTLCOLORMSGBOX:
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORLISTBOX:

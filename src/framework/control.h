@@ -18,13 +18,16 @@ class TFont;
 enum class TAlign { alNone, alTop, alBottom, alClient };
 
 // Messages a parent reflects to the child control they concern (WM_COMMAND, WM_NOTIFY,
-// WM_DRAWITEM, WM_CTLCOLOR*): the original number plus this base, with the original parameters.
+// WM_DRAWITEM, WM_CTLCOLOR*, and WM_HSCROLL/WM_VSCROLL of scroll bars, track bars and up-down
+// controls): the original number plus this base, with the original parameters.
 // They reach the child through its message hooks, so a skinner on the child can take them over.
 // The base keeps clear of the skin engine's private messages.
 constexpr UINT CN_BASE = 0xB000;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 constexpr UINT CN_CTLCOLORMSGBOX = CN_BASE + WM_CTLCOLORMSGBOX;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;

@@ -82,9 +82,31 @@ void TPageControl::SetActivePageIndex(int index) {
   ShowActivePage();
 }
 
+void TPageControl::SetTabPosition(TTabPosition position) {
+  tabPosition_ = position;
+  ApplyStyle();
+}
+
+void TPageControl::SetStyle(TTabStyle style) {
+  style_ = style;
+  ApplyStyle();
+}
+
+// The tabs move or change their look, and the display area with them.
+void TPageControl::ApplyStyle() {
+  if (!HandleAllocated())
+    return;
+  const LONG_PTR kept = GetWindowLongPtrA(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(kTabStyleMask);
+  SetWindowLongPtrA(Handle(), GWL_STYLE, kept | TabStyleBits(tabPosition_, style_));
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  InvalidateRect(Handle(), nullptr, TRUE);
+  AlignControls();
+}
+
 TWinControl::TCreateParams TPageControl::CreateParams() {
   RegisterTabClass();
-  return {WC_TABCONTROLA, WS_CHILD | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_BUTTONS, 0, ""};
+  return {WC_TABCONTROLA,
+          WS_CHILD | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TabStyleBits(tabPosition_, style_), 0, ""};
 }
 
 // Runs before the sheets get their windows: only the active one is created visible.

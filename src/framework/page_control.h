@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/control.h"
+#include "framework/tab_style.h"
 
 #include <functional>
 #include <string>
@@ -23,8 +24,9 @@ protected:
   void HandleCreated() override;
 };
 
-// Tabs drawn as buttons above a display area that shows the active page, one of the TTabSheet
-// children; the first page is active until another is chosen by a click or by the program.
+// Tabs (drawn as buttons unless told otherwise) beside a display area that shows the active
+// page, one of the TTabSheet children; the first page is active until another is chosen by a
+// click or by the program.
 class TPageControl : public TWinControl {
 public:
   using NotifyEvent = std::function<void(TComponent* sender)>;
@@ -38,6 +40,10 @@ public:
   // -1 while there is no page.
   int ActivePageIndex() const;
   void SetActivePageIndex(int index);
+  TTabPosition TabPosition() const { return tabPosition_; }
+  void SetTabPosition(TTabPosition position);
+  TTabStyle Style() const { return style_; }
+  void SetStyle(TTabStyle style);
 
   // After a click on a tab made another page active.
   NotifyEvent OnChange;
@@ -56,6 +62,9 @@ private:
   void PageRemoved(TTabSheet* page);
   void UpdateTabs();
   void ShowActivePage();
+  void ApplyStyle();
 
   TTabSheet* activePage_ = nullptr;  // null: the first page
+  TTabPosition tabPosition_ = TTabPosition::tpTop;
+  TTabStyle style_ = TTabStyle::tsButtons;
 };

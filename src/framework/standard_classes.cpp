@@ -3,6 +3,8 @@
 #include "framework/bit_btn.h"
 #include "framework/button.h"
 #include "framework/check_box.h"
+#include "framework/combo_box.h"
+#include "framework/date_time_picker.h"
 #include "framework/edit.h"
 #include "framework/font.h"
 #include "framework/form.h"
@@ -10,9 +12,11 @@
 #include "framework/graphic_control.h"
 #include "framework/group_box.h"
 #include "framework/image_list.h"
+#include "framework/header_control.h"
 #include "framework/label.h"
 #include "framework/labeled_edit.h"
 #include "framework/list_box.h"
+#include "framework/list_view.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/sysutils.h"
 #include "framework/graphics/bitmap.h"
@@ -27,8 +31,14 @@
 #include "framework/radio_button.h"
 #include "framework/radio_group.h"
 #include "framework/speed_button.h"
+#include "framework/progress_bar.h"
+#include "framework/scroll_bar.h"
 #include "framework/status_bar.h"
+#include "framework/tab_control.h"
+#include "framework/tab_set.h"
 #include "framework/timer.h"
+#include "framework/track_bar.h"
+#include "framework/up_down.h"
 
 namespace {
 
@@ -46,6 +56,31 @@ const std::vector<std::string> kAlignmentNames = {"taLeftJustify", "taRightJusti
 const std::vector<std::string> kTabStyleNames = {"tsTabs", "tsButtons", "tsFlatButtons"};
 const std::vector<std::string> kBevelCutNames = {"bvNone", "bvLowered", "bvRaised"};
 const std::vector<std::string> kButtonLayoutNames = {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"};
+const std::vector<std::string> kTabPositionNames = {"tpTop", "tpBottom", "tpLeft", "tpRight"};
+const std::vector<std::string> kComboBoxStyleNames = {"csDropDown", "csSimple", "csDropDownList"};
+const std::vector<std::string> kBiDiModeNames = {"bdLeftToRight", "bdRightToLeft"};
+const std::vector<std::string> kUDOrientationNames = {"udVertical", "udHorizontal"};
+const std::vector<std::string> kScrollBarKindNames = {"sbHorizontal", "sbVertical"};
+const std::vector<std::string> kViewStyleNames = {"vsIcon", "vsSmallIcon", "vsList", "vsReport"};
+const std::vector<std::string> kProgressBarOrientationNames = {"pbHorizontal", "pbVertical"};
+const std::vector<std::string> kTrackBarOrientationNames = {"trHorizontal", "trVertical"};
+const std::vector<std::string> kTickMarkNames = {"tmBottomRight", "tmTopLeft", "tmBoth"};
+
+// A caption and a width (a list view's column, a header's section) as a layout writes it:
+// "Caption=Width", the width after the last '='. EConvertError for a width that is no number.
+struct TCaptionWidth {
+  std::string Caption;
+  int Width;
+};
+
+TCaptionWidth ParseCaptionWidth(const std::string& text) {
+  const size_t equals = text.rfind('=');
+  if (equals == std::string::npos)
+    throw EConvertError("'" + text + "' is not a caption=width pair");
+  return {text.substr(0, equals), StrToInt(text.substr(equals + 1))};
+}
+
+std::string FormatCaptionWidth(const std::string& caption, int width) { return caption + "=" + IntToStr(width); }
 
 // The parent of each class comes from the class tree (class_ancestry.h).
 TPublishedClass WinControlClass() {
@@ -191,9 +226,168 @@ TPublishedClass PageControlClass() {
   return {"TPageControl", "", Make<C>, {
       IntegerProperty<C>("ActivePageIndex", [](C& c) { return c.ActivePageIndex(); },
                          [](C& c, int v) { c.SetActivePageIndex(v); }),
-      // Tabs are always drawn as buttons.
-      EnumerationProperty<C>("Style", kTabStyleNames, [](C&) { return 1; }, nullptr),
+      EnumerationProperty<C>("TabPosition", kTabPositionNames, [](C& c) { return c.TabPosition(); },
+                             [](C& c, TTabPosition v) { c.SetTabPosition(v); }),
+      EnumerationProperty<C>("Style", kTabStyleNames, [](C& c) { return c.Style(); },
+                             [](C& c, TTabStyle v) { c.SetStyle(v); }),
       EventProperty<C>("OnChange", &C::OnChange),
+  }};
+}
+
+TPublishedClass ComboBoxClass() {
+  using C = TComboBox;
+  return {"TComboBox", "", Make<C>, {
+      EnumerationProperty<C>("Style", kComboBoxStyleNames, [](C& c) { return c.Style(); },
+                             [](C& c, TComboBoxStyle v) { c.SetStyle(v); }),
+      StringsProperty<C>("Items", [](C& c) { return c.Items(); },
+                         [](C& c, const std::vector<std::string>& v) { c.SetItems(v); }),
+      IntegerProperty<C>("ItemIndex", [](C& c) { return c.ItemIndex(); }, [](C& c, int v) { c.SetItemIndex(v); }),
+      StringProperty<C>("Text", [](C& c) { return c.Text(); }, [](C& c, const std::string& v) { c.SetText(v); }),
+      IntegerProperty<C>("DropDownCount", [](C& c) { return c.DropDownCount(); },
+                         [](C& c, int v) { c.SetDropDownCount(v); }),
+      EnumerationProperty<C>("BiDiMode", kBiDiModeNames, [](C& c) { return c.BiDiMode(); },
+                             [](C& c, TBiDiMode v) { c.SetBiDiMode(v); }),
+      EventProperty<C>("OnChange", &C::OnChange),
+  }};
+}
+
+TPublishedClass UpDownClass() {
+  using C = TUpDown;
+  return {"TUpDown", "", Make<C>, {
+      IntegerProperty<C>("Min", [](C& c) { return c.Min(); }, [](C& c, int v) { c.SetMin(v); }),
+      IntegerProperty<C>("Max", [](C& c) { return c.Max(); }, [](C& c, int v) { c.SetMax(v); }),
+      IntegerProperty<C>("Position", [](C& c) { return c.Position(); }, [](C& c, int v) { c.SetPosition(v); }),
+      ObjectProperty<C>("Associate", [](C& c) { return static_cast<TComponent*>(c.Associate()); },
+                        [](C& c, TComponent* v) { c.SetAssociate(dynamic_cast<TWinControl*>(v)); }),
+      EnumerationProperty<C>("Orientation", kUDOrientationNames, [](C& c) { return c.Orientation(); },
+                             [](C& c, TUDOrientation v) { c.SetOrientation(v); }),
+      EventProperty<C>("OnClick", &C::OnClick),
+  }};
+}
+
+TPublishedClass DateTimePickerClass() {
+  using C = TDateTimePicker;
+  return {"TDateTimePicker", "", Make<C>, {
+      StringProperty<C>("Date", [](C& c) { return c.DateText(); },
+                        [](C& c, const std::string& v) { c.SetDateText(v); }),
+      EventProperty<C>("OnChange", &C::OnChange),
+  }};
+}
+
+TPublishedClass ScrollBarClass() {
+  using C = TScrollBar;
+  return {"TScrollBar", "", Make<C>, {
+      EnumerationProperty<C>("Kind", kScrollBarKindNames, [](C& c) { return c.Kind(); },
+                             [](C& c, TScrollBarKind v) { c.SetKind(v); }),
+      IntegerProperty<C>("Min", [](C& c) { return c.Min(); }, [](C& c, int v) { c.SetMin(v); }),
+      IntegerProperty<C>("Max", [](C& c) { return c.Max(); }, [](C& c, int v) { c.SetMax(v); }),
+      IntegerProperty<C>("Position", [](C& c) { return c.Position(); }, [](C& c, int v) { c.SetPosition(v); }),
+      IntegerProperty<C>("PageSize", [](C& c) { return c.PageSize(); }, [](C& c, int v) { c.SetPageSize(v); }),
+      IntegerProperty<C>("LargeChange", [](C& c) { return c.LargeChange(); },
+                         [](C& c, int v) { c.SetLargeChange(v); }),
+      IntegerProperty<C>("SmallChange", [](C& c) { return c.SmallChange(); },
+                         [](C& c, int v) { c.SetSmallChange(v); }),
+      EventProperty<C>("OnChange", &C::OnChange),
+  }};
+}
+
+TPublishedClass ListViewClass() {
+  using C = TListView;
+  return {"TListView", "", Make<C>, {
+      StringsProperty<C>("Columns",
+                         [](C& c) {
+                           std::vector<std::string> columns;
+                           for (int i = 0; i < c.ColumnCount(); ++i)
+                             columns.push_back(FormatCaptionWidth(c.Column(i).Caption, c.Column(i).Width));
+                           return columns;
+                         },
+                         [](C& c, const std::vector<std::string>& v) {
+                           std::vector<TListView::TColumn> columns;
+                           for (const std::string& text : v) {
+                             const TCaptionWidth column = ParseCaptionWidth(text);
+                             columns.push_back({column.Caption, column.Width});
+                           }
+                           c.SetColumns(columns);
+                         }),
+      EnumerationProperty<C>("ViewStyle", kViewStyleNames, [](C& c) { return c.ViewStyle(); },
+                             [](C& c, TViewStyle v) { c.SetViewStyle(v); }),
+      BooleanProperty<C>("HideSelection", [](C& c) { return c.HideSelection(); },
+                         [](C& c, bool v) { c.SetHideSelection(v); }),
+      BooleanProperty<C>("RowSelect", [](C& c) { return c.RowSelect(); }, [](C& c, bool v) { c.SetRowSelect(v); }),
+  }};
+}
+
+TPublishedClass TabControlClass() {
+  using C = TTabControl;
+  return {"TTabControl", "", Make<C>, {
+      StringsProperty<C>("Tabs", [](C& c) { return c.Tabs(); },
+                         [](C& c, const std::vector<std::string>& v) { c.SetTabs(v); }),
+      IntegerProperty<C>("TabIndex", [](C& c) { return c.TabIndex(); }, [](C& c, int v) { c.SetTabIndex(v); }),
+      EnumerationProperty<C>("TabPosition", kTabPositionNames, [](C& c) { return c.TabPosition(); },
+                             [](C& c, TTabPosition v) { c.SetTabPosition(v); }),
+      EnumerationProperty<C>("Style", kTabStyleNames, [](C& c) { return c.Style(); },
+                             [](C& c, TTabStyle v) { c.SetStyle(v); }),
+      EventProperty<C>("OnChange", &C::OnChange),
+  }};
+}
+
+TPublishedClass TabSetClass() {
+  using C = TTabSet;
+  return {"TTabSet", "", Make<C>, {
+      StringsProperty<C>("Tabs", [](C& c) { return c.Tabs(); },
+                         [](C& c, const std::vector<std::string>& v) { c.SetTabs(v); }),
+      IntegerProperty<C>("TabIndex", [](C& c) { return c.TabIndex(); }, [](C& c, int v) { c.SetTabIndex(v); }),
+      EventProperty<C>("OnChange", &C::OnChange),
+  }};
+}
+
+TPublishedClass ProgressBarClass() {
+  using C = TProgressBar;
+  return {"TProgressBar", "", Make<C>, {
+      IntegerProperty<C>("Min", [](C& c) { return c.Min(); }, [](C& c, int v) { c.SetMin(v); }),
+      IntegerProperty<C>("Max", [](C& c) { return c.Max(); }, [](C& c, int v) { c.SetMax(v); }),
+      IntegerProperty<C>("Position", [](C& c) { return c.Position(); }, [](C& c, int v) { c.SetPosition(v); }),
+      EnumerationProperty<C>("Orientation", kProgressBarOrientationNames, [](C& c) { return c.Orientation(); },
+                             [](C& c, TProgressBarOrientation v) { c.SetOrientation(v); }),
+      BooleanProperty<C>("Smooth", [](C& c) { return c.Smooth(); }, [](C& c, bool v) { c.SetSmooth(v); }),
+  }};
+}
+
+TPublishedClass TrackBarClass() {
+  using C = TTrackBar;
+  return {"TTrackBar", "", Make<C>, {
+      IntegerProperty<C>("Min", [](C& c) { return c.Min(); }, [](C& c, int v) { c.SetMin(v); }),
+      IntegerProperty<C>("Max", [](C& c) { return c.Max(); }, [](C& c, int v) { c.SetMax(v); }),
+      IntegerProperty<C>("Position", [](C& c) { return c.Position(); }, [](C& c, int v) { c.SetPosition(v); }),
+      EnumerationProperty<C>("Orientation", kTrackBarOrientationNames, [](C& c) { return c.Orientation(); },
+                             [](C& c, TTrackBarOrientation v) { c.SetOrientation(v); }),
+      EnumerationProperty<C>("TickMarks", kTickMarkNames, [](C& c) { return c.TickMarks(); },
+                             [](C& c, TTickMark v) { c.SetTickMarks(v); }),
+      IntegerProperty<C>("ThumbLength", [](C& c) { return c.ThumbLength(); },
+                         [](C& c, int v) { c.SetThumbLength(v); }),
+      EventProperty<C>("OnChange", &C::OnChange),
+  }};
+}
+
+TPublishedClass HeaderControlClass() {
+  using C = THeaderControl;
+  return {"THeaderControl", "", Make<C>, {
+      StringsProperty<C>("Sections",
+                         [](C& c) {
+                           std::vector<std::string> sections;
+                           for (int i = 0; i < c.SectionCount(); ++i)
+                             sections.push_back(FormatCaptionWidth(c.Section(i).Text, c.Section(i).Width));
+                           return sections;
+                         },
+                         [](C& c, const std::vector<std::string>& v) {
+                           std::vector<THeaderControl::TSection> sections;
+                           for (const std::string& text : v) {
+                             const TCaptionWidth section = ParseCaptionWidth(text);
+                             sections.push_back({section.Caption, section.Width});
+                           }
+                           c.SetSections(sections);
+                         }),
+      BooleanProperty<C>("HotTrack", [](C& c) { return c.HotTrack(); }, [](C& c, bool v) { c.SetHotTrack(v); }),
   }};
 }
 
@@ -341,6 +535,16 @@ std::vector<TPublishedClass> StandardClasses() {
   classes.push_back(BitBtnClass());
   classes.push_back(GraphicControlClass());
   classes.push_back(SpeedButtonClass());
+  classes.push_back(ComboBoxClass());
+  classes.push_back(UpDownClass());
+  classes.push_back(DateTimePickerClass());
+  classes.push_back(ScrollBarClass());
+  classes.push_back(ListViewClass());
+  classes.push_back(TabControlClass());
+  classes.push_back(TabSetClass());
+  classes.push_back(ProgressBarClass());
+  classes.push_back(TrackBarClass());
+  classes.push_back(HeaderControlClass());
   classes.push_back({"TPopupMenu", "", Make<TPopupMenu>, {
       BooleanProperty<TPopupMenu>("AutoPopup", [](TPopupMenu& m) { return m.AutoPopup(); },
                                   [](TPopupMenu& m, bool v) { m.SetAutoPopup(v); }),

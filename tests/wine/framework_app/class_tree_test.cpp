@@ -3,22 +3,32 @@
 #include "framework/application.h"
 #include "framework/button.h"
 #include "framework/check_box.h"
+#include "framework/combo_box.h"
+#include "framework/date_time_picker.h"
 #include "framework/font.h"
 #include "framework/form.h"
 #include "framework/group_box.h"
+#include "framework/header_control.h"
 #include "framework/image.h"
 #include "framework/image_list.h"
 #include "framework/label.h"
 #include "framework/labeled_edit.h"
 #include "framework/list_box.h"
+#include "framework/list_view.h"
 #include "framework/memo.h"
 #include "framework/main_menu.h"
 #include "framework/menu_item.h"
 #include "framework/page_control.h"
 #include "framework/popup_menu.h"
+#include "framework/progress_bar.h"
 #include "framework/published.h"
+#include "framework/scroll_bar.h"
 #include "framework/status_bar.h"
+#include "framework/tab_control.h"
+#include "framework/tab_set.h"
 #include "framework/timer.h"
+#include "framework/track_bar.h"
+#include "framework/up_down.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +72,16 @@ const std::map<std::string, TCppClass>& CppClasses() {
       {"TPopupMenu", {Is<TPopupMenu>, {}}},
       {"TMainMenu", {Is<TMainMenu>, {}}},
       {"TMenuItem", {Is<TMenuItem>, {}}},
+      {"TComboBox", {Is<TComboBox>, {}}},
+      {"TUpDown", {Is<TUpDown>, {}}},
+      {"TDateTimePicker", {Is<TDateTimePicker>, {}}},
+      {"TScrollBar", {Is<TScrollBar>, {}}},
+      {"TListView", {Is<TListView>, {}}},
+      {"TTabControl", {Is<TTabControl>, {}}},
+      {"TTabSet", {Is<TTabSet>, {}}},
+      {"TProgressBar", {Is<TProgressBar>, {}}},
+      {"TTrackBar", {Is<TTrackBar>, {}}},
+      {"THeaderControl", {Is<THeaderControl>, {}}},
   };
   return classes;
 }
@@ -118,6 +138,12 @@ TEST(ClassTree, AncestorsTheDiscoveryAsksFor) {
       {"TPopupMenu", "TMenu", true},          {"TTimer", "TControl", false},
       {"TMainMenu", "TMenu", true},           {"TMainMenu", "TPopupMenu", false},
       {"TNoSuchClass", "TComponent", false},  {"TNoSuchClass", "TNoSuchClass", true},
+      {"TComboBox", "TCustomComboBox", true}, {"TUpDown", "TCustomUpDown", true},
+      {"TDateTimePicker", "TCommonCalendar", true}, {"TListView", "TCustomListView", true},
+      {"TTabControl", "TCustomTabControl", true},   {"TTabControl", "TPageControl", false},
+      {"TTabSet", "TCustomControl", true},          {"TTabSet", "TCustomTabControl", false},
+      {"TScrollBar", "TWinControl", true},          {"TProgressBar", "TWinControl", true},
+      {"TTrackBar", "TWinControl", true},           {"THeaderControl", "TWinControl", true},
   };
   for (const Case& c : cases)
     EXPECT_EQ(ClassInheritsFrom(c.name, c.ancestor), c.inherits) << c.name << " / " << c.ancestor;

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 namespace {
 
 class PublishedPropertiesTest : public ::testing::Test {
@@ -63,6 +65,10 @@ TEST_F(PublishedPropertiesTest, EnumerationsAndBooleansAreWrittenAndReadByValueN
       {label_, "Visible", "False", "False", [&] { return !label_->Visible(); }},
       {&form_, "Position", "poScreenCenter", "poScreenCenter",
        [&] { return form_.Position() == TPosition::poScreenCenter; }},
+      {pages_, "Style", "tsFlatButtons", "tsFlatButtons",
+       [&] { return (Style(pages_) & (TCS_BUTTONS | TCS_FLATBUTTONS)) == (TCS_BUTTONS | TCS_FLATBUTTONS); }},
+      {pages_, "Style", "tsTabs", "tsTabs", [&] { return !(Style(pages_) & TCS_BUTTONS); }},
+      {pages_, "TabPosition", "tpBottom", "tpBottom", [&] { return (Style(pages_) & TCS_BOTTOM) != 0; }},
   };
   for (const Case& c : cases) {
     EXPECT_TRUE(SetPropertyText(*c.object, c.property, c.text)) << c.property << "=" << c.text;
@@ -81,7 +87,7 @@ TEST_F(PublishedPropertiesTest, TextAPropertyCannotTakeChangesNothing) {
   const Case cases[] = {
       {box_, "State", "cbMaybe", "cbUnchecked"},  {box_, "Checked", "yes", "False"},
       {label_, "Align", "alMiddle", "alNone"},    {label_, "Alignment", "", "taLeftJustify"},
-      {pages_, "Style", "tsTabs", "tsButtons"},   // read-only: tabs are always buttons
+      {pages_, "Style", "tsRound", "tsButtons"},  {pages_, "TabPosition", "tpMiddle", "tpTop"},
       {box_, "NoSuchProperty", "1", ""},
   };
   for (const Case& c : cases) {
