@@ -6,6 +6,7 @@
 #include "framework/popup_menu.h"
 #include "skin/data/skin_data.h"
 
+#include "sample_buttons.h"
 #include "sample_dialog.h"
 #include "skin_file_check.h"
 #include "skin_view_layout.h"
@@ -57,12 +58,14 @@ TSkinViewDocument::TSkinViewDocument(TComponent* owner, const std::string& capti
   SetCaption(caption);
   SetBounds(0, 0, 380, 260);
   ReadFormLayout(*this, SampleControlsLayout());
+  PrepareSampleButtons(*this);
 }
 
 TSkinViewForm::TSkinViewForm(TComponent* owner, const TSkinViewOptions& options)
     : TForm(owner), options_(options) {
   SetName("SkinViewForm");
   RegisterSkinDataClass();
+  RegisterSampleButtonClasses();
   if (options_.MDI)
     SetFormStyle(TFormStyle::fsMDIForm);
   ReadFormLayout(*this, SkinViewLayout());
@@ -110,6 +113,11 @@ TNotifyEvent TSkinViewForm::MethodAddress(const std::string& name) {
 }
 
 void TSkinViewForm::FormCreate(TComponent*) {
+  std::vector<std::string> classes = SampleSkin3rdLines();
+  classes.insert(classes.end(), SkinData1->Skin3rd().begin(), SkinData1->Skin3rd().end());
+  SkinData1->SetSkin3rd(std::move(classes));
+  if (!options_.MDI)
+    PrepareSampleButtons(*this);
   if (options_.MDI) {
     NWindows->SetVisible(true);
     SetWindowMenu(NWindows);

@@ -61,6 +61,50 @@ TFormLayout MakeSkinViewLayout() {
   return layout;
 }
 
+// A control of the "Buttons" page at LEFT, TOP, WIDTH x HEIGHT with CAPTION and more properties.
+TLayoutComponent OnButtonsPage(const char* type, const char* name, int left, int top, int width, int height,
+                               const char* caption, std::vector<TLayoutProperty> more = {}) {
+  more.insert(more.begin(), {{"Left", left}, {"Top", top}, {"Width", width}, {"Height", height},
+                             {"Caption", std::string(caption)}});
+  return {type, name, "ButtonsPage", std::move(more)};
+}
+
+// Every kind of button: plain, default, disabled, glyph buttons in the four layouts, one-glyph
+// and two-glyph disabled ones, a drop-down menu button, speed buttons (plain, flat, down, with
+// a caption), check boxes in every state, radio buttons and a radio group, a group box without a
+// caption and a panel that shows its parent's background.
+std::vector<TLayoutComponent> ButtonsPage() {
+  const auto layoutOf = [](const char* name) { return TLayoutProperty{"Layout", std::string(name)}; };
+  return {
+      {"TTabSheet", "ButtonsPage", "Pages", {{"Caption", std::string("Buttons")}}},
+      OnButtonsPage("TButton", "PlainButton", 12, 10, 76, 25, "Plain"),
+      OnButtonsPage("TButton", "DefaultButton", 94, 10, 76, 25, "Default", {{"Default", true}}),
+      OnButtonsPage("TButton", "DisabledButton", 176, 10, 76, 25, "Disabled", {{"Enabled", false}}),
+      OnButtonsPage("TMenuButton", "MenuButton", 258, 10, 96, 25, "Menu"),
+      OnButtonsPage("TBitBtn", "GlyphLeft", 12, 44, 80, 30, "Left", {layoutOf("blGlyphLeft")}),
+      OnButtonsPage("TBitBtn", "GlyphRight", 98, 44, 80, 30, "Right", {layoutOf("blGlyphRight")}),
+      OnButtonsPage("TBitBtn", "GlyphTop", 184, 44, 80, 44, "Top", {layoutOf("blGlyphTop")}),
+      OnButtonsPage("TBitBtn", "GlyphBottom", 270, 44, 80, 44, "Bottom", {layoutOf("blGlyphBottom")}),
+      OnButtonsPage("TBitBtn", "DisabledOneGlyph", 12, 96, 80, 30, "Embossed", {{"Enabled", false}}),
+      OnButtonsPage("TBitBtn", "DisabledTwoGlyphs", 98, 96, 80, 30, "Strip", {{"Enabled", false}}),
+      OnButtonsPage("TSpeedButton", "SpeedPlain", 184, 98, 28, 26, ""),
+      OnButtonsPage("TSpeedButton", "SpeedFlat", 216, 98, 28, 26, "", {{"Flat", true}}),
+      OnButtonsPage("TSpeedButton", "SpeedDown", 248, 98, 28, 26, "", {{"GroupIndex", 1}, {"Down", true}}),
+      OnButtonsPage("TSpeedButton", "SpeedCaption", 280, 98, 70, 26, "Speed", {{"GroupIndex", 1}}),
+      OnButtonsPage("TCheckBox", "TickedBox", 12, 136, 110, 18, "Ticked", {{"Checked", true}}),
+      OnButtonsPage("TCheckBox", "UntickedBox", 12, 156, 110, 18, "Unticked"),
+      OnButtonsPage("TCheckBox", "MixedBox", 12, 176, 110, 18, "Mixed", {{"State", std::string("cbGrayed")}}),
+      OnButtonsPage("TCheckBox", "DisabledBox", 12, 196, 110, 18, "Disabled", {{"Checked", true}, {"Enabled", false}}),
+      OnButtonsPage("TCheckBox", "LeftTextBox", 12, 216, 110, 18, "Text left"),
+      OnButtonsPage("TRadioButton", "FirstRadio", 130, 136, 90, 18, "First", {{"Checked", true}}),
+      OnButtonsPage("TRadioButton", "SecondRadio", 130, 156, 90, 18, "Second"),
+      OnButtonsPage("TRadioGroup", "ColourGroup", 230, 132, 120, 88, "Colour",
+                    {{"Items", std::vector<std::string>{"Red", "Green", "Blue"}}, {"ItemIndex", 1}}),
+      OnButtonsPage("TGroupBox", "BareGroup", 366, 10, 140, 90, ""),
+      OnButtonsPage("TPanel", "SamplePanel", 366, 110, 140, 60, "Panel", {{"ParentBackground", true}}),
+  };
+}
+
 TFormLayout MakeSampleControlsLayout() {
   TFormLayout layout;
   layout.Components = {
@@ -79,6 +123,8 @@ TFormLayout MakeSampleControlsLayout() {
           {"Left", 190}, {"Top", 16}, {"Width", 150}, {"Height", 120},
           {"Items", std::vector<std::string>{"First entry", "Second entry", "Third entry"}}}},
   };
+  const std::vector<TLayoutComponent> buttons = ButtonsPage();
+  layout.Components.insert(layout.Components.end(), buttons.begin(), buttons.end());
   return layout;
 }
 
