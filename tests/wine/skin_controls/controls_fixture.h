@@ -9,6 +9,8 @@
 #include "skin/controls/skin_control.h"
 #include "skin/model/element_drawing.h"
 
+#include <set>
+
 namespace controls_test {
 
 using frame_test::Pump;
@@ -29,6 +31,20 @@ inline COLORREF ElementPixel(const TDataSkinObject& element, int count, int fram
   const TBitmap built = BuildSkinElementBitmap({0, 0, width, height}, element.Image, element.Margins, false,
                                                element.Tile != 0, count, frame);
   return PicturePixel(built, x, y);
+}
+
+// A point of the left WIDTH/5 of a WIDTH x HEIGHT control, clear of a centred caption, where
+// frames FRAMES of the element all differ; (-1, -1) when there is none.
+inline POINT DistinctFramePoint(const TDataSkinObject& element, int width, int height, std::initializer_list<int> frames) {
+  for (int y = 1; y < height - 1; ++y)
+    for (int x = 1; x < width / 5; ++x) {
+      std::set<COLORREF> colours;
+      for (int frame : frames)
+        colours.insert(ElementPixel(element, element.FrameCount, frame, width, height, x, y));
+      if (colours.size() == frames.size())
+        return {x, y};
+    }
+  return {-1, -1};
 }
 
 template <class T>

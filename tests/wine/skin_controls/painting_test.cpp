@@ -6,8 +6,6 @@
 #include "skin/model/bitmap_utils.h"
 #include "skin/model/memory_dc.h"
 
-#include <set>
-
 namespace controls_test {
 namespace {
 
@@ -44,16 +42,7 @@ TEST_F(ControlsTest, AButtonShowsTheFrameOfEachStateAndStillClicks) {
   ShowAndSkin();
   const TDataSkinButton& element = data.Elements().Buttons;
   ASSERT_EQ(element.FrameCount, 5);
-  // A point left of the caption where the skin's five frames all differ.
-  POINT at{-1, -1};
-  for (int y = 1; y < 27 && at.x < 0; ++y)
-    for (int x = 1; x < 16 && at.x < 0; ++x) {
-      std::set<COLORREF> colours;
-      for (int frame = 1; frame <= 5; ++frame)
-        colours.insert(ElementPixel(element, 5, frame, 90, 28, x, y));
-      if (colours.size() == 5)
-        at = {x, y};
-    }
+  const POINT at = DistinctFramePoint(element, 90, 28, {1, 2, 3, 4, 5});
   ASSERT_GE(at.x, 0) << "the skin's frames must differ somewhere";
   const auto expected = [&](int frame) { return ElementPixel(element, 5, frame, 90, 28, at.x, at.y); };
   HWND handle = button.Handle();
