@@ -1,10 +1,13 @@
 #include "framework/core/class_ancestry.h"
 
 #include "framework/application.h"
+#include "framework/bit_btn.h"
 #include "framework/button.h"
 #include "framework/check_box.h"
 #include "framework/font.h"
 #include "framework/form.h"
+#include "framework/glyph.h"
+#include "framework/graphic_control.h"
 #include "framework/group_box.h"
 #include "framework/image.h"
 #include "framework/image_list.h"
@@ -15,8 +18,12 @@
 #include "framework/main_menu.h"
 #include "framework/menu_item.h"
 #include "framework/page_control.h"
+#include "framework/panel.h"
 #include "framework/popup_menu.h"
 #include "framework/published.h"
+#include "framework/radio_button.h"
+#include "framework/radio_group.h"
+#include "framework/speed_button.h"
 #include "framework/status_bar.h"
 #include "framework/timer.h"
 
@@ -62,6 +69,16 @@ const std::map<std::string, TCppClass>& CppClasses() {
       {"TPopupMenu", {Is<TPopupMenu>, {}}},
       {"TMainMenu", {Is<TMainMenu>, {}}},
       {"TMenuItem", {Is<TMenuItem>, {}}},
+      {"TCustomPanel", {Is<TCustomPanel>, [] { return new TCustomPanel(nullptr); }}},
+      {"TPanel", {Is<TPanel>, {}}},
+      {"TRadioButton", {Is<TRadioButton>, {}}},
+      {"TCustomGroupBox", {Is<TCustomGroupBox>, [] { return new TCustomGroupBox(nullptr); }}},
+      {"TCustomRadioGroup", {Is<TCustomRadioGroup>, [] { return new TCustomRadioGroup(nullptr); }}},
+      {"TRadioGroup", {Is<TRadioGroup>, {}}},
+      {"TBitBtn", {Is<TBitBtn>, {}}},
+      {"TGraphicControl", {Is<TGraphicControl>, [] { return new TGraphicControl(nullptr); }}},
+      {"TSpeedButton", {Is<TSpeedButton>, {}}},
+      {"TGlyph", {Is<TGlyph>, [] { return new TGlyph(nullptr); }}},
   };
   return classes;
 }
@@ -117,6 +134,10 @@ TEST(ClassTree, AncestorsTheDiscoveryAsksFor) {
       {"TStatusBar", "TCustomStatusBar", true},   {"TListBox", "TCustomListBox", true},
       {"TPopupMenu", "TMenu", true},          {"TTimer", "TControl", false},
       {"TMainMenu", "TMenu", true},           {"TMainMenu", "TPopupMenu", false},
+      {"TPanel", "TCustomPanel", true},       {"TPanel", "TCustomControl", true},
+      {"TRadioButton", "TButtonControl", true}, {"TRadioGroup", "TCustomGroupBox", true},
+      {"TRadioGroup", "TGroupBox", false},    {"TBitBtn", "TButtonControl", true},
+      {"TSpeedButton", "TControl", true},     {"TSpeedButton", "TWinControl", false},
       {"TNoSuchClass", "TComponent", false},  {"TNoSuchClass", "TNoSuchClass", true},
   };
   for (const Case& c : cases)
