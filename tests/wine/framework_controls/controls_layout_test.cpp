@@ -11,6 +11,7 @@
 #include "framework/speed_button.h"
 
 #include "controls_support.h"
+#include "live_gdi_objects.h"
 #include "wine_support.h"
 
 #include <gtest/gtest.h>
@@ -216,6 +217,26 @@ TEST_F(ControlsLayoutTest, TheShownFormPaintsEveryControl) {
   }
   shot.SaveToFile(wine_support::ScratchFile("controls_form.bmp"));
   EXPECT_EQ(wine_support::ReadRaw(wine_support::ScratchFile("controls_form.bmp")).substr(0, 2), "BM");
+}
+
+// Painting every control again and again, pressed and disabled, leaves no GDI object behind.
+TEST_F(ControlsLayoutTest, RepaintsLeaveNoGdiObjectsBehind) {
+  form_.Show();
+  HWND window = form_.Handle();
+  auto* italic = Find<TSpeedButton>("Italic");
+  auto* tools = Find<TPanel>("Tools");
+  const auto repaint = [&] {
+    italic->SetEnabled(!italic->Enabled());
+    SendMessageA(tools->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 20));
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SendMessageA(tools->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 20));
+    Pump(10);
+  };
+  repaint();  // the first paint may make what stays (fonts, cached brushes)
+  const int before = LiveGdiObjects();
+  for (int i = 0; i < 20; ++i)
+    repaint();
+  EXPECT_EQ(LiveGdiObjects(), before);
 }
 
 }  // namespace
