@@ -1,12 +1,15 @@
 #include "framework/core/class_ancestry.h"
 
 #include "framework/application.h"
+#include "framework/bit_btn.h"
 #include "framework/button.h"
 #include "framework/check_box.h"
 #include "framework/combo_box.h"
 #include "framework/date_time_picker.h"
 #include "framework/font.h"
 #include "framework/form.h"
+#include "framework/glyph.h"
+#include "framework/graphic_control.h"
 #include "framework/group_box.h"
 #include "framework/header_control.h"
 #include "framework/image.h"
@@ -19,10 +22,14 @@
 #include "framework/main_menu.h"
 #include "framework/menu_item.h"
 #include "framework/page_control.h"
+#include "framework/panel.h"
 #include "framework/popup_menu.h"
 #include "framework/progress_bar.h"
 #include "framework/published.h"
 #include "framework/scroll_bar.h"
+#include "framework/radio_button.h"
+#include "framework/radio_group.h"
+#include "framework/speed_button.h"
 #include "framework/status_bar.h"
 #include "framework/tab_control.h"
 #include "framework/tab_set.h"
@@ -82,6 +89,16 @@ const std::map<std::string, TCppClass>& CppClasses() {
       {"TProgressBar", {Is<TProgressBar>, {}}},
       {"TTrackBar", {Is<TTrackBar>, {}}},
       {"THeaderControl", {Is<THeaderControl>, {}}},
+      {"TCustomPanel", {Is<TCustomPanel>, [] { return new TCustomPanel(nullptr); }}},
+      {"TPanel", {Is<TPanel>, {}}},
+      {"TRadioButton", {Is<TRadioButton>, {}}},
+      {"TCustomGroupBox", {Is<TCustomGroupBox>, [] { return new TCustomGroupBox(nullptr); }}},
+      {"TCustomRadioGroup", {Is<TCustomRadioGroup>, [] { return new TCustomRadioGroup(nullptr); }}},
+      {"TRadioGroup", {Is<TRadioGroup>, {}}},
+      {"TBitBtn", {Is<TBitBtn>, {}}},
+      {"TGraphicControl", {Is<TGraphicControl>, [] { return new TGraphicControl(nullptr); }}},
+      {"TSpeedButton", {Is<TSpeedButton>, {}}},
+      {"TGlyph", {Is<TGlyph>, [] { return new TGlyph(nullptr); }}},
   };
   return classes;
 }
@@ -137,6 +154,10 @@ TEST(ClassTree, AncestorsTheDiscoveryAsksFor) {
       {"TStatusBar", "TCustomStatusBar", true},   {"TListBox", "TCustomListBox", true},
       {"TPopupMenu", "TMenu", true},          {"TTimer", "TControl", false},
       {"TMainMenu", "TMenu", true},           {"TMainMenu", "TPopupMenu", false},
+      {"TPanel", "TCustomPanel", true},       {"TPanel", "TCustomControl", true},
+      {"TRadioButton", "TButtonControl", true}, {"TRadioGroup", "TCustomGroupBox", true},
+      {"TRadioGroup", "TGroupBox", false},    {"TBitBtn", "TButtonControl", true},
+      {"TSpeedButton", "TControl", true},     {"TSpeedButton", "TWinControl", false},
       {"TNoSuchClass", "TComponent", false},  {"TNoSuchClass", "TNoSuchClass", true},
       {"TComboBox", "TCustomComboBox", true}, {"TUpDown", "TCustomUpDown", true},
       {"TDateTimePicker", "TCommonCalendar", true}, {"TListView", "TCustomListView", true},

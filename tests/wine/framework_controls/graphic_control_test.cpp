@@ -224,26 +224,6 @@ TEST_F(GraphicControlTest, TheMouseEnteringAndLeavingAChildIsReported) {
   EXPECT_EQ(crossings, expected);
 }
 
-TEST_F(GraphicControlTest, HooksAreCalledNewestFirstAndMayLeaveWhileAMessagePasses) {
-  std::string order;
-  TGraphicControl::THookId older = 0, newer = 0;
-  older = a_->AddMessageHook([&](UINT msg, WPARAM wParam, LPARAM lParam) {
-    order += "older ";
-    return a_->CallNextHook(older, msg, wParam, lParam) + 1;
-  });
-  newer = a_->AddMessageHook([&](UINT msg, WPARAM wParam, LPARAM lParam) {
-    order += "newer ";
-    a_->RemoveMessageHook(newer);
-    return a_->CallNextHook(newer, msg, wParam, lParam) + 10;
-  });
-  EXPECT_EQ(a_->Perform(WM_USER, 0, 0), 11);
-  EXPECT_EQ(order, "newer older ");
-  order.clear();
-  EXPECT_EQ(a_->Perform(WM_USER, 0, 0), 1);
-  EXPECT_EQ(order, "older ");
-  a_->RemoveMessageHook(older);
-}
-
 TEST_F(GraphicControlTest, TheDestroyingNotificationReachesAHookWhileTheControlIsWhole) {
   auto* button = new TSpeedButton(&form_);
   button->SetParent(&form_);
