@@ -4,6 +4,7 @@
 #include "deadline.h"
 #include "harness.h"
 #include "message_box.h"
+#include "real_input.h"
 #include "scratch_files.h"
 #include "screenshot.h"
 #include "window_search.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr char kTitle[] = "Skin viewer";  // the application title: every box's caption
 constexpr char kDefaultCaption[] = "Skin viewer - Slate";  // the stored skin's own name
 constexpr LPARAM kAltDown = 1 << 29;
+constexpr UINT kIsSkinned = 0x3523;  // a skinned window or control answers 1
 
 // A variant of the default skin: its description edited, pictures added.
 struct TSkinVariant {
@@ -167,10 +169,14 @@ TEST_F(SkinViewTest, TheHelpMenuOpensAMessageBoxAndAStandardDialogBox) {
   struct Row {
     const char* className;
     size_t count;
-  } rows[] = {{"Button", 6}, {"Edit", 1}, {"ListBox", 1}};
+  } rows[] = {{"Button", 9}, {"Edit", 1}, {"ListBox", 1}};
   for (const Row& row : rows)
     EXPECT_EQ(Descendants(dialog, row.className).size(), row.count) << row.className;
-  EXPECT_NE(FindDescendant(dialog, "Button", "&Remember"), nullptr);
+  // Buttons, check boxes and radio buttons found by class and style wear the skin; the group
+  // box keeps the system's frame.
+  for (const char* text : {"OK", "Cancel", "&Remember", "&Maybe", "Fixed", "Text &left", "&First", "&Second"})
+    EXPECT_EQ(SendMessageA(FindDescendant(dialog, "Button", text), kIsSkinned, 0, 0), 1) << text;
+  EXPECT_NE(SendMessageA(FindDescendant(dialog, "Button", "Choices"), kIsSkinned, 0, 0), 1);
   Picture(dialog, "dialog.bmp");
   PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !IsWindow(dialog); }));
@@ -182,6 +188,39 @@ TEST_F(SkinViewTest, TheHelpMenuOpensAMessageBoxAndAStandardDialogBox) {
   ChooseFromMenu('s', 'h');
   ChooseFromMenu('h', 'm');
   ExpectBoxAndDismiss("A message box");
+}
+
+// The page is chosen as a user would, by a click on its tab, the second of the strip.
+TEST_F(SkinViewTest, TheButtonsPageShowsEveryKindOfButtonInTheSkin) {
+  program_->Start();
+  HWND tabs = nullptr;
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    const std::vector<HWND> found = Descendants(Main(), "SysTabControl32");
+    tabs = found.empty() ? nullptr : found[0];
+    return tabs != nullptr;
+  }));
+  // The skinned frame and menu bar move the client area once they are set up: the tab's place
+  // is read when it has stopped moving.
+  RECT strip{};
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    RECT before{};
+    GetWindowRect(tabs, &before);
+    Sleep(300);
+    GetWindowRect(tabs, &strip);
+    return GetMenu(Main()) == nullptr && EqualRect(&before, &strip);
+  }));
+  ClickAt(strip.left + 92, strip.top + 10);
+  HWND plain = nullptr;
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    plain = FindDescendant(Main(), "Button", "Plain");
+    return plain && IsWindowVisible(plain);
+  })) << "the Buttons page did not come up";
+  for (const char* text : {"Plain", "Default", "Disabled", "Menu", "Left", "Right", "Top", "Bottom", "Embossed",
+                           "Strip", "Ticked", "Unticked", "Mixed", "Text left", "First", "Second", "Red", "Green",
+                           "Blue", "Colour"})
+    EXPECT_EQ(SendMessageA(FindDescendant(Main(), "Button", text), kIsSkinned, 0, 0), 1) << text;
+  SetCursorPos(0, 0);
+  Picture(Main(), "buttons.bmp");
 }
 
 TEST_F(SkinViewTest, ARightClickOpensThePopupMenu) {

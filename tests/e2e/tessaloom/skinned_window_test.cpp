@@ -5,6 +5,7 @@
 
 #include "deadline.h"
 #include "message_box.h"
+#include "real_input.h"
 #include "scratch_files.h"
 #include "screenshot.h"
 #include "window_search.h"
@@ -35,18 +36,6 @@ COLORREF ScreenPixel(int x, int y) {
   const COLORREF pixel = GetPixel(screen, x, y);
   ReleaseDC(nullptr, screen);
   return pixel;
-}
-
-// A real click of the mouse at the screen point: DOWN then UP (MOUSEEVENTF_* flags).
-void ClickAt(int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
-  SetCursorPos(x, y);
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = down;
-  input[1].mi.dwFlags = up;
-  SendInput(1, &input[0], sizeof(INPUT));
-  Sleep(60);
-  SendInput(1, &input[1], sizeof(INPUT));
 }
 
 using SkinnedWindow = TessaloomTest;

@@ -1,0 +1,13 @@
+#pragma once
+// Input as a user gives it: the system's own mouse and keyboard events, which reach whichever
+// window is under the cursor or has the focus, in any process.
+#include <windows.h>
+
+namespace e2e {
+
+// A click at the screen point: DOWN then UP (MOUSEEVENTF_* flags), a moment apart.
+void ClickAt(int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP);
+// A press and release of the virtual key.
+void PressKey(WORD key);
+
+}  // namespace e2e
