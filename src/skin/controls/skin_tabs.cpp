@@ -332,14 +332,18 @@ void TSkinTabBtn::DrawControl(HDC dc, const RECT& rect) {
   FillFace(buffer.Get(), {0, 0, width, height});
   HGDIOBJ oldFont = SelectObject(buffer.Get(), OrDefaultFont(ControlFont()));
   const int count = static_cast<int>(SendMessageA(windowHandle_, TCM_GETITEMCOUNT, 0, 0));
-  const int focused = static_cast<int>(SendMessageA(windowHandle_, TCM_GETCURFOCUS, 0, 0));
+  // Arrow keys move the focus between button tabs without choosing a page: the pressed button is
+  // the page shown, the focus a dotted frame inside the button that has it.
+  const int selected = static_cast<int>(SendMessageA(windowHandle_, TCM_GETCURSEL, 0, 0));
+  const int focused = GetFocus() == windowHandle_ ? static_cast<int>(SendMessageA(windowHandle_, TCM_GETCURFOCUS, 0, 0))
+                                                  : -1;
   const auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(windowHandle_, TCM_GETIMAGELIST, 0, 0));
   for (int i = 0; i < count; ++i) {
     RECT r{};
     if (!SendMessageA(windowHandle_, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r)))
       continue;
     OffsetRect(&r, -strip.left, 1 - strip.top);
-    const int frame = i == focused ? 2 : 1;
+    const int frame = i == selected ? 2 : 1;
     DrawElementFrame(buffer.Get(), r, buttons.FrameCount, frame, buttons);
     COLORREF text = RGB(0, 0, 0);
     if (frame == 1 && buttons.HasNormalColour2)
@@ -349,6 +353,11 @@ void TSkinTabBtn::DrawControl(HDC dc, const RECT& rect) {
     SetTextColor(buffer.Get(), text);
     const TTabItem data = ReadTabItem(windowHandle_, isUnicode_, i);
     DrawIconAndText(buffer.Get(), r, 1, data.Text, data.Image, images);
+    if (i == focused && !HasOption(xoNoFocusRect)) {
+      RECT focus = r;
+      InflateRect(&focus, -3, -3);
+      DrawFocusRect(buffer.Get(), &focus);
+    }
   }
   SelectObject(buffer.Get(), oldFont);
   BitBlt(dc, strip.left, strip.top, width, height, buffer.Get(), 0, 0, SRCCOPY);

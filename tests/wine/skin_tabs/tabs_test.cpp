@@ -89,6 +89,12 @@ TEST_F(TabsTest, APageControlsButtonTabsShowTheSelectedPageAndSwitchByMouse) {
       EXPECT_EQ(TabCorner(tabs, i), StripColour(i == selected ? 2 : 1)) << "tab " << i << " with " << selected;
   }
   EXPECT_EQ(changes, 2) << "the first click was on the page already shown";
+  // The keyboard's focus on another button leaves the page shown pressed.
+  SetFocus(tabs);
+  SendMessageA(tabs, TCM_SETCURFOCUS, 2, 0);
+  RepaintNow(tabs);
+  EXPECT_EQ(TabCorner(tabs, 1), StripColour(2)) << "the page shown";
+  EXPECT_EQ(TabCorner(tabs, 2), StripColour(1)) << "the focused button";
   TTabSheet& shown = *pages.Pages(1);
   RepaintNow(shown.Handle());
   EXPECT_EQ(WindowPixel(shown.Handle(), 10, 10),
