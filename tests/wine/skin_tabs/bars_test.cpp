@@ -3,8 +3,11 @@
 
 #include "tabs_fixture.h"
 
+#include "live_gdi_objects.h"
 #include "skin/controls/skin_header.h"
 #include "skin/controls/skin_progress.h"
+#include "skin/controls/skin_status_bar.h"
+#include "skin/controls/skin_tabs.h"
 #include "skin/controls/skin_track_bar.h"
 
 namespace tabs_test {
@@ -272,6 +275,52 @@ TEST_F(TabsTest, HeadersWithoutItemsOrWithoutTheSkinsPictureStillPaint) {
   RepaintNow(header);
   EXPECT_NE(WindowPixel(header, 2, 2), StripColour(1)) << "the header's own look";
   EXPECT_NE(WindowPixel(header, 200, 12), StripColour(1));
+}
+
+// ---- Resources -------------------------------------------------------------------------------
+
+TEST_F(TabsTest, RepaintingEveryKindLeavesNoGdiObjectBehind) {
+  Start();
+  ShowAndSkin();
+  const struct {
+    const char* what;
+    const char* className;
+    DWORD style;
+    TSkinnerKind kind;
+  } cases[] = {
+      {"tabs at the top", WC_TABCONTROLA, 0, TSkinnerKind::skTab},
+      {"tabs on the left", WC_TABCONTROLA, TCS_VERTICAL | TCS_MULTILINE, TSkinnerKind::skTab},
+      {"button tabs", WC_TABCONTROLA, TCS_BUTTONS, TSkinnerKind::skTabBtn},
+      {"status bar with a grip", STATUSCLASSNAMEA, SBARS_SIZEGRIP | CCS_NOPARENTALIGN | CCS_NORESIZE,
+       TSkinnerKind::skStatusBar},
+      {"progress bar, upright", PROGRESS_CLASSA, PBS_VERTICAL, TSkinnerKind::skProgress},
+      {"header", WC_HEADERA, 0, TSkinnerKind::skHeader},
+      {"size grip", "ScrollBar", SBS_SIZEGRIP, TSkinnerKind::skSizer},
+  };
+  for (const auto& c : cases) {
+    HWND window = Native(c.className, c.style, 10, 10, 200, 120);
+    for (const char* text : {"One", "Two"}) {
+      TCITEMA tab{TCIF_TEXT};
+      tab.pszText = const_cast<char*>(text);
+      SendMessageA(window, TCM_INSERTITEMA, 9, reinterpret_cast<LPARAM>(&tab));
+      HDITEMA item{HDI_TEXT | HDI_WIDTH};
+      item.pszText = const_cast<char*>(text);
+      item.cxy = 60;
+      SendMessageA(window, HDM_INSERTITEMA, 9, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(window, PBM_SETPOS, 40, 0);
+    Pump(20);
+    if (SendMessageA(window, SKM_ISSKINNED, 0, 0) != 1)  // a size grip is skinned as it is made
+      CreateControlSkinner(c.kind, nullptr)->AttachWindow(window, skinData_.get(), Skinner(form_->Handle()), nullptr);
+    ASSERT_EQ(SendMessageA(window, SKM_ISSKINNED, 0, 0), 1) << c.what;
+    for (int i = 0; i < 5; ++i)
+      RepaintNow(window);
+    const int before = LiveGdiObjects();
+    for (int i = 0; i < 100; ++i)
+      RepaintNow(window);
+    EXPECT_EQ(LiveGdiObjects(), before) << c.what;
+    DestroyWindow(window);
+  }
 }
 
 }  // namespace
