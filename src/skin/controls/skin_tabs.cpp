@@ -127,7 +127,6 @@ void TSkinTab::FinishAttach() {
   closeBoxes_ = Owner() && Owner()->Tag() == kCloseBoxTag && Owner()->InheritsFrom("TPageControl") &&
                 TabOrientationOf(style) == toTop;
   PreparePictures();
-  FindSpinChild();
   isActive_ = true;
 }
 
@@ -174,9 +173,8 @@ void TSkinTab::PreparePictures() {
   }
 }
 
-bool TSkinTab::FindSpinChild() {
+void TSkinTab::FindSpinChild() {
   spinChild_ = FindWindowExA(windowHandle_, nullptr, "msctls_updown32", nullptr);
-  return spinChild_ && IsWindowVisible(spinChild_);
 }
 
 bool TSkinTab::BeforeMessage(TSkinMessage& message) {
@@ -248,6 +246,7 @@ void TSkinTab::DrawControl(HDC dc, const RECT& rect) {
       else if (orientation_ == toRight)
         RotateRight(buffer);
       const int saved = SaveDC(dc);
+      FindSpinChild();
       if (spinChild_ && IsWindowVisible(spinChild_)) {
         RECT spin{};
         GetWindowRect(spinChild_, &spin);

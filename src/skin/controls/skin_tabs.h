@@ -43,8 +43,9 @@ private:
   void FinishAttach();
   // The tab and pane pictures for the side the tabs are on.
   void PreparePictures();
-  // The tab scroll arrows' window; true when it shows.
-  bool FindSpinChild();
+  // The tab scroll arrows' window, kept out of the strip the skinner paints; the control makes it
+  // only once its tabs overflow, so it is looked for at every paint.
+  void FindSpinChild();
   // A click on a close box; true when one was hit.
   bool ClickCloseBox(POINT point);
   // The tabs laid out horizontally into BUFFER, whose origin is the strip's.

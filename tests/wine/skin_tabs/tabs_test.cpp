@@ -289,11 +289,12 @@ TEST_F(TabsTest, TabControlsWithoutTabsWithManyWithHugeTabsOrWithoutPicturesStil
     DWORD style;
     int fixedWidth;    // 0: as wide as the text
     COLORREF topLeft;  // inside the control's top-left corner
+    bool arrows;       // the tabs overflow one line: the control shows scroll arrows
   } cases[] = {
-      {"no tabs", 0, 0, 0, face},
-      {"200 tabs on one line", 200, 0, 0, StripColour(2)},
-      {"200 tabs in more rows than fit", 200, TCS_MULTILINE, 0, StripColour(1)},
-      {"a tab wider than the control", 1, TCS_FIXEDWIDTH, 900, StripColour(2)},
+      {"no tabs", 0, 0, 0, face, false},
+      {"200 tabs on one line", 200, 0, 0, StripColour(2), true},
+      {"200 tabs in more rows than fit", 200, TCS_MULTILINE, 0, StripColour(1), false},
+      {"a tab wider than the control", 1, TCS_FIXEDWIDTH, 900, StripColour(2), true},
   };
   for (const auto& c : cases) {
     HWND tabs = Native(WC_TABCONTROLA, c.style, 20, 20, 260, 180);
@@ -304,6 +305,17 @@ TEST_F(TabsTest, TabControlsWithoutTabsWithManyWithHugeTabsOrWithoutPicturesStil
     AttachNative<TSkinTab>(TSkinnerKind::skTab, tabs);
     RepaintNow(tabs);
     EXPECT_EQ(WindowPixel(tabs, 5, 5), c.topLeft) << c.what;
+    // Tabs that overflow one line get scroll arrows, which the strip must not paint over.
+    HWND arrows = FindWindowExA(tabs, nullptr, UPDOWN_CLASSA, nullptr);
+    EXPECT_EQ(arrows && IsWindowVisible(arrows), c.arrows) << c.what;
+    if (arrows && IsWindowVisible(arrows)) {
+      RECT r{};
+      GetWindowRect(arrows, &r);
+      MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&r), 2);
+      const COLORREF middle = WindowPixel(tabs, r.left + 2, (r.top + r.bottom) / 2);
+      EXPECT_NE(middle, StripColour(1)) << c.what;
+      EXPECT_NE(middle, StripColour(2)) << c.what;
+    }
     EXPECT_TRUE(IsWindow(tabs)) << c.what;
     DestroyWindow(tabs);
   }
