@@ -9,11 +9,14 @@
 #include "live_gdi_objects.h"
 #include "main_form_stand.h"
 
+#include "framework/page_control.h"
 #include "framework/popup_menu.h"
 #include "skin/data/skin_data.h"
 #include "skin/window/skin_manage.h"
 #include "skin/window/skin_messages.h"
 #include "skin/window/win_skin_form.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -156,6 +159,27 @@ public:
     return std::to_string(buttons.size()) + " buttons, " + std::to_string(skinned) + " skinned";
   }
 
+  // Each switch is a click on the next tab of the page control, the new page painted.
+  std::string SwitchPages(int times) {
+    TPageControl* pages = form_.PageControl1;
+    if (!pages || pages->PageCount() == 0)
+      return "no page control";
+    HWND tabs = pages->Handle();
+    int shown = 0;
+    for (int i = 0; i < times; ++i) {
+      const int next = (pages->ActivePageIndex() + 1) % pages->PageCount();
+      RECT tab{};
+      SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(next), reinterpret_cast<LPARAM>(&tab));
+      const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+      SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+      SendMessageA(tabs, WM_LBUTTONUP, 0, at);
+      PumpPending();
+      shown += pages->ActivePageIndex() == next;
+    }
+    return "pages shown " + std::to_string(shown) + " of " + std::to_string(times) + ", tabs skinned " +
+           std::to_string(SendMessageA(tabs, SKM_ISSKINNED, 0, 0) == 1);
+  }
+
   std::string SwitchSkin(int times) {
     auto* skin = dynamic_cast<TSkinData*>(form_.FindComponent("SkinData1"));
     int back = 0;
@@ -216,6 +240,7 @@ int main(int argc, char** argv) {
       {"window menu openings", 100, &TGdiBench::OpenWindowMenu},
       {"form popup menu openings", 100, &TGdiBench::OpenFormPopup},
       {"hovers across every button", 1000, &TGdiBench::HoverButtons},
+      {"page switches by tab clicks", 300, &TGdiBench::SwitchPages},
       {"skin off/on switches", 100, &TGdiBench::SwitchSkin},
   };
   const int beforeWarmUp = LiveGdiObjects();

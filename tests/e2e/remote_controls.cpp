@@ -55,6 +55,16 @@ std::string StatusPanelText(HANDLE process, HWND bar, int panel) {
   return text;
 }
 
+RECT TabItemRect(HANDLE process, HWND tabs, int index) {
+  TRemoteBuffer buffer(process, sizeof(RECT));
+  if (!SendWithTimeout(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), buffer.Address(), "TCM_GETITEMRECT"))
+    throw THarnessError("the program has no tab " + std::to_string(index));
+  RECT rect{};
+  if (!buffer.Read(&rect, sizeof rect))
+    throw THarnessError("cannot read the tab's rectangle from the program's process");
+  return rect;
+}
+
 void Sync(HANDLE process, HWND bar, DWORD ms) {
   // SB_GETRECT lies above WM_USER, so it may be posted with a pointer; unlike a text read it
   // always answers, and no panel rectangle is all 0xFF bytes.

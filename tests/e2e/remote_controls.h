@@ -27,6 +27,10 @@ std::string EditText(HWND edit);
 
 int ListCount(HWND list);
 
+// Tab INDEX of tab control TABS in process PROCESS, in the control's client coordinates; the
+// rectangle is written into a buffer allocated there.
+RECT TabItemRect(HANDLE process, HWND tabs, int index);
+
 // Selects exactly ENTRIES of multi-select list LIST, the caret on the last one, without the
 // list telling its owner.
 void SelectListEntries(HWND list, const std::vector<int>& entries);

@@ -156,13 +156,6 @@ COLORREF TSkinButton::TextColour(int frame, COLORREF normal) const {
   return colour;
 }
 
-HFONT TSkinButton::ControlFont() const {
-  if (skinnedControl_)
-    if (HFONT font = skinnedControl_->FontHandle())
-      return font;
-  return reinterpret_cast<HFONT>(SendMessageA(windowHandle_, WM_GETFONT, 0, 0));
-}
-
 void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
   if (!skinData_ || skinData_->Elements().Buttons.Image.Empty())
     return;

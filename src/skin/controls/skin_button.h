@@ -29,7 +29,6 @@ protected:
   COLORREF TextColour(int frame, COLORREF normal) const;
   // The caption centred (or spread over RECT's width) with its first "||" as a line break.
   void DrawCentredCaption(HDC dc, const RECT& rect, UINT format);
-  HFONT ControlFont() const;
   // Runs the click the press ended in.
   void ClickControl();
 

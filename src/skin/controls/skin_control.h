@@ -14,6 +14,7 @@
 #include "skin/model/skin_elements.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -121,7 +122,18 @@ protected:
   static void DrawStretchedFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TBitmap& strip);
   // The focus rectangle around CaptionText as FORMAT places it in RECT.
   void DrawTextFocus(HDC dc, UINT format, const RECT& rect);
+  // TEXT centred vertically in RECT; a format of exactly DT_CENTER centres it across as well,
+  // any other spreads it over RECT's width. Disabled text takes the button-shadow colour.
+  void DrawCaptionText(HDC dc, const RECT& rect, UINT format, bool enabled, const std::wstring& text) const;
+  // An image-list icon followed by TEXT, the pair placed in RECT by ALIGNMENT (0 left, 1 centre,
+  // 2 right) and centred vertically; no icon for IMAGE -1, no list, or an icon wider than RECT.
+  // TEXTFORMAT is how the text is laid out: wrapped by default, one line for header items.
+  void DrawIconAndText(HDC dc, const RECT& rect, int alignment, const std::wstring& text, int image,
+                       HIMAGELIST images, UINT textFormat = kIconTextFormat) const;
+  static constexpr UINT kIconTextFormat = DT_WORDBREAK | DT_EXPANDTABS | DT_END_ELLIPSIS;
   UINT BiDiTextFlags(UINT format) const;
+  // The control's font: the framework control's, or the one the window was given.
+  HFONT ControlFont() const;
   TColor FaceColour() const;
   TColor SkinColour(int index) const;
   bool HasOption(int option) const;

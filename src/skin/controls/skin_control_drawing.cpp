@@ -7,6 +7,8 @@
 #include "skin/model/element_drawing.h"
 #include "skin/data/skin_text.h"
 
+#include <algorithm>
+
 void TSkinControl::FillColor(HDC dc, const RECT& rect, COLORREF colour) {
   HBRUSH brush = CreateSolidBrush(colour);
   FillRect(dc, &rect, brush);
@@ -51,6 +53,71 @@ void TSkinControl::DrawTextFocus(HDC dc, UINT format, const RECT& rect) {
   InflateRect(&text, 2, 1);
   IntersectRect(&text, &text, &rect);
   DrawFocusRect(dc, &text);
+}
+
+void TSkinControl::DrawCaptionText(HDC dc, const RECT& rect, UINT format, bool enabled, const std::wstring& text) const {
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  RECT box = rect;
+  DrawSkinText(dc, text, box, format | DT_EXPANDTABS | DT_CALCRECT | DT_NOCLIP);
+  const int textWidth = box.right - box.left, textHeight = box.bottom - box.top;
+  box = {rect.left, rect.top, rect.left + textWidth, rect.top + textHeight};
+  OffsetRect(&box, 0, (rect.bottom - rect.top - textHeight) / 2 - 1);
+  if (format == DT_CENTER) {
+    OffsetRect(&box, (rect.right - rect.left - textWidth) / 2, 0);
+  } else {
+    box.left = rect.left;
+    box.right = rect.right;
+  }
+  const COLORREF oldColour = enabled ? GetTextColor(dc) : SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+  DrawSkinText(dc, text, box, BiDiTextFlags(format | DT_EXPANDTABS));
+  SetTextColor(dc, oldColour);
+  SetBkMode(dc, oldMode);
+}
+
+void TSkinControl::DrawIconAndText(HDC dc, const RECT& rect, int alignment, const std::wstring& text, int image,
+                                   HIMAGELIST images, UINT textFormat) const {
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  int cx = 0, cy = 0;
+  if (images)
+    ImageList_GetIconSize(images, &cx, &cy);
+  const bool useIcon = image != -1 && images && cx < width;
+  if (!useIcon)
+    cx = 0;
+  RECT box{};
+  if (!text.empty()) {
+    box = rect;
+    if (useIcon)
+      box.right += cx + 2;
+    DrawSkinText(dc, text, box, DT_CALCRECT | DT_NOCLIP | textFormat);
+  }
+  const int textWidth = box.right - box.left, textHeight = box.bottom - box.top;
+  int x = 3;
+  if (alignment == 1)
+    x = (width - textWidth - cx) / 2;
+  else if (alignment == 2)
+    x = width - textWidth - cx - 2;
+  if (x < 2)
+    x = 1;
+  if (useIcon)
+    ImageList_Draw(images, image, dc, rect.left + x, rect.top + (height - cx) / 2, ILD_TRANSPARENT);
+  if (text.empty())
+    return;
+  box = {rect.left + x + cx, rect.top + (height - textHeight) / 2, rect.left + x + cx + textWidth,
+         rect.top + (height - textHeight) / 2 + textHeight};
+  box.left = std::max(box.left, rect.left);
+  box.right = std::min(box.right, rect.right);
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldColour = isEnabled_ ? GetTextColor(dc) : SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+  DrawSkinText(dc, text, box, BiDiTextFlags(textFormat));
+  SetTextColor(dc, oldColour);
+  SetBkMode(dc, oldMode);
+}
+
+HFONT TSkinControl::ControlFont() const {
+  if (skinnedControl_)
+    if (HFONT font = skinnedControl_->FontHandle())
+      return font;
+  return reinterpret_cast<HFONT>(SendMessageA(windowHandle_, WM_GETFONT, 0, 0));
 }
 
 // A windowless control reads the way its parent's window does.

@@ -26,9 +26,7 @@ void TSkinGroupBox::DrawControl(HDC dc, const RECT& rect) {
     captionText_ = GetTextProperty(skinnedControl_, "Caption");
   if (skinnedControl_)
     FillFace(dc, rect);
-  HFONT font = skinnedControl_ ? skinnedControl_->FontHandle() : nullptr;
-  if (!font)
-    font = reinterpret_cast<HFONT>(SendMessageA(windowHandle_, WM_GETFONT, 0, 0));
+  const HFONT font = ControlFont();
   HGDIOBJ oldFont = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   const COLORREF oldText = SetTextColor(dc, SkinColour(ciButtonText));
   SIZE zero{};

@@ -99,9 +99,7 @@ void TSkinMarkButton::DrawControl(HDC dc, const RECT& rect) {
   }
   captionText_ = skinnedControl_ ? GetTextProperty(skinnedControl_, "Caption") : GetWindowTextWide(windowHandle_);
   isFocused_ = GetFocus() == windowHandle_;
-  HFONT font = skinnedControl_ ? skinnedControl_->FontHandle() : nullptr;
-  if (!font)
-    font = reinterpret_cast<HFONT>(SendMessageA(windowHandle_, WM_GETFONT, 0, 0));
+  const HFONT font = ControlFont();
   if (useParentBackground_) {
     Compose(dc, rect, frame, font);
     return;

@@ -4,8 +4,13 @@
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_glyph_button.h"
 #include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_header.h"
 #include "skin/controls/skin_mark_button.h"
 #include "skin/controls/skin_speed_button.h"
+#include "skin/controls/skin_progress.h"
+#include "skin/controls/skin_status_bar.h"
+#include "skin/controls/skin_tabs.h"
+#include "skin/controls/skin_track_bar.h"
 
 TSkinControl* CreateControlSkinner(TSkinnerKind kind, TComponent* owner, const TSkinnerSettings& settings) {
   TSkinControl* skinner = nullptr;
@@ -42,6 +47,30 @@ TSkinControl* CreateControlSkinner(TSkinnerKind kind, TComponent* owner, const T
       break;
     case TSkinnerKind::skBoxH:
       skinner = new TSkinBoxH(owner);
+      break;
+    case TSkinnerKind::skTab:
+      skinner = new TSkinTab(owner);
+      break;
+    case TSkinnerKind::skTabBtn:
+      skinner = new TSkinTabBtn(owner);
+      break;
+    case TSkinnerKind::skTabSheet:
+      skinner = new TSkinTabSheet(owner);
+      break;
+    case TSkinnerKind::skStatusBar:
+      skinner = new TSkinStatusBar(owner);
+      break;
+    case TSkinnerKind::skSizer:
+      skinner = new TSkinSizer(owner);
+      break;
+    case TSkinnerKind::skProgress:
+      skinner = new TSkinProgress(owner);
+      break;
+    case TSkinnerKind::skTrackBar:
+      skinner = new TSkinTrackBar(owner);
+      break;
+    case TSkinnerKind::skHeader:
+      skinner = new TSkinHeader(owner);
       break;
     default:
       break;

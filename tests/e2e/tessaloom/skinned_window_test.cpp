@@ -1,14 +1,19 @@
 // The main window in its skin: the frame is the skin's, the client area keeps its designed size,
 // the skinned caption buttons answer real clicks, the buttons and the check box are drawn from
-// the skin and still do their work under real clicks, and the tray icon's menu is skinned.
+// the skin and still do their work under real clicks, the tabs are the skin's buttons and switch
+// pages under real clicks, the status bar is framed by the skin, and the tray icon's menu is
+// skinned.
 #include "tessaloom/tessaloom_test.h"
 
 #include "deadline.h"
 #include "message_box.h"
 #include "real_input.h"
+#include "remote_controls.h"
 #include "scratch_files.h"
 #include "screenshot.h"
 #include "window_search.h"
+
+#include <commctrl.h>
 
 namespace e2e {
 namespace {
@@ -145,6 +150,61 @@ TEST_F(SkinnedWindow, TheButtonsAndTheCheckBoxAreDrawnFromTheSkinAndWorkUnderRea
   ClickCentre(window.Button(kAdd));
   EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return window.ListCount() == 1; })) << "added through the folder choice";
   SaveScreenshot(main, FileNextToExe("main-window.bmp"));
+}
+
+// The page control draws its tabs as the skin's buttons, the page shown pressed (frame 2), and
+// a real click on a tab still shows its page; the status bar is framed by the skin's edges and
+// its text reads through.
+TEST_F(SkinnedWindow, ThePagesSwitchUnderRealClicksOnTheSkinnedTabsAndTheStatusBarKeepsItsText) {
+  PrepareListOfBitmaps(2);
+  const TTessaloomWindow window = Launch();
+  HWND main = window.Main();
+  ASSERT_TRUE(WaitFor(5000, [&] { return SendMessageA(main, kIsSkinned, 0, 0) == 1; }));
+  SetForegroundWindow(main);
+  window.Sync();
+  const std::vector<HWND> tabControls = Descendants(main, WC_TABCONTROLA);
+  const std::vector<HWND> bars = Descendants(main, STATUSCLASSNAMEA);
+  ASSERT_EQ(tabControls.size(), 1u);
+  ASSERT_EQ(bars.size(), 1u);
+  HWND tabs = tabControls[0], bar = bars[0];
+  EXPECT_EQ(SendMessageA(tabs, kIsSkinned, 0, 0), 1);
+  EXPECT_EQ(SendMessageA(bar, kIsSkinned, 0, 0), 1);
+  const auto tabOnScreen = [&](int index) {
+    RECT r = TabItemRect(program_->Process().Handle(), tabs, index);
+    MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  // The tab's corner, one row down as the skin draws it.
+  const auto frameOfTab = [&](int index) {
+    const RECT r = tabOnScreen(index);
+    const COLORREF corner = ScreenPixel(r.left + 2, r.top + 1 + 2);
+    for (int frame = 1; frame <= 5; ++frame)
+      if (corner == ButtonPicturePixel(frame))
+        return frame;
+    return 0;
+  };
+  const struct {
+    int tab;
+    const char* shownButton;  // a button only that page has, or null
+  } steps[] = {{1, "保存配置"}, {2, nullptr}, {0, kAdd}};
+  for (const auto& step : steps) {
+    const RECT r = tabOnScreen(step.tab);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == step.tab; }))
+        << "tab " << step.tab;
+    window.Sync();
+    SetCursorPos(0, 0);
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(frameOfTab(i), i == step.tab ? 2 : 1) << "tab " << i << " with " << step.tab << " chosen";
+    if (step.shownButton) {
+      EXPECT_TRUE(IsWindowVisible(window.Button(step.shownButton))) << step.shownButton;
+    }
+  }
+  EXPECT_EQ(window.Panel(0), "共有壁纸2张");
+  RECT barRect{};
+  GetWindowRect(bar, &barRect);
+  EXPECT_EQ(ScreenPixel(barRect.left + 1, barRect.top + 1), SkinPicturePixel("statusbaredges.bmp", 1, 1))
+      << "the first panel's frame";
 }
 
 }  // namespace
