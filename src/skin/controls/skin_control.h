@@ -78,6 +78,13 @@ public:
   bool ManageColor() const { return manageColor_; }
   int KindVariant() const { return kindVariant_; }
   void SetKindVariant(int variant) { kindVariant_ = variant; }
+  TSkinData* SkinData() const { return skinData_; }
+  TColor FaceColour() const;
+
+  // Drawing routines the kinds and their helper windows share.
+  static void FillColor(HDC dc, const RECT& rect, COLORREF colour);
+  // One frame of N side by side in STRIP, stretched to RECT, magenta transparent.
+  static void DrawStretchedFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TBitmap& strip);
 
   // Property access by name on any framework object: a missing property reads as -1, "" or
   // null, and setting one does nothing.
@@ -98,6 +105,8 @@ protected:
   virtual void PaintWindow(HDC dc);
   // Draws the skinned look; RECT is the window's rectangle moved to the origin.
   virtual void DrawControl(HDC dc, const RECT& rect);
+  // Skinning was just switched off or on again (SKM_SETACTIVE): helper windows follow.
+  virtual void ActiveChanged() {}
 
   void SkinWndProc(TSkinMessage& message);
   void CallOriginal(TSkinMessage& message);
@@ -111,17 +120,13 @@ protected:
   void SwitchParentBackground(bool on);
 
   // Drawing routines.
-  static void FillColor(HDC dc, const RECT& rect, COLORREF colour);
   void FillFace(HDC dc, const RECT& rect) const;
   void FillParentColor(HDC dc, const RECT& rect) const;
   // One frame (1-based) of FRAMECOUNT in the element's strip, nine-sliced to RECT.
   static void DrawElementFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& element);
-  // One frame of N side by side in STRIP, stretched to RECT, magenta transparent.
-  static void DrawStretchedFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TBitmap& strip);
   // The focus rectangle around CaptionText as FORMAT places it in RECT.
   void DrawTextFocus(HDC dc, UINT format, const RECT& rect);
   UINT BiDiTextFlags(UINT format) const;
-  TColor FaceColour() const;
   TColor SkinColour(int index) const;
   bool HasOption(int option) const;
 
