@@ -1,9 +1,9 @@
 #include "skin/controls/scroll_overlay.h"
 
+#include "skin/controls/scroll_bar_picture.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/optional_user32.h"
 #include "skin/data/skin_data.h"
-#include "skin/model/element_drawing.h"
 
 #include <windowsx.h>
 
@@ -13,13 +13,6 @@
 namespace {
 
 constexpr char kOverlayClass[] = "TWScrollbar";
-// Frames of the Scrollbar strip: arrows (+1 pressed, +3 hot) and thumb grips (+1, +2).
-constexpr int kStripFrames = 23;
-constexpr int kLeftArrow = 1, kRightArrow = 5, kUpArrow = 9, kDownArrow = 13;
-constexpr int kHorzGrip = 17, kVertGrip = 20;
-// Frames of the track and the thumb.
-constexpr int kTrackFrames = 4, kTrackEnabled = 1, kTrackDisabled = 3;
-constexpr int kThumbNormal = 1, kThumbDragging = 2, kThumbHot = 3;
 // The shortest thumb the system draws.
 constexpr int kMinThumb = 8;
 // The divisor of an empty range: puts the thumb at the first arrow.
@@ -301,59 +294,11 @@ void TWScrollbar::OnPaint() {
 }
 
 void TWScrollbar::Compose(const TSkinData& skin, int width, int height, bool enabled) {
-  const TSkinElementTable& elements = skin.Elements();
-  const TDataSkinObject& strip = *elements.Scrollbar;
   if (picture_.Bitmap().Width() != width || picture_.Bitmap().Height() != height)
     picture_.SetSize(width, height);
-  HDC dc = picture_.Dc();
-  const RECT all{0, 0, width, height};
-  TSkinControl::FillColor(dc, all, owner_.FaceColour());
-  int arrow = arrowSize_;
-  const bool shortBar = barLength_ < 2 * arrow;
-  if (shortBar)
-    arrow = barLength_ / 2;
-  // The track between the arrows; a bar too short for both arrows has none.
-  if (const TDataSkinObject* track = (vertical_ ? elements.VertScroll : elements.HorzScroll).get();
-      track && !track->Image.Empty() && !shortBar) {
-    const RECT r = vertical_ ? RECT{0, arrow, width, height - arrow} : RECT{arrow, 0, width - arrow, height};
-    DrawSkinElement(dc, r, track->Image, false, track->Tile != 0, track->Trans != 0, kTrackFrames,
-                    enabled ? kTrackEnabled : kTrackDisabled, track->Margins);
-  }
-  const auto arrowFrame = [&](int part, int frame) {
-    if (hotPart_ != part)
-      return frame;
-    return frame + (tracking_ ? 1 : 3);
-  };
-  if (vertical_) {
-    TSkinControl::DrawStretchedFrame(dc, {0, 0, width, arrow}, kStripFrames, arrowFrame(spFirstArrow, kUpArrow), strip.Image);
-    TSkinControl::DrawStretchedFrame(dc, {0, height - arrow, width, height}, kStripFrames,
-                                     arrowFrame(spSecondArrow, kDownArrow), strip.Image);
-  } else {
-    TSkinControl::DrawStretchedFrame(dc, {0, 0, arrow, height}, kStripFrames, arrowFrame(spFirstArrow, kLeftArrow), strip.Image);
-    TSkinControl::DrawStretchedFrame(dc, {width - arrow, 0, width, height}, kStripFrames,
-                                     arrowFrame(spSecondArrow, kRightArrow), strip.Image);
-  }
-  const int length = vertical_ ? height : width;
-  const int cross = vertical_ ? width : height;
-  const int thumb = thumbEnd_ - thumbStart_;
-  if (!enabled || thumb <= 0 || thumbStart_ < 0 || thumbEnd_ > length)
-    return;
-  const bool thumbHot = hotPart_ == spThumb;
-  if (const TDataSkinObject* element = (vertical_ ? elements.VertScrollThumb : elements.HorzScrollThumb).get();
-      element && !element->Image.Empty()) {
-    const int frame = thumbHot ? (tracking_ ? kThumbDragging : kThumbHot) : kThumbNormal;
-    const RECT r = vertical_ ? RECT{0, thumbStart_, cross, thumbEnd_} : RECT{thumbStart_, 0, thumbEnd_, cross};
-    DrawSkinElement(dc, r, element->Image, false, false, element->Trans != 0, element->FrameCount, frame,
-                    element->Margins);
-  }
-  // The grip sits centred on a thumb long enough to show it whole.
-  const int grip = strip.Image.Height();
-  if (grip < thumb + 2) {
-    const int at = thumbStart_ + (thumb - grip) / 2;
-    const int frame = (vertical_ ? kVertGrip : kHorzGrip) + (thumbHot ? (tracking_ ? 1 : 2) : 0);
-    const RECT r = vertical_ ? RECT{0, at, cross, at + grip} : RECT{at, 0, at + grip, cross};
-    TSkinControl::DrawStretchedFrame(dc, r, kStripFrames, frame, strip.Image);
-  }
+  const TScrollBarPicture bar{width, height, vertical_, arrowSize_, barLength_, thumbStart_, thumbEnd_, hotPart_,
+                              tracking_, enabled};
+  DrawScrollBarPicture(picture_.Dc(), skin, owner_.FaceColour(), bar);
 }
 
 // ---- Window procedure ------------------------------------------------------------------------

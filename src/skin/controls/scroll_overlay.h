@@ -5,6 +5,7 @@
 // whose own tracking loop does the scrolling, auto-repeat and thumb dragging; the overlay only
 // mirrors the bar's state (position, enabled, the part being operated) in its painting.
 
+#include "skin/controls/scroll_bar_picture.h"
 #include "skin/model/scratch_bitmap.h"
 
 #include <windows.h>
@@ -14,16 +15,6 @@ class TSkinData;
 
 // Which bar an overlay covers.
 enum TScrollMode : uint8_t { smHorizontal = 0, smVertical = 1, smControl = 2 };
-
-// Parts of a bar, numbered as the scroll requests that operate them.
-enum TScrollPart : int {
-  spNone = -1,
-  spFirstArrow = SB_LINEUP,
-  spSecondArrow = SB_LINEDOWN,
-  spPageBefore = SB_PAGEUP,
-  spPageAfter = SB_PAGEDOWN,
-  spThumb = SB_THUMBTRACK,
-};
 
 // What the overlay paints from: the bar's place on screen, its thumb and its state.
 struct TScrollBarState {

@@ -1,5 +1,6 @@
 #include "skin/controls/skin_combo_box.h"
 
+#include "skin/controls/combo_list_bar.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/optional_user32.h"
 #include "skin/data/skin_data.h"
@@ -37,26 +38,30 @@ void TSkinComBox::AttachControl(TSkinnerHost* ownerForm, TSkinData* skinData, bo
     return;
   TSkinControl::AttachControl(ownerForm, skinData, manageColor, canvas);
   if (skinnedControl_)
-    BindParts(true);
+    BindParts();
 }
 
 void TSkinComBox::AttachWindow(HWND window, TSkinData* skinData, TSkinnerHost* ownerForm, HDC canvas) {
   TSkinControl::AttachWindow(window, skinData, ownerForm, canvas);
-  BindParts(true);
+  BindParts();
 }
 
-void TSkinComBox::BindParts(bool makeListSkinner) {
+void TSkinComBox::BindParts() {
   comboStyle_ = static_cast<DWORD>(GetWindowLongA(windowHandle_, GWL_STYLE));
   COMBOBOXINFO info;
   const bool known = ComboInfo(windowHandle_, info);
   if (known)
     listWindow_ = info.hwndList;
   if ((comboStyle_ & 3) != CBS_SIMPLE) {
+    if (known && listWindow_ && !dropListSkinner_) {
+      dropListSkinner_ = new TComboxScrollBar(this);
+      dropListSkinner_->AttachWindow(listWindow_, skinData_, ownerForm_, drawCanvas_);
+    }
     SubclassEdit();
     return;
   }
   const DWORD listStyle = listWindow_ ? static_cast<DWORD>(GetWindowLongA(listWindow_, GWL_STYLE)) : 0;
-  if (known && makeListSkinner && !listScrollSkinner_ && !(listStyle & WS_POPUP) && (listStyle & WS_CHILD)) {
+  if (known && !listScrollSkinner_ && !(listStyle & WS_POPUP) && (listStyle & WS_CHILD)) {
     listScrollSkinner_ = new TSkinScrollbarH(this);
     listScrollSkinner_->AttachWindow(listWindow_, skinData_, ownerForm_, drawCanvas_);
   }
@@ -102,11 +107,18 @@ bool TSkinComBox::EditFilter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
 void TSkinComBox::Detach() {
   TSkinControl::Detach();
   editHook_.reset();
-  if (listScrollSkinner_) {
-    listScrollSkinner_->Detach();
-    delete listScrollSkinner_;
-    listScrollSkinner_ = nullptr;
-  }
+  FreeListSkinner(listScrollSkinner_);
+  listScrollSkinner_ = nullptr;
+  FreeListSkinner(dropListSkinner_);
+  dropListSkinner_ = nullptr;
+}
+
+void TSkinComBox::FreeListSkinner(TSkinControl* skinner) {
+  if (!skinner)
+    return;
+  if (skinner->LifeState() != lsWindowGone)
+    skinner->Detach();
+  delete skinner;
 }
 
 void TSkinComBox::SetHover(bool hover) {

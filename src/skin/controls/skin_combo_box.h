@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class TComboxScrollBar;
 class TSkinScrollbarH;
 
 class TSkinComBox : public TSkinControl {
@@ -28,14 +29,15 @@ public:
   bool Hover() const { return (mouseState_ & mbHover) != 0; }
   HWND ListWindow() const { return listWindow_; }
   TSkinScrollbarH* ListScrollSkinner() const { return listScrollSkinner_; }
+  TComboxScrollBar* DropListSkinner() const { return dropListSkinner_; }
 
 protected:
   void AfterMessage(TSkinMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
 
-  // The list and edit windows of the combo; the simple style's list gets scroll-bar overlays
-  // when MAKELISTSKINNER is set.
-  void BindParts(bool makeListSkinner);
+  // The list and edit windows of the combo; the list gets the skin's scroll bars.
+  void BindParts();
+  static void FreeListSkinner(TSkinControl* skinner);
   void SubclassEdit();
   bool EditFilter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void OnMouseMove(POINT point);
@@ -52,6 +54,7 @@ protected:
   HWND editWindow_ = nullptr;                   // the edit field of a drop-down combo
   std::unique_ptr<TWindowSubclass> editHook_;   // the edit's messages repaint the button
   TSkinScrollbarH* listScrollSkinner_ = nullptr;  // the simple style's list bars, owned
+  TComboxScrollBar* dropListSkinner_ = nullptr;   // the drop-down list's bar, owned
   RECT buttonRect_{};                           // the button as last drawn
   bool isComboBoxEx_ = false;
 };

@@ -5,6 +5,8 @@
 #include "controls_fixture.h"
 
 #include "framework/edit.h"
+#include "live_gdi_objects.h"
+#include "skin/controls/combo_list_bar.h"
 #include "skin/controls/skin_combo_box.h"
 #include "skin/controls/skin_date_time.h"
 #include "skin/controls/skin_edit.h"
@@ -295,6 +297,70 @@ TEST_F(EditComboTest, ARightToLeftComboDrawsTheMirroredButtonOnTheLeft) {
   }
   DestroyWindow(ltr);
   DestroyWindow(rtl);
+}
+
+TEST(DraggedListPositionTest, ADraggedThumbMapsToListPositionsWithinTheRange) {
+  const auto info = [](int min, int max, UINT page) {
+    SCROLLINFO i{};
+    i.cbSize = sizeof i;
+    i.nMin = min;
+    i.nMax = max;
+    i.nPage = page;
+    return i;
+  };
+  const struct {
+    const char* what;
+    int offset;
+    SCROLLINFO info;
+    int position;
+  } cases[] = {
+      {"at the top", 0, info(0, 99, 10), 0},
+      {"half way", 40, info(0, 99, 10), 45},
+      {"past the end: the last page", 1000, info(0, 99, 10), 90},
+      {"above the top", -30, info(0, 99, 10), 0},
+      {"a range starting at 10", 0, info(10, 109, 10), 10},
+      {"no page, part way", 40, info(0, 50, 0), 20},
+      {"no page, past the end", 1000, info(0, 50, 0), 40},
+      {"an empty range", 50, info(0, 0, 0), 0},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(DraggedListPosition(c.offset, 100, 20, c.info), c.position) << c.what;
+}
+
+TEST_F(EditComboTest, TheDropDownListShowsTheSkinsBarAndDroppingDownLeaksNothing) {
+  TSkinData& data = Start();
+  ShowAndSkin();
+  HWND combo = Child("ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 20, 20, 150, 120);
+  for (int i = 0; i < 50; ++i)
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("item " + std::to_string(i)).c_str()));
+  auto* skinner = AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, combo);
+  ASSERT_NE(skinner, nullptr);
+  ASSERT_NE(skinner->DropListSkinner(), nullptr);
+  HWND list = skinner->ListWindow();
+  const auto dropAndLook = [&] {
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    Pump(40);
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    GetScrollBarInfo(list, OBJID_VSCROLL, &bar);
+    const RECT window = ScreenRect(list);
+    const int width = bar.rcScrollBar.right - bar.rcScrollBar.left, arrow = GetSystemMetrics(SM_CXHSCROLL);
+    const COLORREF shown = WindowPixel(list, bar.rcScrollBar.left - window.left + width / 2,
+                                       bar.rcScrollBar.top - window.top + arrow / 2);
+    SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    Pump(10);
+    return std::make_pair(shown, width);
+  };
+  const auto [shown, width] = dropAndLook();
+  const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  EXPECT_EQ(shown, StretchedPixel(data.Elements().Scrollbar->Image, skinner->FaceColour(), 23, 9, width, arrow, width / 2,
+                                  arrow / 2))
+      << "the up arrow of the skin's strip";
+  const int gdi = LiveGdiObjects();
+  for (int i = 0; i < 100; ++i)
+    dropAndLook();
+  EXPECT_EQ(LiveGdiObjects(), gdi);
+  DestroyWindow(combo);
 }
 
 TEST_F(EditComboTest, TheDateArrowShowsTheSkinsArrowAndOpensTheCalendarWithTheFocus) {
