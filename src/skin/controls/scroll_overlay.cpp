@@ -133,7 +133,6 @@ void TWScrollbar::UpdatePosition() {
   barClientRect_ = bar.Screen;
   MapWindowPoints(nullptr, target_, reinterpret_cast<POINT*>(&barClientRect_), 2);
   barLength_ = vertical_ ? bar.Screen.bottom - bar.Screen.top : bar.Screen.right - bar.Screen.left;
-  barScreenPos_ = {bar.Screen.left, bar.Screen.top};
   RECT place = bar.Screen;
   MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&place), 2);
   // Directly above the target, so that the target's other siblings keep their order.
@@ -141,9 +140,10 @@ void TWScrollbar::UpdatePosition() {
   RECT now{};
   GetWindowRect(window_, &now);
   MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&now), 2);
-  const bool placed = barVisible_ && EqualRect(&now, &place) && IsWindowVisible(window_) &&
-                      (before == window_ || GetWindow(before, GW_HWNDPREV) == window_ ||
-                       GetWindow(window_, GW_HWNDNEXT) == target_);
+  // Already there (the target's other overlay may lie between this one and the target).
+  HWND next = GetWindow(window_, GW_HWNDNEXT);
+  const bool aboveTarget = next == target_ || (next && GetWindow(next, GW_HWNDNEXT) == target_);
+  const bool placed = barVisible_ && IsWindowVisible(window_) && EqualRect(&now, &place) && aboveTarget;
   barVisible_ = true;
   if (placed) {
     Invalidate();
@@ -233,10 +233,8 @@ void TWScrollbar::OnButtonDown(POINT point) {
   }
   hotPart_ = HitTest(point);
   POINT screen = point;
-  if (mode_ != smControl) {
-    barScreenPos_ = {bar.Screen.left, bar.Screen.top};
+  if (mode_ != smControl)
     ClientToScreen(window_, &screen);
-  }
   tracking_ = true;
   Invalidate();
   ReleaseCapture();

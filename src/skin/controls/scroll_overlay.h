@@ -85,7 +85,6 @@ private:
   int barLength_ = 0;          // the bar's length along its axis
   int thumbStart_ = 0;         // the thumb's extent along the axis, bar coordinates
   int thumbEnd_ = 0;
-  POINT barScreenPos_{};       // the bar's top-left on screen
   POINT dragCursorStart_{};    // the cursor when the left button went down
   int dragThumbStart_ = 0;     // the thumb's start then
   int hotPart_ = spNone;       // the part under the mouse or being operated

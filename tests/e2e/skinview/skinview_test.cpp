@@ -184,40 +184,6 @@ TEST_F(SkinViewTest, TheHelpMenuOpensAMessageBoxAndAStandardDialogBox) {
   ExpectBoxAndDismiss("A message box");
 }
 
-TEST_F(SkinViewTest, TheEditsAndListsPageShowsTheSkinsScrollBarsOverTheMemoAndTheList) {
-  program_->Start();
-  const std::vector<HWND> tabs = Descendants(Main(), "SysTabControl32");
-  ASSERT_EQ(tabs.size(), 1u);
-  PostMessageA(tabs[0], WM_KEYDOWN, VK_RIGHT, 0);
-  HWND memo = nullptr, list = nullptr;
-  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
-    for (HWND edit : Descendants(Main(), "Edit"))
-      if (IsWindowVisible(edit) && (GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE))
-        memo = edit;
-    for (HWND box : Descendants(Main(), "ListBox"))
-      if (IsWindowVisible(box) && SendMessageA(box, LB_GETCOUNT, 0, 0) == 200)
-        list = box;
-    return memo && list;
-  })) << "the page with the memo and the long list did not show";
-  // Each scrolled control has an overlay exactly over its vertical bar.
-  for (HWND scrolled : {memo, list}) {
-    SCROLLBARINFO info{};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(GetScrollBarInfo(scrolled, OBJID_VSCROLL, &info));
-    EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
-      for (HWND overlay : Descendants(Main(), "TWScrollbar")) {
-        RECT r{};
-        GetWindowRect(overlay, &r);
-        if (IsWindowVisible(overlay) && EqualRect(&r, &info.rcScrollBar))
-          return true;
-      }
-      return false;
-    })) << (scrolled == memo ? "memo" : "list");
-  }
-  PostMessageA(list, LB_SETTOPINDEX, 90, 0);
-  Picture(Main(), "edits-and-lists.bmp");
-}
-
 TEST_F(SkinViewTest, ARightClickOpensThePopupMenu) {
   program_->Start();
   RECT window;

@@ -277,6 +277,47 @@ TEST_F(ScrollbarTest, DraggingTheThumbMovesItWithTheCursorClampedBetweenTheArrow
   EXPECT_EQ(bar.ThumbStart(), after.xyThumbTop) << "released: the position the list reports";
 }
 
+TEST_F(ScrollbarTest, AStripWithTooFewFramesAndTinyListsPaintWhatTheyCanAndStillScroll) {
+  TSkinData& data = Start();
+  // Five pictures where the layout needs 23.
+  TBitmap strip(5 * 17, 17);
+  {
+    TMemoryDC dc(strip.Handle());
+    for (int i = 0; i < 5; ++i) {
+      HBRUSH brush = CreateSolidBrush(RGB(40 * i, 200, 90));
+      const RECT r{i * 17, 0, (i + 1) * 17, 17};
+      FillRect(dc.Get(), &r, brush);
+      DeleteObject(brush);
+    }
+  }
+  data.Elements().Scrollbar->Image = std::move(strip);
+  TListBox& tiny = LongList(10, 10, 120, 1, 100);
+  TListBox& small = LongList(150, 10, 120, 60, 100);
+  ShowAndSkin();
+  const struct {
+    const char* what;
+    TListBox& list;
+  } cases[] = {{"1 pixel high", tiny}, {"60 pixels high", small}};
+  for (const auto& c : cases) {
+    TWScrollbar& bar = *ScrollSkinner(c.list).VertBar();
+    RedrawWindow(bar.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SendMessageA(c.list.Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    Pump(30);
+    EXPECT_EQ(SendMessageA(c.list.Handle(), LB_GETTOPINDEX, 0, 0), 1) << c.what << ": scrolled as the system does";
+    const SCROLLBARINFO info = BarInfo(c.list.Handle(), OBJID_VSCROLL);
+    const bool shown = !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE) && !IsRectEmpty(&info.rcScrollBar);
+    EXPECT_EQ(bar.BarVisible(), shown) << c.what;
+  }
+  TWScrollbar& bar = *ScrollSkinner(small).VertBar();
+  ASSERT_TRUE(bar.BarVisible());
+  RECT r{};
+  GetClientRect(bar.Handle(), &r);
+  // The strip is cut in 23 equal slices all the same: the up arrow is the ninth, inside the
+  // strip's second solid part.
+  const int slice = 5 * 17 / 23, part = (8 * slice + slice / 2) / 17;
+  EXPECT_EQ(WindowPixel(bar.Handle(), r.right / 2, 4), RGB(40 * part, 200, 90)) << "the up arrow's slice of the strip";
+}
+
 TEST(ControlThumbExtentTest, ThumbsOfSeparateBarsAreAtLeastEightPixelsAndStayBetweenTheArrows) {
   const int length = 200, arrow = 17;
   const struct {
