@@ -167,7 +167,7 @@ TEST_F(SkinViewTest, TheHelpMenuOpensAMessageBoxAndAStandardDialogBox) {
   struct Row {
     const char* className;
     size_t count;
-  } rows[] = {{"Button", 6}, {"Edit", 1}, {"ListBox", 1}};
+  } rows[] = {{"Button", 9}, {"Edit", 1}, {"ListBox", 1}};
   for (const Row& row : rows)
     EXPECT_EQ(Descendants(dialog, row.className).size(), row.count) << row.className;
   EXPECT_NE(FindDescendant(dialog, "Button", "&Remember"), nullptr);
