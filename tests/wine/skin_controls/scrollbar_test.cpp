@@ -11,6 +11,8 @@
 #include "skin/controls/skinner_kinds.h"
 #include "skin/model/memory_dc.h"
 
+#include <commctrl.h>
+
 #include <climits>
 #include <functional>
 
@@ -316,6 +318,43 @@ TEST_F(ScrollbarTest, AStripWithTooFewFramesAndTinyListsPaintWhatTheyCanAndStill
   // strip's second solid part.
   const int slice = 5 * 17 / 23, part = (8 * slice + slice / 2) / 17;
   EXPECT_EQ(WindowPixel(bar.Handle(), r.right / 2, 4), RGB(40 * part, 200, 90)) << "the up arrow's slice of the strip";
+}
+
+TEST_F(ScrollbarTest, AListViewWithWideColumnsAndManyRowsGetsBothBarsAndAFilledCorner) {
+  INITCOMMONCONTROLSEX init{sizeof init, ICC_LISTVIEW_CLASSES};
+  ASSERT_TRUE(InitCommonControlsEx(&init));
+  Start();
+  ShowAndSkin();
+  HWND handle = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 10, 10, 200, 150,
+                                form_->Handle(), nullptr, nullptr, nullptr);
+  ASSERT_NE(handle, nullptr);
+  for (int column = 0; column < 3; ++column) {
+    LVCOLUMNA c{};
+    c.mask = LVCF_WIDTH | LVCF_TEXT;
+    c.cx = 120;
+    c.pszText = const_cast<char*>("Column");
+    SendMessageA(handle, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&c));
+  }
+  for (int row = 0; row < 60; ++row) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = const_cast<char*>("row");
+    SendMessageA(handle, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  }
+  auto* skinner = new TSkinScrollbarH(nullptr);
+  AttachRaw(skinner, handle);
+  RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  Pump(80);
+  ExpectOverBar(*skinner->HorzBar(), handle, OBJID_HSCROLL, "horizontal");
+  ExpectOverBar(*skinner->VertBar(), handle, OBJID_VSCROLL, "vertical");
+  ASSERT_TRUE(skinner->HorzBar()->BarVisible() && skinner->VertBar()->BarVisible());
+  const RECT h = ScreenRect(skinner->HorzBar()->Handle()), v = ScreenRect(skinner->VertBar()->Handle());
+  const RECT window = ScreenRect(handle);
+  EXPECT_EQ(WindowPixel(handle, (v.left + v.right) / 2 - window.left, (h.top + h.bottom) / 2 - window.top),
+            ColorToRGB(skinner->FaceColour()))
+      << "the corner between the bars";
+  DestroyWindow(handle);
 }
 
 TEST(ControlThumbExtentTest, ThumbsOfSeparateBarsAreAtLeastEightPixelsAndStayBetweenTheArrows) {
