@@ -19,8 +19,10 @@ void TEdit::Change() {
     OnChange(this);
 }
 
+// The edge is a non-client one: an edit made with WS_BORDER draws its border inside its client
+// area, where nothing outside the edit can tell it from the text field.
 TWinControl::TCreateParams TEdit::CreateParams() {
-  return {"EDIT", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER, 0, text_};
+  return {"EDIT", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, text_};
 }
 
 void TEdit::CommandNotify(WORD code) {

@@ -42,11 +42,12 @@ void TMemo::SetReadOnly(bool readOnly) {
 }
 
 TWinControl::TCreateParams TMemo::CreateParams() {
-  DWORD style = WS_CHILD | WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+  DWORD style = WS_CHILD | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
   if (readOnly_)
     style |= ES_READONLY;
-  // Created empty: the text goes in after the length limit is lifted.
-  return {"EDIT", style, 0, ""};
+  // Created empty: the text goes in after the length limit is lifted. The edge is non-client,
+  // as an edit's (edit.cpp).
+  return {"EDIT", style, WS_EX_CLIENTEDGE, ""};
 }
 
 void TMemo::HandleCreated() {

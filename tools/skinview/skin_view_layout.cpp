@@ -105,6 +105,14 @@ std::vector<TLayoutComponent> ButtonsPage() {
   };
 }
 
+// PREFIX 1 to PREFIX COUNT: enough lines to scroll.
+std::vector<std::string> Numbered(const std::string& prefix, int count) {
+  std::vector<std::string> lines;
+  for (int i = 1; i <= count; ++i)
+    lines.push_back(prefix + " " + std::to_string(i));
+  return lines;
+}
+
 TFormLayout MakeSampleControlsLayout() {
   TFormLayout layout;
   layout.Components = {
@@ -123,8 +131,19 @@ TFormLayout MakeSampleControlsLayout() {
           {"Left", 190}, {"Top", 16}, {"Width", 150}, {"Height", 120},
           {"Items", std::vector<std::string>{"First entry", "Second entry", "Third entry"}}}},
   };
+  // The pages in order: Standard, Buttons, Edits and lists.
   const std::vector<TLayoutComponent> buttons = ButtonsPage();
   layout.Components.insert(layout.Components.end(), buttons.begin(), buttons.end());
+  const std::vector<TLayoutComponent> edits = {
+      {"TTabSheet", "EditsPage", "Pages", {{"Caption", std::string("Edits and lists")}}},
+      {"TEdit", "SingleLineEdit", "EditsPage", {
+          {"Left", 16}, {"Top", 16}, {"Width", 150}, {"Height", 21}, {"Text", std::string("Single line")}}},
+      {"TMemo", "LongMemo", "EditsPage", {
+          {"Left", 16}, {"Top", 48}, {"Width", 150}, {"Height", 110}, {"Lines", Numbered("Line", 40)}}},
+      {"TListBox", "LongListBox", "EditsPage", {
+          {"Left", 190}, {"Top", 16}, {"Width", 150}, {"Height", 142}, {"Items", Numbered("Entry", 200)}}},
+  };
+  layout.Components.insert(layout.Components.end(), edits.begin(), edits.end());
   return layout;
 }
 

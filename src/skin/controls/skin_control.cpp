@@ -136,6 +136,7 @@ void TSkinControl::SkinChanged() {
 void TSkinControl::SkinWndProc(TSkinMessage& message) {
   if (message.Msg == SKM_SETACTIVE) {
     isActive_ = static_cast<intptr_t>(message.WParam) > 0;
+    ActiveChanged();
     if (isActive_)
       Repaint();
     return;

@@ -80,6 +80,13 @@ public:
   bool ManageColor() const { return manageColor_; }
   int KindVariant() const { return kindVariant_; }
   void SetKindVariant(int variant) { kindVariant_ = variant; }
+  TSkinData* SkinData() const { return skinData_; }
+  TColor FaceColour() const;
+
+  // Drawing routines the kinds and their helper windows share.
+  static void FillColor(HDC dc, const RECT& rect, COLORREF colour);
+  // One frame of N side by side in STRIP, stretched to RECT, magenta transparent.
+  static void DrawStretchedFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TBitmap& strip);
 
   // Property access by name on any framework object: a missing property reads as -1, "" or
   // null, and setting one does nothing.
@@ -100,6 +107,8 @@ protected:
   virtual void PaintWindow(HDC dc);
   // Draws the skinned look; RECT is the window's rectangle moved to the origin.
   virtual void DrawControl(HDC dc, const RECT& rect);
+  // Skinning was just switched off or on again (SKM_SETACTIVE): helper windows follow.
+  virtual void ActiveChanged() {}
 
   void SkinWndProc(TSkinMessage& message);
   void CallOriginal(TSkinMessage& message);
@@ -113,13 +122,10 @@ protected:
   void SwitchParentBackground(bool on);
 
   // Drawing routines.
-  static void FillColor(HDC dc, const RECT& rect, COLORREF colour);
   void FillFace(HDC dc, const RECT& rect) const;
   void FillParentColor(HDC dc, const RECT& rect) const;
   // One frame (1-based) of FRAMECOUNT in the element's strip, nine-sliced to RECT.
   static void DrawElementFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& element);
-  // One frame of N side by side in STRIP, stretched to RECT, magenta transparent.
-  static void DrawStretchedFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TBitmap& strip);
   // The focus rectangle around CaptionText as FORMAT places it in RECT.
   void DrawTextFocus(HDC dc, UINT format, const RECT& rect);
   // TEXT centred vertically in RECT; a format of exactly DT_CENTER centres it across as well,
@@ -134,7 +140,6 @@ protected:
   UINT BiDiTextFlags(UINT format) const;
   // The control's font: the framework control's, or the one the window was given.
   HFONT ControlFont() const;
-  TColor FaceColour() const;
   TColor SkinColour(int index) const;
   bool HasOption(int option) const;
 

@@ -3,6 +3,9 @@
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_glyph_button.h"
+#include "skin/controls/skin_combo_box.h"
+#include "skin/controls/skin_date_time.h"
+#include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_header.h"
 #include "skin/controls/skin_mark_button.h"
@@ -11,6 +14,8 @@
 #include "skin/controls/skin_status_bar.h"
 #include "skin/controls/skin_tabs.h"
 #include "skin/controls/skin_track_bar.h"
+#include "skin/controls/skin_scrollbar.h"
+#include "skin/controls/skin_up_down.h"
 
 TSkinControl* CreateControlSkinner(TSkinnerKind kind, TComponent* owner, const TSkinnerSettings& settings) {
   TSkinControl* skinner = nullptr;
@@ -71,6 +76,30 @@ TSkinControl* CreateControlSkinner(TSkinnerKind kind, TComponent* owner, const T
       break;
     case TSkinnerKind::skHeader:
       skinner = new TSkinHeader(owner);
+      break;
+    case TSkinnerKind::skScrollbar:
+      skinner = new TSkinScrollbar(owner);
+      break;
+    case TSkinnerKind::skListView:
+      skinner = new TSkinListView(owner);
+      break;
+    case TSkinnerKind::skScControl:
+      skinner = new TSkinScControl(owner);
+      break;
+    case TSkinnerKind::skEdit:
+      skinner = new TSkinEdit(owner);
+      break;
+    case TSkinnerKind::skComBox: {
+      auto* combo = new TSkinComBox(owner);
+      combo->SetComboBoxEx(settings.IsComboBoxEx);
+      skinner = combo;
+      break;
+    }
+    case TSkinnerKind::skUpDown:
+      skinner = new TSkinUpDown(owner);
+      break;
+    case TSkinnerKind::skDateTime:
+      skinner = new TSkinDateTime(owner);
       break;
     default:
       break;

@@ -11,7 +11,7 @@ class TSkinControl;
 enum class TSkinnerKind {
   skButton, skBitButton, skMenuButton, skSpeedButton,
   skCheckBox, skRadioButton, skGroupBox, skBox, skBoxH,
-  skScrollbar, skListView, skEdit, skComBox, skUpDown, skDateTime,
+  skScrollbar, skListView, skScControl, skEdit, skComBox, skUpDown, skDateTime,
   skTab, skTabBtn, skTab31, skTabSheet, skAdvPage, skStatusBar, skProgress, skTrackBar,
   skHeader, skSizer, skObjImage, skMediaPlayer,
 };

@@ -205,6 +205,97 @@ TEST_F(SkinnedWindow, ThePagesSwitchUnderRealClicksOnTheSkinnedTabsAndTheStatusB
   GetWindowRect(bar, &barRect);
   EXPECT_EQ(ScreenPixel(barRect.left + 1, barRect.top + 1), SkinPicturePixel("statusbaredges.bmp", 1, 1))
       << "the first panel's frame";
+// The shown overlay of the skin's bar lying along WINDOW's right edge over its whole height
+// (inside its border), or null. The bar's own rectangle cannot be asked for from outside.
+HWND VerticalOverlay(HWND main, HWND window) {
+  RECT target{};
+  GetWindowRect(window, &target);
+  for (HWND overlay : Descendants(main, "TWScrollbar")) {
+    RECT r{};
+    GetWindowRect(overlay, &r);
+    if (IsWindowVisible(overlay) && r.right <= target.right && r.right >= target.right - 3 && r.top <= target.top + 3 &&
+        r.bottom >= target.bottom - 3 && r.right - r.left == GetSystemMetrics(SM_CXVSCROLL))
+      return overlay;
+  }
+  return nullptr;
+}
+
+int TopIndex(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0)); }
+
+TEST_F(SkinnedWindow, TheWallpaperListShowsTheSkinsScrollBarThatScrollsUnderRealClicksAndDrags) {
+  PrepareListOfBitmaps(150);
+  const TTessaloomWindow window = Launch();
+  HWND main = window.Main();
+  HWND list = window.FileList();
+  ASSERT_TRUE(WaitFor(5000, [&] { return SendMessageA(list, kIsSkinned, 0, 0) == 1; }));
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return window.ListCount() == 150; }));
+  SetForegroundWindow(main);
+  window.Sync();
+  HWND overlay = nullptr;
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return (overlay = VerticalOverlay(main, list)) != nullptr; }))
+      << "an overlay lies over the list's bar";
+  RECT bar{};
+  GetWindowRect(overlay, &bar);
+  const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  SetCursorPos(0, 0);
+  window.Sync();
+  // The up arrow is the strip's ninth frame, drawn unstretched when the strip fits the bar.
+  HBITMAP strip = static_cast<HBITMAP>(LoadImageA(nullptr, (std::string(SKIN_SOURCES) + "\\scrollbar.bmp").c_str(),
+                                                  IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  ASSERT_NE(strip, nullptr);
+  BITMAP size{};
+  GetObjectA(strip, sizeof size, &size);
+  DeleteObject(strip);
+  const int frameWidth = size.bmWidth / 23;
+  if (frameWidth == bar.right - bar.left && size.bmHeight == arrow) {
+    const COLORREF source = SkinPicturePixel("scrollbar.bmp", 8 * frameWidth + frameWidth / 2, arrow / 2);
+    if (source != RGB(255, 0, 255))
+      EXPECT_EQ(ScreenPixel(bar.left + frameWidth / 2, bar.top + arrow / 2), source) << "the skin's up arrow";
+  }
+
+  const int top = TopIndex(list);
+  ClickAt((bar.left + bar.right) / 2, bar.bottom - arrow / 2);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return TopIndex(list) > top; })) << "the down arrow scrolled the list";
+
+  // Near the top of the track, where the thumb of a list scrolled by a line or two lies.
+  const int x = (bar.left + bar.right) / 2, y = bar.top + arrow + 5;
+  const int before = TopIndex(list);
+  SetCursorPos(x, y);
+  INPUT press{};
+  press.type = INPUT_MOUSE;
+  press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &press, sizeof press);
+  for (int step = 1; step <= 8; ++step) {
+    Sleep(40);
+    SetCursorPos(x, y + 8 * step);
+  }
+  Sleep(150);
+  SaveScreenshot(main, FileNextToExe("main-window-thumb-drag.bmp"));
+  INPUT release{};
+  release.type = INPUT_MOUSE;
+  release.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &release, sizeof release);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return TopIndex(list) > before + 10; }))
+      << "dragging the thumb 64 pixels scrolled the list by more than ten entries";
+  window.Sync();
+  SaveScreenshot(main, FileNextToExe("main-window-long-list.bmp"));
+}
+
+TEST_F(SkinnedWindow, ThePeriodIsEditedAndSavedThroughTheSkinnedEdit) {
+  const TTessaloomWindow window = Launch();
+  HWND period = nullptr;
+  for (HWND edit : Descendants(window.Main(), "Edit"))
+    if ((StyleOf(edit) & WS_VISIBLE) && EditText(edit) == "25000")
+      period = edit;
+  ASSERT_NE(period, nullptr);
+  EXPECT_TRUE(WaitFor(5000, [&] { return SendMessageA(period, kIsSkinned, 0, 0) == 1; })) << "the edit is skinned";
+  window.SetPeriod("7000");
+  HWND save = FindDescendant(window.Main(), "Button", "保存配置");
+  PostMessageA(GetParent(save), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(save), BN_CLICKED), reinterpret_cast<LPARAM>(save));
+  const TMessageBox box = WaitForMessageBox(program_->Process().Id(), "Tapestrel", kWindowTimeoutMs);
+  EXPECT_EQ(box.text, "配置选项保存成功!");
+  DismissMessageBox(box, kReplyTimeoutMs);
+  EXPECT_EQ(ReadFileBytes(FileNextToExe("Set.ini")), std::optional<std::string>("[userinfo]\r\nTimer=7000\r\n"));
 }
 
 }  // namespace

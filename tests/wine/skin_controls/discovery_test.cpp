@@ -37,7 +37,7 @@ TEST_F(ControlsTest, FrameworkControlsGetTheirKindsAndTheDisableTagKeepsTheSyste
   } cases[] = {
       {button, "TSkinButton"},     {plain, "none"},   {check, "TSkinCheckBox"},
       {group, "TSkinGroupBox"},    {inner, "TSkinCheckBox"}, {kept, "none"},
-      {keptItem, "none"},          {edit, "none"},  // edits have no skinner yet
+      {keptItem, "none"},          {edit, "TSkinEdit"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(KindOf(c.control), c.kind) << c.control.Caption();
