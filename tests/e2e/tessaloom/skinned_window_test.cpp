@@ -205,6 +205,8 @@ TEST_F(SkinnedWindow, ThePagesSwitchUnderRealClicksOnTheSkinnedTabsAndTheStatusB
   GetWindowRect(bar, &barRect);
   EXPECT_EQ(ScreenPixel(barRect.left + 1, barRect.top + 1), SkinPicturePixel("statusbaredges.bmp", 1, 1))
       << "the first panel's frame";
+}
+
 // The shown overlay of the skin's bar lying along WINDOW's right edge over its whole height
 // (inside its border), or null. The bar's own rectangle cannot be asked for from outside.
 HWND VerticalOverlay(HWND main, HWND window) {
