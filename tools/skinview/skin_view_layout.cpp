@@ -142,6 +142,34 @@ TFormLayout MakeSampleControlsLayout() {
           {"Left", 16}, {"Top", 48}, {"Width", 150}, {"Height", 110}, {"Lines", Numbered("Line", 40)}}},
       {"TListBox", "LongListBox", "EditsPage", {
           {"Left", 190}, {"Top", 16}, {"Width", 150}, {"Height", 142}, {"Items", Numbered("Entry", 200)}}},
+      {"TComboBox", "DropDownCombo", "EditsPage", {
+          {"Left", 16}, {"Top", 168}, {"Width", 150}, {"Height", 21}, {"Style", std::string("csDropDown")},
+          {"Items", Numbered("Choice", 30)}, {"Text", std::string("Drop-down")}}},
+      {"TComboBox", "ListCombo", "EditsPage", {
+          {"Left", 16}, {"Top", 196}, {"Width", 150}, {"Height", 21}, {"Style", std::string("csDropDownList")},
+          {"Items", Numbered("Choice", 5)}, {"ItemIndex", 0}}},
+      {"TComboBox", "RightToLeftCombo", "EditsPage", {
+          {"Left", 16}, {"Top", 224}, {"Width", 150}, {"Height", 21}, {"Style", std::string("csDropDownList")},
+          {"BiDiMode", std::string("bdRightToLeft")}, {"Items", Numbered("Choice", 5)}, {"ItemIndex", 1}}},
+      {"TComboBox", "SimpleCombo", "EditsPage", {
+          {"Left", 190}, {"Top", 168}, {"Width", 150}, {"Height", 78}, {"Style", std::string("csSimple")},
+          {"Items", Numbered("Choice", 10)}, {"Text", std::string("Simple")}}},
+      {"TEdit", "SpinEdit", "EditsPage", {
+          {"Left", 16}, {"Top", 254}, {"Width", 70}, {"Height", 21}, {"Text", std::string("5")}}},
+      {"TUpDown", "SpinInEdit", "EditsPage", {{"Associate", std::string("SpinEdit")}, {"Min", 0}, {"Max", 99},
+                                              {"Position", 5}}},
+      {"TUpDown", "FreeSpin", "EditsPage", {{"Left", 96}, {"Top", 252}, {"Width", 17}, {"Height", 25}}},
+      {"TDateTimePicker", "DatePicker", "EditsPage", {
+          {"Left", 190}, {"Top", 254}, {"Width", 150}, {"Height", 21}, {"Date", std::string("2026-12-08")}}},
+      {"TScrollBar", "HorizontalBar", "EditsPage", {
+          {"Left", 360}, {"Top", 16}, {"Width", 150}, {"Height", 17}, {"Kind", std::string("sbHorizontal")},
+          {"Max", 100}, {"PageSize", 20}, {"Position", 30}}},
+      {"TScrollBar", "VerticalBar", "EditsPage", {
+          {"Left", 490}, {"Top", 40}, {"Width", 17}, {"Height", 118}, {"Kind", std::string("sbVertical")},
+          {"Max", 100000}, {"PageSize", 1}, {"Position", 50000}}},
+      {"TListView", "ReportView", "EditsPage", {
+          {"Left", 360}, {"Top", 168}, {"Width", 150}, {"Height", 107}, {"ViewStyle", std::string("vsReport")},
+          {"Columns", std::vector<std::string>{"Name=90", "Size=90", "Date=90"}}}},
   };
   layout.Components.insert(layout.Components.end(), edits.begin(), edits.end());
   return layout;

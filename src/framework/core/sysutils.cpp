@@ -85,6 +85,13 @@ std::string AsciiLowerCase(std::string s) {
   return s;
 }
 
+std::string AsciiUpperCase(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z')
+      c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
 std::string Trim(const std::string& s) {
   size_t first = 0, last = s.size();
   while (first < last && static_cast<unsigned char>(s[first]) <= ' ')

@@ -17,6 +17,8 @@ std::string IntToStr(int value);
 
 // Lower-cases the ASCII letters A-Z and nothing else.
 std::string AsciiLowerCase(std::string s);
+// Upper-cases the ASCII letters a-z and nothing else.
+std::string AsciiUpperCase(std::string s);
 // Removes every character <= ' ' (control characters and space) from both ends.
 std::string Trim(const std::string& s);
 

@@ -1,5 +1,6 @@
 #include "skin/controls/skin_button.h"
 
+#include "framework/core/sysutils.h"
 #include "framework/control.h"
 #include "skin/data/optional_user32.h"
 #include "skin/data/skin_data.h"
@@ -11,22 +12,10 @@
 #include <algorithm>
 #include <cctype>
 
-namespace {
-
-// The tag by which an application asks for a transparent-looking button.
-constexpr int kTransparentTag = 5555;
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-}  // namespace
-
 void TSkinButton::AttachControl(TSkinnerHost* ownerForm, TSkinData* skinData, bool manageColor, HDC canvas) {
   TSkinControl::AttachControl(ownerForm, skinData, manageColor, canvas);
   // Some third-party buttons raise their own mouse-down event from the click: no second one.
-  const std::string name = Lower(Owner() ? Owner()->ClassName() : "");
+  const std::string name = AsciiLowerCase(Owner() ? Owner()->ClassName() : "");
   kindVariant_ = name.rfind("trz", 0) == 0 || name.rfind("tel", 0) == 0 ? 1 : 0;
   useParentBackground_ = (Owner() && Owner()->Tag() == kTransparentTag) || HasOption(xoTransparent);
 }
@@ -109,7 +98,7 @@ void TSkinButton::ClickControl() {
   }
   char name[32] = {};
   GetClassNameA(windowHandle_, name, sizeof name);
-  const WPARAM id = Lower(name) == "tbutton" ? 0 : static_cast<WPARAM>(GetDlgCtrlID(windowHandle_));
+  const WPARAM id = AsciiLowerCase(name) == "tbutton" ? 0 : static_cast<WPARAM>(GetDlgCtrlID(windowHandle_));
   PostMessageA(GetParent(windowHandle_), WM_COMMAND, id, reinterpret_cast<LPARAM>(windowHandle_));
 }
 
@@ -118,7 +107,7 @@ int TSkinButton::PrepareFrame(bool consultDefault) {
   const DWORD style = static_cast<DWORD>(GetWindowLongA(windowHandle_, GWL_STYLE));
   isEnabled_ = !(style & WS_DISABLED);
   // A window known only by its handle says by its style that it is its dialog's default.
-  const bool isDefault = consultDefault && (skinnedControl_ ? Lower(GetEnumPropertyName(skinnedControl_, "Default")) == "true"
+  const bool isDefault = consultDefault && (skinnedControl_ ? AsciiLowerCase(GetEnumPropertyName(skinnedControl_, "Default")) == "true"
                                                             : (style & 0x0F) == BS_DEFPUSHBUTTON);
   captionText_ = skinnedControl_ ? GetTextProperty(skinnedControl_, "Caption") : GetWindowTextWide(windowHandle_);
   int frame = kNormalFrame;

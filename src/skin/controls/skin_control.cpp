@@ -1,5 +1,6 @@
 #include "skin/controls/skin_control.h"
 
+#include "framework/core/sysutils.h"
 #include "framework/control.h"
 #include "framework/graphic_control.h"
 #include "framework/published.h"
@@ -12,15 +13,6 @@
 
 #include <algorithm>
 #include <cctype>
-
-namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-}  // namespace
 
 TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
 
@@ -276,7 +268,7 @@ void TSkinControl::SwitchParentBackground(bool on) {
       !FindPublishedProperty(*skinnedControl_, "ParentBackground"))
     return;
   if (on) {
-    parentBackgroundSwitched_ = Lower(GetEnumPropertyName(skinnedControl_, "ParentBackground")) == "true";
+    parentBackgroundSwitched_ = AsciiLowerCase(GetEnumPropertyName(skinnedControl_, "ParentBackground")) == "true";
     if (parentBackgroundSwitched_)
       SetPropertyText(skinnedControl_, "ParentBackground", "False");
   } else if (parentBackgroundSwitched_) {

@@ -52,6 +52,9 @@ enum TSkinnerLife {
   lsWindowGone = 6,    // the window received WM_NCDESTROY
 };
 
+// The tag by which an application asks for a button or mark that shows its parent's background.
+inline constexpr int kTransparentTag = 5555;
+
 // Bits of a skinner's mouse state.
 inline constexpr uint8_t mbHover = 1, mbPressed = 2;
 

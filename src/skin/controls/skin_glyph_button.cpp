@@ -1,5 +1,6 @@
 #include "skin/controls/skin_glyph_button.h"
 
+#include "framework/core/sysutils.h"
 #include "framework/control.h"
 #include "framework/glyph.h"
 #include "framework/image_list.h"
@@ -14,11 +15,6 @@
 #include <cctype>
 
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 // The glyph of a face frame: the pressed glyph on the pressed face, the disabled one on the
 // disabled face, the up glyph otherwise.
@@ -73,7 +69,7 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC buffer, const RECT& rect, TComponen
   const TGlyphSource glyph = ReadGlyph(control);
   const TGlyphSide side = GlyphSideOf(GetEnumPropertyName(control, "Layout"));
   const bool across = side == TGlyphSide::gsLeft || side == TGlyphSide::gsRight;
-  const bool centred = centredByAlignment && Lower(GetEnumPropertyName(control, "Alignment")) == "tacenter";
+  const bool centred = centredByAlignment && AsciiLowerCase(GetEnumPropertyName(control, "Alignment")) == "tacenter";
   if (const size_t bars = captionText_.find(L"||"); bars != std::wstring::npos)
     captionText_.replace(bars, 2, L"\r\n");
   RECT box = rect;

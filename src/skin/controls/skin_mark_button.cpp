@@ -1,5 +1,6 @@
 #include "skin/controls/skin_mark_button.h"
 
+#include "framework/core/sysutils.h"
 #include "framework/control.h"
 #include "framework/published.h"
 #include "skin/data/skin_data.h"
@@ -10,13 +11,6 @@
 #include <cctype>
 
 namespace {
-
-constexpr int kTransparentTag = 5555;
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 bool Contains(const std::string& text, const char* part) {
   return text.find(part) != std::string::npos;
@@ -180,7 +174,7 @@ int TSkinCheckBox::MarkFrame(DWORD style) {
   bool indeterminate = buttonState & BST_INDETERMINATE;
   if (skinnedControl_) {
     if (FindPublishedProperty(*skinnedControl_, "State")) {
-      const std::string name = Lower(GetEnumPropertyName(skinnedControl_, "State"));
+      const std::string name = AsciiLowerCase(GetEnumPropertyName(skinnedControl_, "State"));
       if (Contains(name, "uncheck"))
         state = kUnchecked;
       else if (Contains(name, "check"))
@@ -188,7 +182,7 @@ int TSkinCheckBox::MarkFrame(DWORD style) {
       else if (Contains(name, "gray"))
         state = kIndeterminate, indeterminate = true;
     } else if (FindPublishedProperty(*skinnedControl_, "Checked")) {
-      state = Lower(GetEnumPropertyName(skinnedControl_, "Checked")) == "true" ? kChecked : kUnchecked;
+      state = AsciiLowerCase(GetEnumPropertyName(skinnedControl_, "Checked")) == "true" ? kChecked : kUnchecked;
     }
     // A data-aware box shows what it was last told, whatever its own state says.
     if (FindPublishedProperty(*skinnedControl_, "DataField") && lastCheck_ != 0) {
@@ -225,7 +219,7 @@ int TSkinRadioButton::MarkFrameCount() const {
 int TSkinRadioButton::MarkFrame(DWORD style) {
   int state = (SendMessageA(windowHandle_, BM_GETCHECK, 0, 0) & BST_CHECKED) ? kChecked : kUnchecked;
   if (skinnedControl_ && FindPublishedProperty(*skinnedControl_, "Checked"))
-    state = Lower(GetEnumPropertyName(skinnedControl_, "Checked")) == "true" ? kChecked : kUnchecked;
+    state = AsciiLowerCase(GetEnumPropertyName(skinnedControl_, "Checked")) == "true" ? kChecked : kUnchecked;
   isEnabled_ = !(style & WS_DISABLED);
   if (!isEnabled_)
     state += kDisabledStep;

@@ -1,5 +1,6 @@
 #include "skin/controls/skin_scrollbar.h"
 
+#include "framework/core/sysutils.h"
 #include "framework/control.h"
 #include "framework/published.h"
 #include "skin/data/skin_data.h"
@@ -9,11 +10,6 @@
 #include <string>
 
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 // A window whose client area is smaller than its frame once its scroll bars are taken away.
 bool HasBorder(HWND window) {
@@ -115,8 +111,8 @@ void TSkinScrollbar::AttachControl(TSkinnerHost* ownerForm, TSkinData* skinData,
   TSkinControl::AttachControl(ownerForm, skinData, manageColor, canvas);
   if (!skinnedControl_)
     return;
-  drawBorder_ = Lower(GetEnumPropertyName(skinnedControl_, "BorderStyle")) != "bsnone" && HasBorder(windowHandle_) &&
-                Lower(skinnedControl_->ClassName()) != "timagescrollbox" && kindVariant_ != 1;
+  drawBorder_ = AsciiLowerCase(GetEnumPropertyName(skinnedControl_, "BorderStyle")) != "bsnone" && HasBorder(windowHandle_) &&
+                AsciiLowerCase(skinnedControl_->ClassName()) != "timagescrollbox" && kindVariant_ != 1;
   if (IsIntegerProperty(skinnedControl_, "FixedColor")) {
     savedFixedColor_ = GetIntProperty(skinnedControl_, "FixedColor");
     manageFixed_ = true;
@@ -306,7 +302,7 @@ void TSkinScControl::AttachWindow(HWND window, TSkinData* skinData, TSkinnerHost
 
 // A framework control says its orientation by its "Kind"; a bare window by its style.
 void TSkinScControl::CreateBar() {
-  const std::string kind = Lower(GetEnumPropertyName(skinnedControl_, "Kind"));
+  const std::string kind = AsciiLowerCase(GetEnumPropertyName(skinnedControl_, "Kind"));
   const bool vertical = kind.empty() ? (GetWindowLongA(windowHandle_, GWL_STYLE) & SBS_VERT) != 0 : kind != "sbhorizontal";
   bar_ = std::make_unique<TWScrollbar>(*this);
   bar_->Attach(windowHandle_, smControl, vertical);

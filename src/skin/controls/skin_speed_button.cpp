@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kTransparentTag = 5555;
-
 bool IsTrue(const std::string& valueName) {
   return valueName == "True" || valueName == "true" || valueName == "TRUE";
 }

@@ -3,6 +3,7 @@
 // then the skin's list of third-party classes, then the built-in rules by framework class and
 // class name; windows without a framework object are chosen for by window class and style.
 
+#include "framework/core/sysutils.h"
 #include "framework/control.h"
 #include "framework/form.h"
 #include "framework/graphic_control.h"
@@ -18,16 +19,6 @@
 #include <cctype>
 
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
 
 bool OneOf(const std::string& name, std::initializer_list<const char*> names) {
   return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
@@ -53,7 +44,7 @@ void CollectTabOrder(HWND parent, std::vector<TWinControl*>& controls) {
 std::string WindowClassLower(HWND window) {
   char name[101] = {};
   GetClassNameA(window, name, sizeof name);
-  return Lower(name);
+  return AsciiLowerCase(name);
 }
 
 }  // namespace
@@ -103,7 +94,7 @@ bool TWinSkinForm::IsSkinned(TWinControl& control) const {
 }
 
 void TWinSkinForm::DiscoverControl(TWinControl& control, TComponent* container) {
-  const std::string lowerClass = Lower(control.ClassName());
+  const std::string lowerClass = AsciiLowerCase(control.ClassName());
   if (control.Tag() == skinData_->DisableTag()) {
     // The buttons of a group that is kept plain stay plain too.
     if (control.ControlCount() > 0 &&
@@ -114,7 +105,7 @@ void TWinSkinForm::DiscoverControl(TWinControl& control, TComponent* container) 
   }
   if (!control.Parent() || IsSkinned(control))
     return;
-  const std::string className = Upper(control.ClassName());
+  const std::string className = AsciiUpperCase(control.ClassName());
   try {
     control.Handle();
   } catch (...) {
@@ -147,7 +138,7 @@ bool TWinSkinForm::ApplyBuiltInRules(TWinControl& control, const std::string& cl
   const bool tabs = kinds.Contains(xcTab) && skinData_->Elements().Tabs;
   if (tabs && control.InheritsFrom("TCustomTabControl")) {
     if (control.InheritsFrom("TPageControl"))
-      return AttachKind(Lower(GetEnumPropertyName(control, "Style")) == "tstabs" ? TSkinnerKind::skTab
+      return AttachKind(AsciiLowerCase(GetEnumPropertyName(control, "Style")) == "tstabs" ? TSkinnerKind::skTab
                                                                                   : TSkinnerKind::skTabBtn,
                         control);
     TSkinnerSettings settings;
@@ -240,7 +231,7 @@ void TWinSkinForm::DiscoverGraphicControl(TGraphicControl& control, TComponent* 
     return;
   if (skinData_->OnSkinControl) {
     TComponent* answer = nullptr;
-    skinData_->OnSkinControl(nullptr, skinData_, container, &control, Upper(control.ClassName()), answer);
+    skinData_->OnSkinControl(nullptr, skinData_, container, &control, AsciiUpperCase(control.ClassName()), answer);
     if (answer) {
       if (auto* skinner = dynamic_cast<TSkinControl*>(answer))
         if (!RegisterControlSkinner(skinner))
@@ -272,9 +263,9 @@ bool TWinSkinForm::AttachKind(TSkinnerKind kind, TComponent& control, bool manag
 
 // The kind the first line for the class names, lower-cased; empty when no line names one.
 std::string TWinSkinForm::Skin3rdKind(const std::string& className) const {
-  const std::string key = Lower(className) + "=";
+  const std::string key = AsciiLowerCase(className) + "=";
   for (const std::string& line : skinData_->Skin3rd()) {
-    const std::string lower = Lower(line);
+    const std::string lower = AsciiLowerCase(line);
     if (lower.compare(0, key.size(), key) == 0)
       return lower.substr(lower.find('=') + 1, 50);
   }
@@ -282,7 +273,7 @@ std::string TWinSkinForm::Skin3rdKind(const std::string& className) const {
 }
 
 bool TWinSkinForm::ApplySkin3rd(const std::string& className, TWinControl& control) {
-  const std::string key = Lower(className) + "=";
+  const std::string key = AsciiLowerCase(className) + "=";
   const std::string kind = Skin3rdKind(className);
   if (kind.empty())
     return false;
@@ -327,7 +318,7 @@ bool TWinSkinForm::ApplySkin3rd(const std::string& className, TWinControl& contr
       AttachKind(TSkinnerKind::skMediaPlayer, control);
   } else if (kind == "bitbtn") {
     if (gate(xcButton)) {
-      const bool dropDown = key == "tcxbutton=" && Lower(GetEnumPropertyName(control, "Kind")) == "cxbkdropdownbutton";
+      const bool dropDown = key == "tcxbutton=" && AsciiLowerCase(GetEnumPropertyName(control, "Kind")) == "cxbkdropdownbutton";
       AttachKind(dropDown ? TSkinnerKind::skMenuButton : TSkinnerKind::skBitButton, control);
     }
   } else if (kind == "pngbitbtn" || kind == "pngspeedbutton") {
@@ -376,7 +367,7 @@ bool TWinSkinForm::ApplySkin3rd(const std::string& className, TWinControl& contr
       if (gate(xcRadioButton))
         for (int i = 0; i < control.ControlCount(); ++i) {
           TWinControl& item = *control.Controls(i);
-          if (Upper(item.ClassName()).find("TRZ") != std::string::npos) {
+          if (AsciiUpperCase(item.ClassName()).find("TRZ") != std::string::npos) {
             TSkinnerSettings strip;
             strip.GlyphMode = radio ? 2 : 1;
             AttachKind(TSkinnerKind::skObjImage, item, true, strip);

@@ -1,5 +1,6 @@
 #include "skin/window/skin_manage.h"
 
+#include "framework/core/sysutils.h"
 #include "framework/form.h"
 #include "skin/data/skin_data.h"
 #include "skin/window/popup_menu_skinner.h"
@@ -20,12 +21,6 @@ std::string WindowClassName(HWND window) {
   return name;
 }
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 bool Contains(const std::string& text, const char* part) {
   return text.find(part) != std::string::npos;
 }
@@ -36,7 +31,7 @@ bool IsPlainChild(HWND window) {
   const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
   if (!(style & WS_CHILD) || (exStyle & WS_EX_MDICHILD))
     return false;
-  return Lower(WindowClassName(GetParent(window))) != "mdiclient";
+  return AsciiLowerCase(WindowClassName(GetParent(window))) != "mdiclient";
 }
 
 // Every live form, newest first.
@@ -218,7 +213,7 @@ bool TSkinManage::PassesNameFilter(HWND window, const std::string& className) {
   bool doSkin = true;
   if (!mainSkinData_)
     return doSkin;
-  const std::string lower = Lower(className);
+  const std::string lower = AsciiLowerCase(className);
   if (Contains(lower, "preview") && !mainSkinData_->Options().Contains(xoPreview))
     doSkin = false;
   if (className == "#32770" && (GetWindowLongPtrA(window, GWL_STYLE) & DS_SETFOREGROUND))
@@ -239,7 +234,7 @@ TSkinData* TSkinManage::SelectSkinData(HWND window, const std::string& className
   }
   if (chosen)
     return chosen;
-  const std::string lower = Lower(className);
+  const std::string lower = AsciiLowerCase(className);
   if (lower == "tmessageform" || lower == "#32770")
     for (TSkinData* data : skinDatas_)
       if (data->SkinFormtype() == sfDialog)

@@ -103,6 +103,8 @@ TEST(TryParseInteger, TheDollarOnlyPrefixSetDiffersOnlyInThePrefixes) {
 TEST(TextHelpers, AsciiLowerCaseTouchesOnlyAToZ) {
   EXPECT_EQ(AsciiLowerCase("FileLIST.BMP"), "filelist.bmp");
   EXPECT_EQ(AsciiLowerCase("@[`{"), "@[`{");  // the neighbours of the letters
+  EXPECT_EQ(AsciiUpperCase("TButton=nil"), "TBUTTON=NIL");
+  EXPECT_EQ(AsciiUpperCase("@[`{\xB0\xB4"), "@[`{\xB0\xB4");  // neighbours, and a GBK character
   // GBK text (壁纸) and a Latin-1 capital stay as they are.
   EXPECT_EQ(AsciiLowerCase("\xB1\xDA\xD6\xBD\xC1X"), "\xB1\xDA\xD6\xBD\xC1x");
 }
