@@ -72,17 +72,20 @@ void PressOverlay(HWND overlay, POINT at, std::vector<std::function<void()>> ste
   heldSteps = nullptr;
 }
 
+BOOL CALLBACK CountChild(HWND, LPARAM total) {
+  ++*reinterpret_cast<int*>(total);
+  return TRUE;
+}
+
+BOOL CALLBACK CountWindowAndChildren(HWND window, LPARAM total) {
+  ++*reinterpret_cast<int*>(total);
+  EnumChildWindows(window, &CountChild, total);
+  return TRUE;
+}
+
 int CountThreadWindows() {
   int count = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) {
-        auto& total = *reinterpret_cast<int*>(data);
-        ++total;
-        EnumChildWindows(window, [](HWND, LPARAM inner) { ++*reinterpret_cast<int*>(inner); return TRUE; }, data);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  EnumThreadWindows(GetCurrentThreadId(), &CountWindowAndChildren, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
