@@ -45,10 +45,7 @@ void TTabControl::SetStyle(TTabStyle style) {
 void TTabControl::ApplyStyle() {
   if (!HandleAllocated())
     return;
-  const LONG_PTR kept = GetWindowLongPtrA(Handle(), GWL_STYLE) & ~static_cast<LONG_PTR>(kTabStyleMask);
-  SetWindowLongPtrA(Handle(), GWL_STYLE, kept | TabStyleBits(tabPosition_, style_));
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-  InvalidateRect(Handle(), nullptr, TRUE);
+  ApplyTabStyle(Handle(), tabPosition_, style_);
 }
 
 TWinControl::TCreateParams TTabControl::CreateParams() {

@@ -25,3 +25,12 @@ inline DWORD TabStyleBits(TTabPosition position, TTabStyle style) {
 
 // Every bit TabStyleBits may set, to clear before a change.
 constexpr DWORD kTabStyleMask = TCS_BOTTOM | TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE | TCS_BUTTONS | TCS_FLATBUTTONS;
+
+// Gives the tab window WINDOW the bits of POSITION and STYLE in place of its old ones, and lets
+// its frame and tabs be worked out and painted again.
+inline void ApplyTabStyle(HWND window, TTabPosition position, TTabStyle style) {
+  const LONG_PTR kept = GetWindowLongPtrA(window, GWL_STYLE) & ~static_cast<LONG_PTR>(kTabStyleMask);
+  SetWindowLongPtrA(window, GWL_STYLE, kept | TabStyleBits(position, style));
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  InvalidateRect(window, nullptr, TRUE);
+}
