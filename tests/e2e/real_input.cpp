@@ -1,5 +1,7 @@
 #include "real_input.h"
 
+#include "deadline.h"
+
 namespace e2e {
 
 void ClickAt(int x, int y, DWORD down, DWORD up) {
@@ -11,6 +13,16 @@ void ClickAt(int x, int y, DWORD down, DWORD up) {
   SendInput(1, &input[0], sizeof(INPUT));
   Sleep(60);
   SendInput(1, &input[1], sizeof(INPUT));
+}
+
+bool WaitUntilClickable(HWND window, POINT offset) {
+  return WaitFor(kWindowTimeoutMs, [&] {
+    RECT before{}, after{};
+    GetWindowRect(window, &before);
+    Sleep(200);
+    GetWindowRect(window, &after);
+    return EqualRect(&before, &after) && WindowFromPoint({after.left + offset.x, after.top + offset.y}) == window;
+  });
 }
 
 void PressKey(WORD key) {

@@ -7,6 +7,10 @@ namespace e2e {
 
 // A click at the screen point: DOWN then UP (MOUSEEVENTF_* flags), a moment apart.
 void ClickAt(int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP);
+// Waits until WINDOW has kept its place for a moment and is the window a click reaches at OFFSET
+// from its top-left corner: a window still being placed, or covered by one going away, would let
+// a click land elsewhere. True when that held within the window timeout.
+bool WaitUntilClickable(HWND window, POINT offset);
 // A press and release of the virtual key.
 void PressKey(WORD key);
 

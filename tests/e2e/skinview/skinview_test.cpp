@@ -201,14 +201,10 @@ TEST_F(SkinViewTest, TheButtonsPageShowsEveryKindOfButtonInTheSkin) {
   }));
   // The skinned frame and menu bar move the client area once they are set up: the tab's place
   // is read when it has stopped moving.
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return GetMenu(Main()) == nullptr; }));
+  ASSERT_TRUE(WaitUntilClickable(tabs, {92, 10}));
   RECT strip{};
-  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
-    RECT before{};
-    GetWindowRect(tabs, &before);
-    Sleep(300);
-    GetWindowRect(tabs, &strip);
-    return GetMenu(Main()) == nullptr && EqualRect(&before, &strip);
-  }));
+  GetWindowRect(tabs, &strip);
   ClickAt(strip.left + 92, strip.top + 10);
   HWND plain = nullptr;
   ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {

@@ -187,6 +187,8 @@ TEST_F(SkinnedWindow, ThePagesSwitchUnderRealClicksOnTheSkinnedTabsAndTheStatusB
     int tab;
     const char* shownButton;  // a button only that page has, or null
   } steps[] = {{1, "保存配置"}, {2, nullptr}, {0, kAdd}};
+  const RECT first = TabItemRect(program_->Process().Handle(), tabs, steps[0].tab);
+  ASSERT_TRUE(WaitUntilClickable(tabs, {(first.left + first.right) / 2, (first.top + first.bottom) / 2}));
   for (const auto& step : steps) {
     const RECT r = tabOnScreen(step.tab);
     ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
