@@ -31,6 +31,9 @@ endfunction()
 
 # A test program run under the shared Wine session.
 function(tessaloom_wine_test target)
+  # Every test file starts with these; parsing them once per program instead of once per file
+  # takes about half of each test file's compile time off.
+  target_precompile_headers(${target} PRIVATE <windows.h> <gtest/gtest.h> <functional> <memory> <string> <vector>)
   add_test(NAME ${target}
            COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/wine-run.sh ${TESSALOOM_WINE_SESSION}
                    $<TARGET_FILE:${target}>)

@@ -4,7 +4,7 @@
 # build/win64 (the same Windows sources as 64-bit programs, which that machine's Wine runs).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-jobs=${JOBS:-2}
+jobs=${JOBS:-$(nproc)}
 cmake -S "$top" -B "$top/build/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$top/build/host" -j "$jobs"
 windows_build() {  # DIR TOOLCHAIN
