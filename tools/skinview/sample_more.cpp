@@ -4,6 +4,8 @@
 #include "framework/glyph_check.h"
 #include "framework/page_control.h"
 #include "framework/published.h"
+#include "skin/controls/skin_control.h"
+#include "skin/controls/skinner_kinds.h"
 
 #include <windows.h>
 
@@ -122,8 +124,17 @@ std::vector<TLayoutComponent> MorePageLayout() {
 }
 
 const std::vector<std::string>& SampleMoreSkin3rdLines() {
-  static const std::vector<std::string> lines = {"TPicturePageControl=advpagecontrol"};
+  static const std::vector<std::string> lines = {
+      "TPicturePageControl=advpagecontrol", "TProgressBar=progress", "TTrackBar=trackbar"};
   return lines;
+}
+
+TSkinData::TSkinControlEvent SampleMoreSkinnerChoice() {
+  return [](TComponent*, TSkinData*, TComponent*, TComponent* control, const std::string& controlClass,
+            TComponent*& skinner) {
+    if (controlClass == "THEADERCONTROL")
+      skinner = CreateControlSkinner(TSkinnerKind::skHeader, control);
+  };
 }
 
 void PrepareSampleMore(TForm& form) {

@@ -4,6 +4,7 @@
 // strips, a media-player bar and a page control that draws its tabs over pictures.
 
 #include "framework/form_layout.h"
+#include "skin/data/skin_data.h"
 
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ std::vector<TLayoutComponent> MorePageLayout();
 
 // Class-list lines for the page's controls, to put before a skin data component's own.
 const std::vector<std::string>& SampleMoreSkin3rdLines();
+
+// The viewer's own choice of skinner, asked before the skin's rules: a header control, which
+// no rule skins by itself, gets the header skinner.
+TSkinData::TSkinControlEvent SampleMoreSkinnerChoice();
 
 // What a layout cannot make: the size grip in the window's corner, made when the page is first
 // shown (made then, it is skinned like any grip a program adds to a skinned window).

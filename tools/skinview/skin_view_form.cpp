@@ -118,6 +118,7 @@ TNotifyEvent TSkinViewForm::MethodAddress(const std::string& name) {
 void TSkinViewForm::FormCreate(TComponent*) {
   std::vector<std::string> classes = SampleSkin3rdLines();
   classes.insert(classes.end(), SampleMoreSkin3rdLines().begin(), SampleMoreSkin3rdLines().end());
+  SkinData1->OnSkinControl = SampleMoreSkinnerChoice();
   classes.insert(classes.end(), SkinData1->Skin3rd().begin(), SkinData1->Skin3rd().end());
   SkinData1->SetSkin3rd(std::move(classes));
   if (!options_.MDI)

@@ -13,16 +13,26 @@ namespace {
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
-// For each image of a strip, the skin frame (1-based) copied into it; 0 leaves it magenta. The
-// skin's fifth frame (grayed) is used only when the skin has exactly five.
+// For each image of a strip, the skin frame (1-based) copied into it; 0 leaves it magenta.
+// Skins of four or five frames hold unchecked, checked, disabled unchecked, disabled checked
+// (and grayed, used only when there are exactly five). Skins whose marks come four frames per
+// state (normal, hot, pressed, disabled: twelve for a check box, eight for a radio button) give
+// each image its own frame, the hot ones included.
 std::vector<int> StripSources(int glyphMode, int frames) {
   const int grayed = frames == 5 ? 5 : 0;
+  const bool fourPerState = (frames == 12 && glyphMode != gmRadioStrip) || (frames == 8 && glyphMode == gmRadioStrip);
   switch (glyphMode) {
     case gmCheckStrip:
+      if (fourPerState)
+        return {1, 5, 9, 2, 6, 10, 4, 8, 12};
       return {1, 2, grayed, 1, 2, grayed, 3, 4, grayed};
     case gmRadioStrip:
+      if (fourPerState)
+        return {1, 5, 2, 6, 4, 8};
       return {1, 2, 1, 2, 3, 4};
     case gmPropertiesGlyph:
+      if (fourPerState)
+        return {1, 5, 9, 2, 6, 10};
       return {1, 2, grayed, 1, 2, grayed};
     default:
       return {};

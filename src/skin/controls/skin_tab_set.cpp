@@ -164,8 +164,9 @@ void TSkinAdvPage::AssignTabPictures() {
     {
       TMemoryDC to(picture.Handle());
       FillFace(to.Get(), {0, 0, kAddOnTabWidth, kAddOnTabHeight});
-      DrawSkinElement(to.Get(), {0, 0, kAddOnTabWidth, kAddOnTabHeight}, tabs->Image, false, tabs->Tile != 0, false,
-                      tabs->FrameCount, frame, tabs->Margins);
+      // Drawn over the face colour, keyed like the tabs themselves: no magenta in the corners.
+      DrawSkinElement(to.Get(), {0, 0, kAddOnTabWidth, kAddOnTabHeight}, tabs->Image, false, tabs->Tile != 0,
+                      tabs->Trans != 0, tabs->FrameCount, frame, tabs->Margins);
     }
     target->SetBitmap(std::move(picture));
   }

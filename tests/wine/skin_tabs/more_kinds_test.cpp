@@ -76,6 +76,10 @@ TEST(GlyphStrip, EachImageComesFromTheSkinFrameOfItsState) {
       {"radio, four frames", gmRadioStrip, 4, {1, 2, 1, 2, 3, 4}},
       {"properties glyph, five frames", gmPropertiesGlyph, 5, {1, 2, 5, 1, 2, 5}},
       {"properties glyph, two frames", gmPropertiesGlyph, 2, {1, 2, kNone, 1, 2, kNone}},
+      {"check, four frames per state", gmCheckStrip, 12, {1, 5, 9, 2, 6, 10, 4, 8, 12}},
+      {"radio, four frames per state", gmRadioStrip, 8, {1, 5, 2, 6, 4, 8}},
+      {"properties glyph, four frames per state", gmPropertiesGlyph, 12, {1, 5, 9, 2, 6, 10}},
+      {"radio of twelve frames: the first four", gmRadioStrip, 12, {1, 2, 1, 2, 3, 4}},
   };
   for (const auto& c : cases) {
     const TBitmap strip = BuildGlyphStrip(c.mode, SolidStrip(c.frames, 13, 13), c.frames);
