@@ -334,7 +334,13 @@ TEST_F(SkinViewTest, TheMorePageShowsTheRemainingKindsInTheSkin) {
     skinned.push_back(ClientPixel(page, probe.at.x, probe.at.y));
   ChooseFromMenu('s', 'o');
   ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return GetMenu(Main()) != nullptr; })) << "the skin went off";
-  Sleep(500);
+  // The controls repaint in their own look one after the other.
+  WaitFor(kReplyTimeoutMs, [&] {
+    for (size_t i = 0; i < std::size(probes); ++i)
+      if (ClientPixel(page, probes[i].at.x, probes[i].at.y) == skinned[i])
+        return false;
+    return true;
+  });
   for (size_t i = 0; i < std::size(probes); ++i)
     EXPECT_NE(ClientPixel(page, probes[i].at.x, probes[i].at.y), skinned[i]) << probes[i].what;
   ChooseFromMenu('s', 'o');
