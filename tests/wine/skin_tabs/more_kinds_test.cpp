@@ -9,6 +9,7 @@
 #include "framework/media_player.h"
 #include "framework/picture_page_control.h"
 #include "framework/tab_set.h"
+#include "live_gdi_objects.h"
 #include "skin/controls/skin_media_player.h"
 #include "skin/controls/skin_obj_image.h"
 #include "skin/controls/skin_tab_set.h"
@@ -383,6 +384,38 @@ TEST_F(TabsTest, AMediaPlayerWithNoButtonShownIsAFaceColouredBar) {
   SendMessageA(over, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 15));
   SendMessageA(over, WM_LBUTTONUP, 0, MAKELPARAM(100, 15));
   EXPECT_EQ(skinner->PlayerOverlay()->PressedButton(), TWMediaPlayer::kNoButton);
+}
+
+// ---- Resources -------------------------------------------------------------------------------
+
+TEST_F(TabsTest, RepaintingTheseKindsLeavesNoGdiObjectBehind) {
+  RegisterStripClasses();
+  TSkinData& data = Start();
+  data.SetSkin3rd({"TPicturePageControl=advpagecontrol"});
+  auto& check = Place<TRzCheckBox>(*form_, 10, 10, 120, 18, "Check");
+  auto& tabs = Place<TTabSet>(*form_, 10, 150, 300, 21);
+  tabs.SetTabs({"First", "Second"});
+  auto& pages = Place<TPicturePageControl>(*form_, 10, 40, 200, 100);
+  Place<TTabSheet>(pages, 0, 0, 0, 0, "Page");
+  auto& player = Place<TMediaPlayer>(*form_, 220, 10, 120, 30);
+  ShowAndSkin();
+  auto* overlay = dynamic_cast<TSkinMP*>(SkinnerOf(player));
+  ASSERT_NE(overlay, nullptr);
+  const struct {
+    const char* what;
+    HWND window;
+  } cases[] = {{"glyph-strip check box", check.Handle()},
+               {"tab set", tabs.Handle()},
+               {"add-on page control", pages.Handle()},
+               {"media player's overlay", overlay->PlayerOverlay()->Handle()}};
+  for (const auto& c : cases) {
+    for (int i = 0; i < 5; ++i)
+      RepaintNow(c.window);
+    const int before = LiveGdiObjects();
+    for (int i = 0; i < 100; ++i)
+      RepaintNow(c.window);
+    EXPECT_EQ(LiveGdiObjects(), before) << c.what;
+  }
 }
 
 }  // namespace
