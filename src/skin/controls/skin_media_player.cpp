@@ -54,7 +54,7 @@ TBitmap MakeGlyph(TMPBtnType button, int kind) {
 // ---- The overlay ----------------------------------------------------------------------------
 
 TWMediaPlayer::TWMediaPlayer(TSkinMP* skinner, TWinControl* player, TSkinData* skinData)
-    : TPanel(skinner), playerControl_(player), playerSkinner_(skinner), skinData_(skinData) {
+    : TPanel(skinner), playerControl_(player), skinData_(skinData) {
   SetBevelOuter(TBevelCut::bvNone);
   for (int i = 0; i < kMediaButtonCount; ++i)
     for (int kind : {kEnabledGlyph, kDisabledGlyph, kColouredGlyph})

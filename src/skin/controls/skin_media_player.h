@@ -14,6 +14,7 @@ class TSkinMP;
 // The window over the player.
 class TWMediaPlayer : public TPanel {
 public:
+  // Owned by SKINNER, laid over PLAYER.
   TWMediaPlayer(TSkinMP* skinner, TWinControl* player, TSkinData* skinData);
   const char* ClassName() const override { return "TWMediaPlayer"; }
 
@@ -47,7 +48,6 @@ private:
   int pressedButton_ = kNoButton;
   bool tracking_ = false;            // between a press and its release
   TWinControl* playerControl_;       // the player under the overlay
-  TSkinMP* playerSkinner_;
   TSkinData* skinData_;
 };
 
