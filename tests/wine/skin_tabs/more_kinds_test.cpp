@@ -9,6 +9,7 @@
 #include "framework/media_player.h"
 #include "framework/picture_page_control.h"
 #include "framework/tab_set.h"
+#include "framework/up_down.h"
 #include "live_gdi_objects.h"
 #include "skin/controls/skin_media_player.h"
 #include "skin/controls/skin_obj_image.h"
@@ -247,6 +248,43 @@ TEST_F(TabsTest, ATabSetWithTooManyTabsOrNoneOrNoPictureStillPaints) {
   tabs.SetTabs({"Alone"});
   RepaintNow(tabs.Handle());
   EXPECT_EQ(WindowPixel(tabs.Handle(), 150, 10), GetSysColor(COLOR_BTNSHADOW)) << "its own look without a picture";
+}
+
+TEST_F(TabsTest, ATabSetsScrollArrowsAreSkinnedAndNoTabIsDrawnUnderThem) {
+  TSkinData& data = Start();
+  auto& tabs = Place<TTabSet>(*form_, 10, 150, 200, 21);
+  // The tab set's first owned component is its scroller.
+  auto* arrows = new TUpDown(&tabs);
+  arrows->SetBounds(250, 150, 30, 21);
+  arrows->SetParent(form_.get());
+  tabs.SetTabs({"Tab", "Tab", "Tab", "Tab"});
+  ShowAndSkin();
+  MakeSolid(*data.Elements().Tabs, 2);
+  tabs.SetTabIndex(-1);
+  SkinnerOf(tabs)->SkinChanged();
+  EXPECT_EQ(SendMessageA(arrows->Handle(), SKM_ISSKINNED, 0, 0), 1) << "the arrows wear the skin";
+  // Three tabs fill the strip exactly, up to its end margin; the arrows' 12 pixels push the
+  // third out.
+  SIZE text{};
+  {
+    HDC dc = GetDC(tabs.Handle());
+    HGDIOBJ old = SelectObject(dc, tabs.FontHandle() ? tabs.FontHandle() : GetStockObject(DEFAULT_GUI_FONT));
+    GetTextExtentPoint32A(dc, "Tab", 3, &text);
+    SelectObject(dc, old);
+    ReleaseDC(tabs.Handle(), dc);
+  }
+  const int width = tabs.StartMargin() + 3 * (text.cx + 18) + tabs.EndMargin();
+  tabs.SetBounds(10, 150, width, 21);
+  const int probe = width - tabs.EndMargin() - 4;
+  const struct {
+    bool arrowsShown;
+    COLORREF atTheEnd;
+  } cases[] = {{true, SkinColourOf(data, ciButtonFace)}, {false, StripColour(1)}, {true, SkinColourOf(data, ciButtonFace)}};
+  for (const auto& c : cases) {
+    arrows->SetVisible(c.arrowsShown);
+    RepaintNow(tabs.Handle());
+    EXPECT_EQ(WindowPixel(tabs.Handle(), probe, 10), c.atTheEnd) << (c.arrowsShown ? "arrows shown" : "no arrows");
+  }
 }
 
 // ---- Add-on page control ---------------------------------------------------------------------
