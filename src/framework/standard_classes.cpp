@@ -9,6 +9,7 @@
 #include "framework/font.h"
 #include "framework/form.h"
 #include "framework/glyph.h"
+#include "framework/glyph_check.h"
 #include "framework/graphic_control.h"
 #include "framework/group_box.h"
 #include "framework/image_list.h"
@@ -24,9 +25,11 @@
 #include "framework/image.h"
 #include "framework/memo.h"
 #include "framework/main_menu.h"
+#include "framework/media_player.h"
 #include "framework/menu_item.h"
 #include "framework/page_control.h"
 #include "framework/panel.h"
+#include "framework/picture_page_control.h"
 #include "framework/popup_menu.h"
 #include "framework/radio_button.h"
 #include "framework/radio_group.h"
@@ -337,7 +340,53 @@ TPublishedClass TabSetClass() {
       StringsProperty<C>("Tabs", [](C& c) { return c.Tabs(); },
                          [](C& c, const std::vector<std::string>& v) { c.SetTabs(v); }),
       IntegerProperty<C>("TabIndex", [](C& c) { return c.TabIndex(); }, [](C& c, int v) { c.SetTabIndex(v); }),
+      IntegerProperty<C>("StartMargin", [](C& c) { return c.StartMargin(); }, [](C& c, int v) { c.SetStartMargin(v); }),
+      IntegerProperty<C>("EndMargin", [](C& c) { return c.EndMargin(); }, [](C& c, int v) { c.SetEndMargin(v); }),
       EventProperty<C>("OnChange", &C::OnChange),
+  }};
+}
+
+TPublishedClass GlyphCheckBoxClass() {
+  using C = TGlyphCheckBox;
+  return {"TGlyphCheckBox", "", Make<C>, {
+      BooleanProperty<C>("Checked", [](C& c) { return c.Checked(); }, [](C& c, bool v) { c.SetChecked(v); }),
+      BooleanProperty<C>("Grayed", [](C& c) { return c.Grayed(); }, [](C& c, bool v) { c.SetGrayed(v); }),
+      BooleanProperty<C>("RadioItem", [](C& c) { return c.RadioItem(); }, [](C& c, bool v) { c.SetRadioItem(v); }),
+      ObjectProperty<C>("CustomGlyphs", [](C& c) { return static_cast<TComponent*>(c.CustomGlyphs()); }, nullptr),
+      BooleanProperty<C>("UseCustomGlyphs", [](C& c) { return c.UseCustomGlyphs(); },
+                         [](C& c, bool v) { c.SetUseCustomGlyphs(v); }),
+      IntegerProperty<C>("TransparentColor", [](C& c) { return c.TransparentColor(); },
+                         [](C& c, int v) { c.SetTransparentColor(v); }),
+      ObjectProperty<C>("Properties", [](C& c) { return static_cast<TComponent*>(c.Properties()); }, nullptr),
+      EventProperty<C>("OnClick", &C::OnClick),
+  }};
+}
+
+TPublishedClass GlyphCheckPropertiesClass() {
+  using C = TGlyphCheckProperties;
+  return {"TGlyphCheckProperties", "", {}, {
+      ObjectProperty<C>("Glyph", [](C& c) { return static_cast<TComponent*>(c.Glyph()); }, nullptr),
+  }};
+}
+
+TPublishedClass PicturePageControlClass() {
+  using C = TPicturePageControl;
+  return {"TPicturePageControl", "", Make<C>, {
+      ObjectProperty<C>("TabBackGround", [](C& c) { return static_cast<TComponent*>(c.TabBackGround()); }, nullptr),
+      ObjectProperty<C>("TabBackGroundActive",
+                        [](C& c) { return static_cast<TComponent*>(c.TabBackGroundActive()); }, nullptr),
+  }};
+}
+
+TPublishedClass MediaPlayerClass() {
+  using C = TMediaPlayer;
+  return {"TMediaPlayer", "", Make<C>, {
+      StringsProperty<C>("VisibleButtons", [](C& c) { return c.VisibleButtons(); },
+                         [](C& c, const std::vector<std::string>& v) { c.SetVisibleButtons(v); }),
+      StringsProperty<C>("EnabledButtons", [](C& c) { return c.EnabledButtons(); },
+                         [](C& c, const std::vector<std::string>& v) { c.SetEnabledButtons(v); }),
+      StringsProperty<C>("ColoredButtons", [](C& c) { return c.ColoredButtons(); },
+                         [](C& c, const std::vector<std::string>& v) { c.SetColoredButtons(v); }),
   }};
 }
 
@@ -542,6 +591,10 @@ std::vector<TPublishedClass> StandardClasses() {
   classes.push_back(ListViewClass());
   classes.push_back(TabControlClass());
   classes.push_back(TabSetClass());
+  classes.push_back(GlyphCheckBoxClass());
+  classes.push_back(PicturePageControlClass());
+  classes.push_back(MediaPlayerClass());
+  classes.push_back(GlyphCheckPropertiesClass());
   classes.push_back(ProgressBarClass());
   classes.push_back(TrackBarClass());
   classes.push_back(HeaderControlClass());

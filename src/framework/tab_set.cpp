@@ -9,8 +9,9 @@
 namespace {
 
 constexpr int kDefaultHeight = 21;
-constexpr int kLeftMargin = 4;   // before the first tab
-constexpr int kTextMargin = 4;   // between the text and a slanted edge
+// Between the text and a slanted edge: each tab steps on by its text width + 18, which is also
+// where a strip drawn by other hands puts its tabs, so clicks land alike.
+constexpr int kTextMargin = 6;
 constexpr int kSlant = 6;        // how far each side of a tab leans in from top to bottom
 
 // The interior of a trapezoid whose sides lean in by kSlant over its height, edges excluded.
@@ -50,7 +51,7 @@ std::vector<TTabSet::TTabShape> TTabSet::Shapes(HDC dc) {
   const int bottom = client.bottom - 1;
   TSelectObject font(dc, FontHandle());
   std::vector<TTabShape> shapes;
-  int left = kLeftMargin;
+  int left = startMargin_;
   for (const std::string& tab : tabs_) {
     SIZE text{};
     GetTextExtentPoint32A(dc, tab.c_str(), static_cast<int>(tab.size()), &text);
@@ -59,6 +60,18 @@ std::vector<TTabSet::TTabShape> TTabSet::Shapes(HDC dc) {
     left = right - kSlant;
   }
   return shapes;
+}
+
+void TTabSet::SetStartMargin(int margin) {
+  startMargin_ = margin;
+  if (HandleAllocated())
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TTabSet::SetEndMargin(int margin) {
+  endMargin_ = margin;
+  if (HandleAllocated())
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 int TTabSet::TabAt(int x, int y) {

@@ -24,6 +24,11 @@ public:
   // The tab under a point of the client area, or -1 (also while there is no window); the chosen
   // tab lies above its neighbours, and each other tab above its right neighbour.
   int TabAt(int x, int y);
+  // Room kept free before the first tab and after the last.
+  int StartMargin() const { return startMargin_; }
+  void SetStartMargin(int margin);
+  int EndMargin() const { return endMargin_; }
+  void SetEndMargin(int margin);
 
   NotifyEvent OnChange;
 
@@ -40,4 +45,6 @@ private:
 
   std::vector<std::string> tabs_;  // left to right
   int tabIndex_ = -1;
+  int startMargin_ = 4;
+  int endMargin_ = 4;
 };

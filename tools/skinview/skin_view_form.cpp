@@ -8,6 +8,7 @@
 
 #include "sample_buttons.h"
 #include "sample_dialog.h"
+#include "sample_more.h"
 #include "skin_file_check.h"
 #include "skin_view_layout.h"
 
@@ -59,6 +60,7 @@ TSkinViewDocument::TSkinViewDocument(TComponent* owner, const std::string& capti
   SetBounds(0, 0, 380, 260);
   ReadFormLayout(*this, SampleControlsLayout());
   PrepareSampleButtons(*this);
+  PrepareSampleMore(*this);
 }
 
 TSkinViewForm::TSkinViewForm(TComponent* owner, const TSkinViewOptions& options)
@@ -66,6 +68,7 @@ TSkinViewForm::TSkinViewForm(TComponent* owner, const TSkinViewOptions& options)
   SetName("SkinViewForm");
   RegisterSkinDataClass();
   RegisterSampleButtonClasses();
+  RegisterSampleMoreClasses();
   if (options_.MDI)
     SetFormStyle(TFormStyle::fsMDIForm);
   ReadFormLayout(*this, SkinViewLayout());
@@ -114,10 +117,14 @@ TNotifyEvent TSkinViewForm::MethodAddress(const std::string& name) {
 
 void TSkinViewForm::FormCreate(TComponent*) {
   std::vector<std::string> classes = SampleSkin3rdLines();
+  classes.insert(classes.end(), SampleMoreSkin3rdLines().begin(), SampleMoreSkin3rdLines().end());
+  SkinData1->OnSkinControl = SampleMoreSkinnerChoice();
   classes.insert(classes.end(), SkinData1->Skin3rd().begin(), SkinData1->Skin3rd().end());
   SkinData1->SetSkin3rd(std::move(classes));
   if (!options_.MDI)
     PrepareSampleButtons(*this);
+  if (!options_.MDI)
+    PrepareSampleMore(*this);
   if (options_.MDI) {
     NWindows->SetVisible(true);
     SetWindowMenu(NWindows);

@@ -1,6 +1,7 @@
 #include "skin_view_layout.h"
 
 #include "app/main_form_layout.h"
+#include "sample_more.h"
 #include "framework/core/exceptions.h"
 
 namespace {
@@ -172,6 +173,8 @@ TFormLayout MakeSampleControlsLayout() {
           {"Columns", std::vector<std::string>{"Name=90", "Size=90", "Date=90"}}}},
   };
   layout.Components.insert(layout.Components.end(), edits.begin(), edits.end());
+  const std::vector<TLayoutComponent> more = MorePageLayout();
+  layout.Components.insert(layout.Components.end(), more.begin(), more.end());
   return layout;
 }
 

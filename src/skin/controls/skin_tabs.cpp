@@ -2,6 +2,7 @@
 
 #include "framework/control.h"
 #include "framework/page_control.h"
+#include "skin/controls/skin_up_down.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_text.h"
 #include "skin/model/bitmap_utils.h"
@@ -175,6 +176,15 @@ void TSkinTab::PreparePictures() {
 
 void TSkinTab::FindSpinChild() {
   spinChild_ = FindWindowExA(windowHandle_, nullptr, "msctls_updown32", nullptr);
+  // Arrows made anew (the control may destroy them when the tabs fit) get a skinner anew.
+  if (spinSkinner_ && spinSkinner_->Handle() != spinChild_) {
+    delete spinSkinner_;
+    spinSkinner_ = nullptr;
+  }
+  if (spinChild_ && !spinSkinner_) {
+    spinSkinner_ = new TSkinUpDown(this);
+    spinSkinner_->AttachWindow(spinChild_, skinData_, ownerForm_, drawCanvas_);
+  }
 }
 
 bool TSkinTab::BeforeMessage(TSkinMessage& message) {

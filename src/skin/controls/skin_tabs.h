@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class TSkinUpDown;
+
 // Where the tabs of a tab control sit.
 enum TTabOrientation { toTop = 0, toBottom = 1, toLeft = 2, toRight = 3 };
 
@@ -43,8 +45,8 @@ private:
   void FinishAttach();
   // The tab and pane pictures for the side the tabs are on.
   void PreparePictures();
-  // The tab scroll arrows' window, kept out of the strip the skinner paints; the control makes it
-  // only once its tabs overflow, so it is looked for at every paint.
+  // The tab scroll arrows' window, kept out of the strip the skinner paints and skinned itself;
+  // the control makes it only once its tabs overflow, so it is looked for at every paint.
   void FindSpinChild();
   // A click on a close box; true when one was hit.
   bool ClickCloseBox(POINT point);
@@ -56,6 +58,7 @@ private:
   TBitmap tabImage_;                 // Tabs picture, flipped for tabs at the bottom
   TBitmap paneImage_;                // the pane picture, turned for the tabs' side
   HWND spinChild_ = nullptr;         // the tab scroll arrows, when the control has them
+  TSkinUpDown* spinSkinner_ = nullptr;  // owned: the arrows' skinner, once they exist
   bool closeBoxes_ = false;
 };
 

@@ -8,10 +8,13 @@
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_header.h"
+#include "skin/controls/skin_media_player.h"
 #include "skin/controls/skin_mark_button.h"
+#include "skin/controls/skin_obj_image.h"
 #include "skin/controls/skin_speed_button.h"
 #include "skin/controls/skin_progress.h"
 #include "skin/controls/skin_status_bar.h"
+#include "skin/controls/skin_tab_set.h"
 #include "skin/controls/skin_tabs.h"
 #include "skin/controls/skin_track_bar.h"
 #include "skin/controls/skin_scrollbar.h"
@@ -100,6 +103,24 @@ TSkinControl* CreateControlSkinner(TSkinnerKind kind, TComponent* owner, const T
       break;
     case TSkinnerKind::skDateTime:
       skinner = new TSkinDateTime(owner);
+      break;
+    case TSkinnerKind::skObjImage: {
+      auto* strip = new TSkinObjImage(owner);
+      strip->SetGlyphMode(settings.GlyphMode);
+      skinner = strip;
+      break;
+    }
+    case TSkinnerKind::skTab31:
+      skinner = new TSkinTab31(owner);
+      break;
+    case TSkinnerKind::skAdvPage: {
+      auto* pages = new TSkinAdvPage(owner);
+      pages->SetAdvMode(settings.AdvMode);
+      skinner = pages;
+      break;
+    }
+    case TSkinnerKind::skMediaPlayer:
+      skinner = new TSkinMP(owner);
       break;
     default:
       break;

@@ -5,6 +5,7 @@
 #include "harness.h"
 #include "message_box.h"
 #include "real_input.h"
+#include "remote_controls.h"
 #include "scratch_files.h"
 #include "screenshot.h"
 #include "window_search.h"
@@ -230,6 +231,115 @@ TEST_F(SkinViewTest, ARightClickOpensThePopupMenu) {
   Picture(menu, "popup.bmp");
   PostMessageA(Main(), WM_CHAR, 'm', 0);
   ExpectBoxAndDismiss("A message box");
+}
+
+// The screen's pixel at a point of WINDOW's client area.
+COLORREF ClientPixel(HWND window, int x, int y) {
+  POINT at{x, y};
+  ClientToScreen(window, &at);
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+// The direct children of PARENT of CLASSNAME.
+std::vector<HWND> ChildrenOf(HWND parent, const std::string& className) {
+  std::vector<HWND> found;
+  for (HWND child : Descendants(parent, className))
+    if (GetParent(child) == parent)
+      found.push_back(child);
+  return found;
+}
+
+// The "More" page is the fourth of the strip, chosen by a click on its tab. Each kind on it
+// answers as skinned, the media player lies under its overlay, the size grip made when the page
+// first showed is skinned too, and the pixels of each kind change when the skin is switched off.
+TEST_F(SkinViewTest, TheMorePageShowsTheRemainingKindsInTheSkin) {
+  program_->Start();
+  HWND pages = nullptr;
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    const std::vector<HWND> found = Descendants(Main(), "SysTabControl32");
+    pages = found.empty() ? nullptr : found[0];
+    return pages != nullptr;
+  }));
+  RECT strip{};
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    RECT before{};
+    GetWindowRect(pages, &before);
+    Sleep(300);
+    GetWindowRect(pages, &strip);
+    return GetMenu(Main()) == nullptr && EqualRect(&before, &strip);
+  }));
+  const RECT tab = TabItemRect(program_->Process().Handle(), pages, 3);
+  POINT centre{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+  ClientToScreen(pages, &centre);
+  ClickAt(centre.x, centre.y);
+  HWND page = nullptr;
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    for (HWND track : Descendants(Main(), "msctls_trackbar32"))
+      if (IsWindowVisible(track))
+        page = GetParent(track);
+    return page != nullptr;
+  })) << "the More page did not come up";
+
+  const struct {
+    const char* className;
+    size_t count;
+  } kinds[] = {{"SysTabControl32", 6}, {"msctls_progress32", 4}, {"msctls_trackbar32", 6}, {"SysHeader32", 1}};
+  for (const auto& kind : kinds) {
+    const std::vector<HWND> found = ChildrenOf(page, kind.className);
+    EXPECT_EQ(found.size(), kind.count) << kind.className;
+    for (HWND control : found)
+      EXPECT_EQ(SendMessageA(control, kIsSkinned, 0, 0), 1) << kind.className;
+  }
+  // Where the layout put them, in the page's client coordinates.
+  const POINT tabSet{370, 160}, player{372, 124};
+  HWND tabSetWindow = ChildWindowFromPointEx(page, tabSet, CWP_SKIPINVISIBLE);
+  EXPECT_EQ(SendMessageA(tabSetWindow, kIsSkinned, 0, 0), 1) << "the old-style tab set";
+  HWND overlay = ChildWindowFromPointEx(page, player, CWP_SKIPINVISIBLE);
+  HWND playerWindow = nullptr;
+  for (HWND child : ChildrenOf(page, ClassNameOf(overlay))) {
+    RECT a{}, b{};
+    GetWindowRect(child, &a);
+    GetWindowRect(overlay, &b);
+    if (child != overlay && EqualRect(&a, &b))
+      playerWindow = child;
+  }
+  ASSERT_NE(playerWindow, nullptr) << "a window of the player's bounds lies over the player";
+  EXPECT_EQ(SendMessageA(playerWindow, kIsSkinned, 0, 0), 1) << "the media player";
+  bool gripSkinned = false;
+  for (HWND grip : ChildrenOf(Main(), "ScrollBar"))
+    if (StyleOf(grip) & SBS_SIZEGRIP)
+      gripSkinned = SendMessageA(grip, kIsSkinned, 0, 0) == 1;
+  EXPECT_TRUE(gripSkinned) << "the size grip";
+
+  SetCursorPos(0, 0);
+  Picture(Main(), "more.bmp");
+  const struct {
+    const char* what;
+    POINT at;  // in the page's client coordinates
+  } probes[] = {
+      {"top tab control's chosen tab", {20, 10}},   {"progress bar's filled half", {40, 188}},
+      {"chunk bar's filled half", {40, 208}},       {"track bar's channel", {200, 195}},
+      {"header item", {374, 100}},                  {"old-style tab set", {500, 168}},
+      {"media-player button", {370, 122}},          {"close-box page control's tab", {20, 98}},
+  };
+  std::vector<COLORREF> skinned;
+  for (const auto& probe : probes)
+    skinned.push_back(ClientPixel(page, probe.at.x, probe.at.y));
+  ChooseFromMenu('s', 'o');
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return GetMenu(Main()) != nullptr; })) << "the skin went off";
+  // The controls repaint in their own look one after the other.
+  WaitFor(kReplyTimeoutMs, [&] {
+    for (size_t i = 0; i < std::size(probes); ++i)
+      if (ClientPixel(page, probes[i].at.x, probes[i].at.y) == skinned[i])
+        return false;
+    return true;
+  });
+  for (size_t i = 0; i < std::size(probes); ++i)
+    EXPECT_NE(ClientPixel(page, probes[i].at.x, probes[i].at.y), skinned[i]) << probes[i].what;
+  ChooseFromMenu('s', 'o');
 }
 
 TEST_F(SkinViewTest, DamagedSkinFilesThroughOpenAreRefusedAndTheSkinStays) {

@@ -33,6 +33,9 @@
 #include "framework/status_bar.h"
 #include "framework/tab_control.h"
 #include "framework/tab_set.h"
+#include "framework/glyph_check.h"
+#include "framework/media_player.h"
+#include "framework/picture_page_control.h"
 #include "framework/timer.h"
 #include "framework/track_bar.h"
 #include "framework/up_down.h"
@@ -86,6 +89,9 @@ const std::map<std::string, TCppClass>& CppClasses() {
       {"TListView", {Is<TListView>, {}}},
       {"TTabControl", {Is<TTabControl>, {}}},
       {"TTabSet", {Is<TTabSet>, {}}},
+      {"TGlyphCheckBox", {Is<TGlyphCheckBox>, {}}},
+      {"TMediaPlayer", {Is<TMediaPlayer>, {}}},
+      {"TPicturePageControl", {Is<TPicturePageControl>, {}}},
       {"TProgressBar", {Is<TProgressBar>, {}}},
       {"TTrackBar", {Is<TTrackBar>, {}}},
       {"THeaderControl", {Is<THeaderControl>, {}}},
