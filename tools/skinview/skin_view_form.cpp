@@ -8,6 +8,7 @@
 
 #include "sample_buttons.h"
 #include "sample_dialog.h"
+#include "sample_lists.h"
 #include "skin_file_check.h"
 #include "skin_view_layout.h"
 
@@ -59,6 +60,7 @@ TSkinViewDocument::TSkinViewDocument(TComponent* owner, const std::string& capti
   SetBounds(0, 0, 380, 260);
   ReadFormLayout(*this, SampleControlsLayout());
   PrepareSampleButtons(*this);
+  PrepareSampleLists(*this);
 }
 
 TSkinViewForm::TSkinViewForm(TComponent* owner, const TSkinViewOptions& options)
@@ -116,8 +118,10 @@ void TSkinViewForm::FormCreate(TComponent*) {
   std::vector<std::string> classes = SampleSkin3rdLines();
   classes.insert(classes.end(), SkinData1->Skin3rd().begin(), SkinData1->Skin3rd().end());
   SkinData1->SetSkin3rd(std::move(classes));
-  if (!options_.MDI)
+  if (!options_.MDI) {
     PrepareSampleButtons(*this);
+    PrepareSampleLists(*this);
+  }
   if (options_.MDI) {
     NWindows->SetVisible(true);
     SetWindowMenu(NWindows);
