@@ -24,7 +24,7 @@ public:
     if (words_.size() % 2)
       Word(0);
   }
-  // An item of a predefined class (0x0080 button, 0x0081 edit, 0x0083 list box).
+  // An item of a predefined class (0x0080 button, 0x0081 edit, 0x0083 list box, 0x0085 combo box).
   void Item(WORD atom, const std::string& text, int id, DWORD style, short x, short y, short cx, short cy) {
     AlignToDword();
     Dword(style | WS_CHILD | WS_VISIBLE);
@@ -49,7 +49,7 @@ private:
   std::vector<WORD> words_;
 };
 
-constexpr WORD kButton = 0x0080, kEdit = 0x0081, kListBox = 0x0083;
+constexpr WORD kButton = 0x0080, kEdit = 0x0081, kListBox = 0x0083, kComboBox = 0x0085;
 
 INT_PTR CALLBACK SampleDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
@@ -58,8 +58,15 @@ INT_PTR CALLBACK SampleDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) 
       CheckDlgButton(dialog, kSampleThreeState, BST_INDETERMINATE);
       CheckDlgButton(dialog, kSampleDisabledCheck, BST_CHECKED);
       SetDlgItemTextA(dialog, kSampleEdit, "Edit me");
-      for (const char* entry : {"First entry", "Second entry", "Third entry"})
-        SendDlgItemMessageA(dialog, kSampleList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+      // Long and wide enough for both scroll bars.
+      for (int i = 1; i <= 30; ++i) {
+        const std::string entry = "Entry " + std::to_string(i) + (i % 5 ? "" : " with a longer text than fits");
+        SendDlgItemMessageA(dialog, kSampleList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+      }
+      SendDlgItemMessageA(dialog, kSampleList, LB_SETHORIZONTALEXTENT, 400, 0);
+      for (const char* choice : {"Daily", "Weekly", "Monthly"})
+        SendDlgItemMessageA(dialog, kSampleCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
+      SendDlgItemMessageA(dialog, kSampleCombo, CB_SETCURSEL, 1, 0);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
@@ -74,7 +81,7 @@ INT_PTR CALLBACK SampleDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) 
 // The template, DWORD-aligned as DialogBoxIndirect needs it.
 std::vector<DWORD> SampleDialogTemplate() {
   TTemplateWriter t;
-  const WORD items = 11;
+  const WORD items = 12;
   t.Dword(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU);
   t.Dword(0);
   t.Word(items);
@@ -90,10 +97,11 @@ std::vector<DWORD> SampleDialogTemplate() {
   t.Item(kButton, "&Second", kSampleSecondRadio, BS_AUTORADIOBUTTON, 14, 36, 80, 12);
   t.Item(kButton, "&Remember", kSampleCheckBox, BS_AUTOCHECKBOX | WS_TABSTOP, 7, 64, 100, 12);
   t.Item(kEdit, "", kSampleEdit, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 82, 100, 14);
-  t.Item(kListBox, "", kSampleList, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 114, 7, 99, 89);
+  t.Item(kListBox, "", kSampleList, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, 114, 7, 99, 89);
   t.Item(kButton, "&Maybe", kSampleThreeState, BS_AUTO3STATE | WS_TABSTOP, 7, 100, 100, 12);
   t.Item(kButton, "Fixed", kSampleDisabledCheck, BS_AUTOCHECKBOX | WS_DISABLED, 7, 116, 100, 12);
   t.Item(kButton, "Text &left", kSampleLeftText, BS_AUTOCHECKBOX | BS_LEFTTEXT | WS_TABSTOP, 114, 100, 99, 12);
+  t.Item(kComboBox, "", kSampleCombo, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 114, 118, 99, 60);
   t.Item(kButton, "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 106, 142, 50, 16);
   t.Item(kButton, "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 163, 142, 50, 16);
   return t.Dwords();

@@ -4,7 +4,8 @@
 
 // A standard dialog box (class "#32770") made from an in-memory template, with a few ordinary
 // controls: a group box with two radio buttons, check boxes (plain, three-state, disabled, with
-// the text on the left), an edit, a list box, OK and Cancel.
+// the text on the left), an edit, a list box with both scroll bars, a drop-down list combo box,
+// OK and Cancel.
 // It shows the skin on a window that no framework object is behind.
 
 // Control identifiers of the sample dialog.
@@ -18,6 +19,7 @@ enum : int {
   kSampleThreeState,
   kSampleDisabledCheck,
   kSampleLeftText,
+  kSampleCombo,
 };
 
 // Shows the dialog modally; returns IDOK or IDCANCEL.

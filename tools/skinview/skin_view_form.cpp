@@ -8,6 +8,7 @@
 
 #include "sample_buttons.h"
 #include "sample_dialog.h"
+#include "sample_lists.h"
 #include "sample_more.h"
 #include "skin_file_check.h"
 #include "skin_view_layout.h"
@@ -60,6 +61,7 @@ TSkinViewDocument::TSkinViewDocument(TComponent* owner, const std::string& capti
   SetBounds(0, 0, 380, 260);
   ReadFormLayout(*this, SampleControlsLayout());
   PrepareSampleButtons(*this);
+  PrepareSampleLists(*this);
   PrepareSampleMore(*this);
 }
 
@@ -121,10 +123,11 @@ void TSkinViewForm::FormCreate(TComponent*) {
   SkinData1->OnSkinControl = SampleMoreSkinnerChoice();
   classes.insert(classes.end(), SkinData1->Skin3rd().begin(), SkinData1->Skin3rd().end());
   SkinData1->SetSkin3rd(std::move(classes));
-  if (!options_.MDI)
+  if (!options_.MDI) {
     PrepareSampleButtons(*this);
-  if (!options_.MDI)
+    PrepareSampleLists(*this);
     PrepareSampleMore(*this);
+  }
   if (options_.MDI) {
     NWindows->SetVisible(true);
     SetWindowMenu(NWindows);

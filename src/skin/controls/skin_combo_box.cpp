@@ -113,6 +113,16 @@ void TSkinComBox::Detach() {
   dropListSkinner_ = nullptr;
 }
 
+void TSkinComBox::Notification(TComponent* component, TOperation operation) {
+  TSkinControl::Notification(component, operation);
+  if (operation != TOperation::opRemove)
+    return;
+  if (component == listScrollSkinner_)
+    listScrollSkinner_ = nullptr;
+  if (component == dropListSkinner_)
+    dropListSkinner_ = nullptr;
+}
+
 void TSkinComBox::FreeListSkinner(TSkinControl* skinner) {
   if (!skinner)
     return;

@@ -34,6 +34,8 @@ public:
 protected:
   void AfterMessage(TSkinMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
+  // The host may free the list skinners first when it drops its skinners.
+  void Notification(TComponent* component, TOperation operation) override;
 
   // The list and edit windows of the combo; the list gets the skin's scroll bars.
   void BindParts();

@@ -31,6 +31,8 @@ public:
   // True when the skinner was listed already; otherwise lists it.
   virtual bool RegisterControlSkinner(TSkinControl* skinner) = 0;
   virtual void UnregisterControlSkinner(TSkinControl* skinner) = 0;
+  // The skinned window the list belongs to: where a skinner posts what only its host can do.
+  virtual HWND HostWindow() const = 0;
 
 protected:
   ~TSkinnerHost() = default;

@@ -69,6 +69,12 @@ void TSkinEdit::FindSpin() {
   }
 }
 
+void TSkinEdit::Notification(TComponent* component, TOperation operation) {
+  TSkinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == spinSkinner_)
+    spinSkinner_ = nullptr;
+}
+
 void TSkinEdit::DrawControl(HDC dc, const RECT& rect) {
   if (!skinData_)
     return;

@@ -16,6 +16,8 @@ public:
 protected:
   void AfterMessage(TSkinMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
+  // The host may free the spin skinner first when it drops its skinners.
+  void Notification(TComponent* component, TOperation operation) override;
 
   // Finds a spin control among the edit's children and skins it (once).
   void FindSpin();

@@ -3,6 +3,7 @@
 #include "framework/core/sysutils.h"
 #include "framework/control.h"
 #include "framework/published.h"
+#include "skin/controls/skin_header.h"
 #include "skin/data/skin_data.h"
 
 #include <algorithm>
@@ -17,6 +18,10 @@ bool HasBorder(HWND window) {
   const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
   return (style & WS_BORDER) || (exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE));
 }
+
+// Style bits whose change the overlays follow by themselves; any other change (a border, a
+// list view's view) is read afresh by a new skinner.
+constexpr DWORD kFollowedStyles = WS_VISIBLE | WS_DISABLED | WS_HSCROLL | WS_VSCROLL;
 
 bool IsIntegerProperty(TComponent* object, const char* name) {
   const TPublishedProperty* property = object ? FindPublishedProperty(*object, name) : nullptr;
@@ -190,10 +195,23 @@ void TSkinScrollbar::AfterMessage(TSkinMessage& message) {
       bars_.SetEnabled(message.WParam != 0);
       TSkinControl::AfterMessage(message);
       break;
+    case WM_STYLECHANGED:
+      StyleChanged(message.WParam, *reinterpret_cast<const STYLESTRUCT*>(message.LParam));
+      break;
     default:
       TSkinControl::AfterMessage(message);
       break;
   }
+}
+
+// Posted, not done here: the host frees this skinner, which must not happen inside its own
+// message handling.
+void TSkinScrollbar::StyleChanged(WPARAM which, const STYLESTRUCT& style) {
+  const DWORD changed = style.styleOld ^ style.styleNew;
+  if (which == static_cast<WPARAM>(GWL_STYLE) ? !(changed & ~kFollowedStyles) : !changed)
+    return;
+  if (skinnedControl_ && ownerForm_ && ownerForm_->HostWindow())
+    PostMessageA(ownerForm_->HostWindow(), SKM_RESKINSCROLL, reinterpret_cast<WPARAM>(windowHandle_), 0);
 }
 
 void TSkinScrollbar::DrawControl(HDC dc, const RECT&) {
@@ -219,6 +237,27 @@ void TSkinScrollbar::PaintFrameParts(HDC dc) {
   RECT corner{};
   if (bars_.Corner(windowHandle_, corner))
     FillFace(dc, corner);
+}
+
+// ---- A list view ------------------------------------------------------------------------------
+
+void TSkinListView::AttachControl(TSkinnerHost* ownerForm, TSkinData* skinData, bool manageColor, HDC canvas) {
+  if (isAttached_)
+    return;
+  TSkinScrollbar::AttachControl(ownerForm, skinData, manageColor, canvas);
+  if (!skinnedControl_ || header_)
+    return;
+  if (HWND header = reinterpret_cast<HWND>(SendMessageA(windowHandle_, LVM_GETHEADER, 0, 0))) {
+    header_ = new TSkinHeader(this);
+    header_->AttachWindow(header, skinData_, ownerForm_, drawCanvas_);
+  }
+}
+
+// The host frees the header skinner first when it drops its skinners.
+void TSkinListView::Notification(TComponent* component, TOperation operation) {
+  TSkinScrollbar::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == header_)
+    header_ = nullptr;
 }
 
 // ---- A window's bars by handle ---------------------------------------------------------------

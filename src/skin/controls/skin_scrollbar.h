@@ -58,6 +58,8 @@ protected:
 
   // The border and the size-box corner, over what the system drew in the non-client area.
   void PaintFrameParts(HDC dc);
+  // A style change the overlays cannot follow asks the host for a fresh skinner.
+  void StyleChanged(WPARAM which, const STYLESTRUCT& style);
 
   TScrollOverlayPair bars_;
   bool drawBorder_ = false;      // frame the control with the skin's shadow and face
@@ -65,11 +67,23 @@ protected:
   int savedFixedColor_ = 0;
 };
 
-// A list view: its scroll bars as any control's.
+class TSkinHeader;
+
+// A list view: its scroll bars as any control's, and its header skinned by a header skinner this
+// skinner owns.
 class TSkinListView : public TSkinScrollbar {
 public:
   using TSkinScrollbar::TSkinScrollbar;
   const char* ClassName() const override { return "TSkinListView"; }
+
+  void AttachControl(TSkinnerHost* ownerForm, TSkinData* skinData, bool manageColor, HDC canvas) override;
+
+  TSkinHeader* Header() const { return header_; }
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+  TSkinHeader* header_ = nullptr;  // owned as a component; null without a header window
 };
 
 // A window with its own scroll bars known only by its handle (the list of a simple combo box).

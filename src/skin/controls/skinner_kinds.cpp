@@ -86,6 +86,9 @@ TSkinControl* CreateControlSkinner(TSkinnerKind kind, TComponent* owner, const T
     case TSkinnerKind::skListView:
       skinner = new TSkinListView(owner);
       break;
+    case TSkinnerKind::skScrollbarH:
+      skinner = new TSkinScrollbarH(owner);
+      break;
     case TSkinnerKind::skScControl:
       skinner = new TSkinScControl(owner);
       break;

@@ -14,6 +14,7 @@ enum class TSkinnerKind {
   skScrollbar, skListView, skScControl, skEdit, skComBox, skUpDown, skDateTime,
   skTab, skTabBtn, skTab31, skTabSheet, skAdvPage, skStatusBar, skProgress, skTrackBar,
   skHeader, skSizer, skObjImage, skMediaPlayer,
+  skScrollbarH,
 };
 
 // What discovery sets on a skinner before it attaches it; each kind takes what concerns it.

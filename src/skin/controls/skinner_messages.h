@@ -6,3 +6,6 @@
 inline constexpr UINT SKM_SETACTIVE = 0x3506;
 // A skinned window or control answers 1, so nothing is skinned twice.
 inline constexpr UINT SKM_ISSKINNED = 0x3523;
+// Posted to the skinned window by a scroll-bar skinner: free the skinner of the control whose
+// window is in wParam and attach a fresh one of its class.
+inline constexpr UINT SKM_RESKINSCROLL = 0x3517;

@@ -8,6 +8,7 @@
 #include "framework/form.h"
 #include "framework/graphic_control.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_scrollbar.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/bitmap_utils.h"
 #include "skin/window/form_menus.h"
@@ -186,6 +187,14 @@ bool TWinSkinForm::ApplyBuiltInRules(TWinControl& control, const std::string& cl
     return AttachKind(TSkinnerKind::skStatusBar, control);
   if (kinds.Contains(xcCombo) && className == "TTNTCOMBOBOX")
     return AttachKind(TSkinnerKind::skComBox, control);
+  // The framework's own combo boxes, date pickers and separate scroll bars; a combo box's list
+  // bar would otherwise make it a scrolled control below.
+  if (kinds.Contains(xcCombo) && control.InheritsFrom("TCustomComboBox"))
+    return AttachKind(TSkinnerKind::skComBox, control);
+  if (kinds.Contains(xcCombo) && control.InheritsFrom("TDateTimePicker"))
+    return AttachKind(TSkinnerKind::skDateTime, control);
+  if (kinds.Contains(xcScrollbar) && control.InheritsFrom("TScrollBar"))
+    return AttachKind(TSkinnerKind::skScControl, control);
   const bool scrollBars = kinds.Contains(xcScrollbar);
   if (scrollBars && OneOf(className, {"TRICHEDIT", "TWWDBRICHEDIT", "TDXDBMEMO"}))
     return AttachKind(TSkinnerKind::skScrollbar, control);
@@ -195,6 +204,9 @@ bool TWinSkinForm::ApplyBuiltInRules(TWinControl& control, const std::string& cl
   }
   if (scrollBars && OneOf(className, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}))
     return AttachKind(TSkinnerKind::skScrollbar, control);
+  // A list view's bars come and go with its items and columns; its header is skinned with them.
+  if (scrollBars && control.InheritsFrom("TCustomListView"))
+    return AttachKind(TSkinnerKind::skListView, control);
   if (scrollBars && (control.InheritsFrom("TCustomMemo") || HasScrollBars(control)))
     return AttachKind(TSkinnerKind::skScrollbar, control);
   if (kinds.Contains(xcButton) && control.InheritsFrom("TButton"))
@@ -257,6 +269,19 @@ bool TWinSkinForm::AttachKind(TSkinnerKind kind, TComponent& control, bool manag
     return false;
   skinner->AttachControl(this, skinData_, manageColor, ControlCanvas());
   return true;
+}
+
+void TWinSkinForm::ReskinScrollControl(HWND window) {
+  auto* skinner = dynamic_cast<TSkinScrollbar*>(FindControlSkinner(window));
+  if (!skinner || !skinner->SkinnedControl() || !skinData_)
+    return;
+  TWinControl& control = *skinner->SkinnedControl();
+  const TSkinnerKind kind = dynamic_cast<TSkinListView*>(skinner) ? TSkinnerKind::skListView : TSkinnerKind::skScrollbar;
+  TSkinnerSettings settings;
+  settings.KindVariant = skinner->KindVariant();
+  skinner->Detach();
+  delete skinner;
+  AttachKind(kind, control, false, settings);
 }
 
 // ---- The skin's list of third-party classes --------------------------------------------------
@@ -434,6 +459,13 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
   if (name == "comboboxex32") {
     if (HWND inner = GetTopWindow(window); inner && kinds.Contains(xcCombo))
       AttachWindowKind(TSkinnerKind::skComBox, inner);
+    return;
+  }
+  // A list box of a dialog box: its own bars covered as a framework list's are. Its style shows
+  // a bar only while the entries need it, so the style does not decide.
+  if (name == "listbox") {
+    if (kinds.Contains(xcScrollbar))
+      AttachWindowKind(TSkinnerKind::skScrollbarH, window);
     return;
   }
   if (name == "scrollbar") {

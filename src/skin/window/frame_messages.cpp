@@ -104,7 +104,8 @@ LRESULT TWinSkinForm::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       InitSkin();
       return 0;
     case SKM_RESKINSCROLL:
-      return 0;  // only scroll-bar skinners are replaced; this window has none yet
+      ReskinScrollControl(reinterpret_cast<HWND>(wParam));
+      return 0;
     case SKM_ISSKINNED:
       PostMessageA(handle_, SKM_SKINAPPLIED, 0, kSkinAppliedMark);
       return 1;

@@ -19,8 +19,6 @@ inline constexpr UINT SKM_BUTTONCLICK = 0x3514;
 inline constexpr UINT SKM_BUTTONVISIBLE = 0x3515;
 // Posted to the MDI client: redraw the frame window and its children.
 inline constexpr UINT SKM_MDIREFRESH = 0x3516;
-// To the form's window: re-create the scroll-bar skinner of the window in wParam.
-inline constexpr UINT SKM_RESKINSCROLL = 0x3517;
 // Open the menu-bar item under the point in lParam.
 inline constexpr UINT SKM_MENUATPOINT = 0x3518;
 // Sent to the skinned window itself (wParam 0, lParam kSkinAppliedMark) after set-up and after

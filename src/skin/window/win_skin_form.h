@@ -85,7 +85,11 @@ public:
   // skinner with it, which then leaves the list.
   bool RegisterControlSkinner(TSkinControl* skinner) override;
   void UnregisterControlSkinner(TSkinControl* skinner) override;
+  HWND HostWindow() const override { return handle_; }
   TSkinControl* FindControlSkinner(HWND window) const;
+  // The scroll-bar skinner of WINDOW's framework control freed and a fresh one of its class
+  // attached, which reads the control anew (SKM_RESKINSCROLL).
+  void ReskinScrollControl(HWND window);
   const std::vector<TSkinControl*>& ControlSkinners() const { return controlSkinners_; }
   // A window created later as a child (a size grip): skinned by the rules for raw windows.
   void SkinChildWindow(HWND window);

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -170,9 +172,25 @@ TEST_F(SkinViewTest, TheHelpMenuOpensAMessageBoxAndAStandardDialogBox) {
   struct Row {
     const char* className;
     size_t count;
-  } rows[] = {{"Button", 9}, {"Edit", 1}, {"ListBox", 1}};
+  } rows[] = {{"Button", 9}, {"Edit", 1}, {"ListBox", 1}, {"ComboBox", 1}};
   for (const Row& row : rows)
     EXPECT_EQ(Descendants(dialog, row.className).size(), row.count) << row.className;
+  // The edit, the combo box and the list with its scroll bars, found by class, wear the skin.
+  for (const char* className : {"Edit", "ComboBox", "ListBox"})
+    for (HWND window : Descendants(dialog, className))
+      EXPECT_EQ(SendMessageA(window, kIsSkinned, 0, 0), 1) << className;
+  HWND dialogList = Descendants(dialog, "ListBox").at(0);
+  EXPECT_TRUE(StyleOf(dialogList) & WS_VSCROLL) << "the list is long enough to show its bar";
+  bool covered = false;
+  RECT listRect{};
+  GetWindowRect(dialogList, &listRect);
+  for (HWND overlay : Descendants(dialog, "TWScrollbar")) {
+    RECT r{};
+    GetWindowRect(overlay, &r);
+    covered |= IsWindowVisible(overlay) && r.right <= listRect.right && r.right >= listRect.right - 3 &&
+               r.top <= listRect.top + 3 && r.bottom >= listRect.bottom - 20;
+  }
+  EXPECT_TRUE(covered) << "an overlay lies over the list's vertical bar";
   // Buttons, check boxes and radio buttons found by class and style wear the skin; the group
   // box keeps the system's frame.
   for (const char* text : {"OK", "Cancel", "&Remember", "&Maybe", "Fixed", "Text &left", "&First", "&Second"})
@@ -218,6 +236,189 @@ TEST_F(SkinViewTest, TheButtonsPageShowsEveryKindOfButtonInTheSkin) {
     EXPECT_EQ(SendMessageA(FindDescendant(Main(), "Button", text), kIsSkinned, 0, 0), 1) << text;
   SetCursorPos(0, 0);
   Picture(Main(), "buttons.bmp");
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+// The pixels of frame FRAME (1-based) of the skin's 23-frame scroll-bar strip, row by row.
+std::vector<COLORREF> StripFrame(int frame, int& size) {
+  const std::string path = std::string(SKIN_SOURCES) + "\\scrollbar.bmp";
+  HBITMAP strip = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  std::vector<COLORREF> pixels;
+  size = 0;
+  if (!strip)
+    return pixels;
+  BITMAP info{};
+  GetObjectA(strip, sizeof info, &info);
+  size = info.bmHeight;
+  const int width = info.bmWidth / 23;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, strip);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < width; ++x)
+      pixels.push_back(GetPixel(dc, (frame - 1) * width + x, y));
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(strip);
+  return pixels;
+}
+
+// Whether the WIDTH x HEIGHT square at the screen point, or one a pixel off, shows the SIZE x
+// SIZE frame stretched over it: nine in ten of its opaque pixels, each at its place in the
+// square, the same.
+bool ScreenShowsFrame(int left, int top, int width, int height, const std::vector<COLORREF>& frame, int size) {
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx) {
+      int same = 0, opaque = 0;
+      for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+          const COLORREF wanted = frame[static_cast<size_t>(y * size + x)];
+          if (wanted == RGB(255, 0, 255))
+            continue;
+          ++opaque;
+          same += ScreenPixel(left + dx + (2 * x + 1) * width / (2 * size),
+                              top + dy + (2 * y + 1) * height / (2 * size)) == wanted;
+        }
+      if (opaque > 0 && same * 10 >= opaque * 9)
+        return true;
+    }
+  return false;
+}
+
+// The shown overlay of the skin's bar along WINDOW's right edge over its whole height, or null.
+HWND VerticalOverlay(HWND main, HWND window) {
+  RECT target{};
+  GetWindowRect(window, &target);
+  for (HWND overlay : Descendants(main, "TWScrollbar")) {
+    RECT r{};
+    GetWindowRect(overlay, &r);
+    if (IsWindowVisible(overlay) && r.right <= target.right && r.right >= target.right - 3 && r.top <= target.top + 3 &&
+        r.bottom >= target.bottom - 3 && r.right - r.left == GetSystemMetrics(SM_CXVSCROLL))
+      return overlay;
+  }
+  return nullptr;
+}
+
+void MouseButton(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+// The third page, chosen by a real click on its tab: the controls of every edit and list kind,
+// each wearing the skin; a combo box dropped down by a click shows the skin's bar in its list,
+// and a list's thumb dragged by the mouse scrolls it.
+TEST_F(SkinViewTest, TheEditsAndListsPageIsSkinnedAndItsListsScrollUnderRealInput) {
+  program_->Start();
+  HWND tabs = nullptr;
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    const std::vector<HWND> found = Descendants(Main(), "SysTabControl32");
+    tabs = found.empty() ? nullptr : found[0];
+    return tabs != nullptr;
+  }));
+  RECT strip{};
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    RECT before{};
+    GetWindowRect(tabs, &before);
+    Sleep(300);
+    GetWindowRect(tabs, &strip);
+    return GetMenu(Main()) == nullptr && EqualRect(&before, &strip);
+  }));
+  RECT tab = TabItemRect(program_->Process().Handle(), tabs, 2);
+  MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&tab), 2);
+  SetForegroundWindow(Main());
+  ClickAt((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+  HWND list = nullptr;
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    for (HWND candidate : Descendants(Main(), "ListBox"))
+      if (IsWindowVisible(candidate) && SendMessageA(candidate, LB_GETCOUNT, 0, 0) == 200)
+        list = candidate;
+    return list && IsWindowVisible(list) && SendMessageA(list, LB_GETCOUNT, 0, 0) == 200;
+  })) << "the Edits and lists page did not come up";
+  EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 2);
+
+  const struct {
+    const char* className;
+    size_t count;  // shown on the page
+  } kinds[] = {
+      {"Edit", 3},   {"ListBox", 1}, {"ComboBox", 4}, {"msctls_updown32", 2}, {"SysDateTimePick32", 1},
+      {"ScrollBar", 2}, {"SysListView32", 1}, {"SysHeader32", 1},
+  };
+  for (const auto& kind : kinds) {
+    size_t shown = 0;
+    for (HWND window : Descendants(Main(), kind.className)) {
+      // The edit fields of combo boxes belong to their combo's skinner.
+      if (!IsWindowVisible(window) || lstrcmpiA(ClassNameOf(GetParent(window)).c_str(), "ComboBox") == 0)
+        continue;
+      ++shown;
+      EXPECT_EQ(SendMessageA(window, kIsSkinned, 0, 0), 1) << kind.className << " \"" << TextOf(window) << "\"";
+    }
+    EXPECT_EQ(shown, kind.count) << kind.className;
+  }
+
+  int size = 0;
+  const std::vector<COLORREF> upArrow = StripFrame(9, size);
+  ASSERT_GT(size, 0) << "the skin's scroll-bar strip";
+  const int arrow = GetSystemMetrics(SM_CXVSCROLL);
+
+  // The drop-down combo opened by a click on its button.
+  HWND combo = nullptr;
+  for (HWND candidate : Descendants(Main(), "ComboBox"))
+    if (IsWindowVisible(candidate) && (StyleOf(candidate) & 3) == CBS_DROPDOWN)
+      combo = candidate;
+  ASSERT_NE(combo, nullptr);
+  RECT box{};
+  GetWindowRect(combo, &box);
+  ClickAt(box.right - 8, (box.top + box.bottom) / 2);
+  HWND dropped = nullptr;
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    for (HWND window : TopLevelWindows(Pid(), "ComboLBox"))
+      if (IsWindowVisible(window))
+        dropped = window;
+    return dropped != nullptr;
+  })) << "the click on the combo's button dropped no list down";
+  EXPECT_EQ(SendMessageA(dropped, kIsSkinned, 0, 0), 1) << "the drop-down list's bar is skinned";
+  RECT droppedRect{};
+  GetWindowRect(dropped, &droppedRect);
+  SetCursorPos(box.left + 4, box.top - 30);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    return ScreenShowsFrame(droppedRect.right - 1 - arrow, droppedRect.top + 1, arrow, arrow, upArrow, size);
+  })) << "the skin's up arrow at the top of the drop-down list's bar";
+  Sleep(200);
+  SaveScreenshot(GetDesktopWindow(), program_->PathOf("edits-dropped.bmp"));
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !IsWindowVisible(dropped); }));
+
+  // The list box's thumb dragged down by the mouse.
+  HWND overlay = nullptr;
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return (overlay = VerticalOverlay(Main(), list)) != nullptr; }))
+      << "an overlay lies over the list box's bar";
+  RECT bar{};
+  GetWindowRect(overlay, &bar);
+  EXPECT_TRUE(ScreenShowsFrame(bar.left, bar.top, bar.right - bar.left, arrow, upArrow, size))
+      << "the skin's up arrow on the list box";
+  const int x = (bar.left + bar.right) / 2, y = bar.top + arrow + 4;
+  const int before = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  SetCursorPos(x, y);
+  Sleep(60);
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  for (int step = 1; step <= 6; ++step) {
+    Sleep(40);
+    SetCursorPos(x, y + 8 * step);
+  }
+  Sleep(200);
+  SaveScreenshot(Main(), program_->PathOf("edits-dragging.bmp"));
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    return SendMessageA(list, LB_GETTOPINDEX, 0, 0) > before + 20;
+  })) << "dragging the thumb 48 pixels scrolled 200 entries by more than twenty";
+  SetCursorPos(0, 0);
 }
 
 TEST_F(SkinViewTest, ARightClickOpensThePopupMenu) {

@@ -2,7 +2,13 @@
 
 #include "controls_fixture.h"
 
+#include "framework/combo_box.h"
+#include "framework/date_time_picker.h"
 #include "framework/edit.h"
+#include "framework/list_box.h"
+#include "framework/list_view.h"
+#include "framework/scroll_bar.h"
+#include "framework/up_down.h"
 
 namespace controls_test {
 namespace {
@@ -79,6 +85,52 @@ TEST_F(ControlsTest, WithoutPanelSkinningAGroupBoxStaysPlainButTheTabOrderPassRe
   EXPECT_EQ(KindOf(inner), "TSkinCheckBox");
 }
 
+// The framework's combo boxes, date pickers, scroll bars, lists and list views: a combo box's
+// list bar must not make it a scrolled control.
+TEST_F(ControlsTest, FrameworkListsCombosAndScrollBarsGetTheirKinds) {
+  Start();
+  TComboBox& dropDown = Place<TComboBox>(*form_, 10, 10, 120, 22);
+  TComboBox& dropList = Place<TComboBox>(*form_, 10, 40, 120, 22);
+  dropList.SetStyle(TComboBoxStyle::csDropDownList);
+  TComboBox& simple = Place<TComboBox>(*form_, 10, 70, 120, 80);
+  simple.SetStyle(TComboBoxStyle::csSimple);
+  for (TComboBox* combo : {&dropDown, &dropList, &simple})
+    combo->SetItems({"one", "two", "three"});
+  TDateTimePicker& picker = Place<TDateTimePicker>(*form_, 150, 10, 120, 22);
+  TScrollBar& bar = Place<TScrollBar>(*form_, 150, 40, 120, 17);
+  TListBox& list = Place<TListBox>(*form_, 150, 70, 120, 60);
+  TListView& view = Place<TListView>(*form_, 280, 10, 70, 120);
+  TUpDown& spin = Place<TUpDown>(*form_, 280, 140, 17, 25);
+  ShowAndSkin();
+  const struct {
+    TWinControl& control;
+    const char* what;
+    const char* kind;
+  } cases[] = {
+      {dropDown, "drop-down combo", "TSkinComBox"},  {dropList, "drop-down list combo", "TSkinComBox"},
+      {simple, "simple combo", "TSkinComBox"},       {picker, "date picker", "TSkinDateTime"},
+      {bar, "scroll bar", "TSkinScControl"},         {list, "list box", "TSkinScrollbar"},
+      {view, "list view", "TSkinListView"},          {spin, "spin", "TSkinUpDown"},
+  };
+  // Switched off and on: the skinners and the ones they made for inner windows (list bars,
+  // spin, header) go in any order and come back.
+  for (int round = 0; round < 3; ++round) {
+    for (const auto& c : cases) {
+      EXPECT_EQ(KindOf(c.control), c.kind) << c.what << ", round " << round;
+      EXPECT_EQ(SendMessageA(c.control.Handle(), SKM_ISSKINNED, 0, 0), 1) << c.what << ", round " << round;
+    }
+    SendMessageA(dropDown.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    Pump(20);
+    SendMessageA(dropDown.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+    skinData_->SetActive(false);
+    ASSERT_TRUE(PumpUntil([&] { return !Skinner(form_->Handle()); }));
+    EXPECT_NE(SendMessageA(dropDown.Handle(), SKM_ISSKINNED, 0, 0), 1) << "round " << round;
+    skinData_->SetActive(true);
+    ASSERT_TRUE(PumpUntil([&] { return Skinner(form_->Handle()) && Skinner(form_->Handle())->State() == ssRunning; }));
+    Pump(40);
+  }
+}
+
 // A dialog box of the system's kind, with controls made by window class and style.
 TEST_F(ControlsTest, RawWindowsOfADialogBoxAreChosenForByClassAndStyle) {
   for (bool checkBoxes : {true, false}) {
@@ -111,6 +163,11 @@ TEST_F(ControlsTest, RawWindowsOfADialogBoxAreChosenForByClassAndStyle) {
         {"Button", BS_OWNERDRAW, "none"},
         {"ComboBox", CBS_SIMPLE, "none"},
         {"Static", SS_LEFT, "none"},
+        {"ComboBox", CBS_DROPDOWNLIST, "TSkinComBox"},
+        {"Edit", WS_BORDER, "TSkinEdit"},
+        {"ListBox", WS_VSCROLL, "TSkinScrollbarH"},
+        {"ListBox", WS_HSCROLL, "TSkinScrollbarH"},
+        {"ListBox", LBS_NOTIFY, "TSkinScrollbarH"},  // its bars come with its entries
     };
     std::vector<HWND> windows;
     int y = 5;

@@ -7,8 +7,10 @@
 #include "framework/edit.h"
 #include "live_gdi_objects.h"
 #include "skin/controls/combo_list_bar.h"
+#include "skin/controls/scroll_overlay.h"
 #include "skin/controls/skin_combo_box.h"
 #include "skin/controls/skin_date_time.h"
+#include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_up_down.h"
 #include "skin/controls/skinner_kinds.h"
@@ -18,6 +20,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <map>
 #include <set>
 
 namespace controls_test {
@@ -59,7 +62,7 @@ RECT ScreenRect(HWND window) {
 class EditComboTest : public ControlsTest {
 protected:
   void SetUp() override {
-    INITCOMMONCONTROLSEX init{sizeof init, ICC_UPDOWN_CLASS | ICC_DATE_CLASSES};
+    INITCOMMONCONTROLSEX init{sizeof init, ICC_UPDOWN_CLASS | ICC_DATE_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&init);
   }
   template <class T = TSkinControl>
@@ -361,6 +364,137 @@ TEST_F(EditComboTest, TheDropDownListShowsTheSkinsBarAndDroppingDownLeaksNothing
     dropAndLook();
   EXPECT_EQ(LiveGdiObjects(), gdi);
   DestroyWindow(combo);
+}
+
+// The extended combo box is skinned through the combo inside it, as the raw windows of a dialog
+// box are found: its button from the skin and its drop-down list with the skin's bar.
+TEST_F(EditComboTest, AnExtendedComboBoxIsSkinnedThroughItsInnerCombo) {
+  TSkinData& data = Start();
+  ShowAndSkin();
+  for (DWORD style : {CBS_DROPDOWNLIST, CBS_DROPDOWN}) {
+    HWND ex = Child(WC_COMBOBOXEXA, style | WS_VSCROLL, 20, 20, 160, 150);
+    ASSERT_NE(ex, nullptr);
+    for (const char* text : {"first", "second", "third"}) {
+      COMBOBOXEXITEMA item{};
+      item.mask = CBEIF_TEXT;
+      item.iItem = -1;
+      item.pszText = const_cast<char*>(text);
+      SendMessageA(ex, CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    HWND inner = reinterpret_cast<HWND>(SendMessageA(ex, CBEM_GETCOMBOCONTROL, 0, 0));
+    ASSERT_NE(inner, nullptr);
+    TWinSkinForm& frame = *Skinner(form_->Handle());
+    frame.SkinChildWindow(ex);
+    auto* skinner = dynamic_cast<TSkinComBox*>(frame.FindControlSkinner(inner));
+    ASSERT_NE(skinner, nullptr) << "style " << style;
+    EXPECT_EQ(frame.FindControlSkinner(ex), nullptr) << "the outer window keeps its own look";
+    EXPECT_NE(skinner->DropListSkinner(), nullptr) << "style " << style;
+    SetFocus(form_->Handle());
+    RepaintNow(inner);
+    const RECT button = skinner->ButtonRect();
+    ASSERT_FALSE(IsRectEmpty(&button)) << "style " << style;
+    const RECT r = ScreenRect(inner);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const TDataSkinBorder& element = *data.Elements().ComboButton;
+    int compared = 0;
+    for (int x = button.left + 1; x < button.right - 1; x += 2) {
+      const COLORREF wanted = ElementPixel(element, element.FrameCount, 1, width, height, x, 2);
+      if (wanted == RGB(255, 0, 255))
+        continue;
+      EXPECT_EQ(WindowPixel(inner, x, 2), wanted) << "style " << style << " x " << x;
+      ++compared;
+    }
+    EXPECT_GT(compared, 2) << "style " << style;
+    DestroyWindow(ex);
+    Pump(20);
+  }
+}
+
+// A simple combo box's list is a child window with its own bars: the skin's overlays cover them
+// and follow the list as it scrolls.
+TEST_F(EditComboTest, ASimpleCombosListGetsOverlaysThatFollowItsBar) {
+  Start();
+  ShowAndSkin();
+  HWND combo = Child("ComboBox", CBS_SIMPLE | WS_VSCROLL, 20, 20, 150, 110);
+  for (int i = 0; i < 40; ++i)
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("item " + std::to_string(i)).c_str()));
+  auto* skinner = AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, combo);
+  ASSERT_NE(skinner, nullptr);
+  ASSERT_NE(skinner->ListScrollSkinner(), nullptr);
+  EXPECT_EQ(skinner->DropListSkinner(), nullptr);
+  HWND list = skinner->ListWindow();
+  TWScrollbar& bar = *skinner->ListScrollSkinner()->VertBar();
+  const struct {
+    const char* what;
+    std::function<void()> act;
+  } cases[] = {
+      {"shown", [] {}},
+      {"top index 20", [&] { SendMessageA(list, LB_SETTOPINDEX, 20, 0); }},
+      {"a line down", [&] { SendMessageA(list, WM_VSCROLL, SB_LINEDOWN, 0); }},
+      {"moved", [&] { SetWindowPos(combo, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }},
+  };
+  for (const auto& c : cases) {
+    c.act();
+    RepaintNow(list);
+    Pump(40);
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &info)) << c.what;
+    ASSERT_TRUE(bar.BarVisible()) << c.what;
+    const RECT overlay = ScreenRect(bar.Handle());
+    EXPECT_TRUE(EqualRect(&overlay, &info.rcScrollBar)) << c.what;
+    EXPECT_EQ(bar.ThumbStart(), info.xyThumbTop) << c.what;
+  }
+  EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 21) << "the list scrolled as the system scrolls it";
+  DestroyWindow(combo);
+}
+
+// The flat form: a one-frame-wide button inside the edge at the reading side, in the frame of
+// the box's state.
+TEST_F(EditComboTest, AFlatComboDrawsOneFrameWideButtonsAtTheReadingSide) {
+  TSkinData& data = Start();
+  TEdit& focusTaker = Place<TEdit>(*form_, 10, 150, 80, 22);
+  ShowAndSkin();
+  TDataSkinBorder& element = *data.Elements().ComboButton;
+  element.Style = 1;
+  element.FrameCount = 4;
+  element.Image = SolidStrip(4, 12, 40, [](int i) { return RGB(30 * i, 160, 220 - 30 * i); });
+  HWND ltr = Child("ComboBox", CBS_DROPDOWNLIST, 20, 20, 150, 200);
+  HWND rtl = Child("ComboBox", CBS_DROPDOWNLIST, 20, 60, 150, 200, WS_EX_LEFTSCROLLBAR);
+  HWND off = Child("ComboBox", CBS_DROPDOWNLIST | WS_DISABLED, 20, 100, 150, 200);
+  const struct {
+    const char* what;
+    HWND combo;
+    bool left, focused;
+    int frame;
+  } cases[] = {
+      {"left to right", ltr, false, false, 1},
+      {"right to left", rtl, true, false, 1},
+      {"focused", ltr, false, true, 4},
+      {"disabled", off, false, false, 3},
+  };
+  std::map<HWND, TSkinComBox*> skinners;
+  for (HWND combo : {ltr, rtl, off})
+    skinners[combo] = AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, combo);
+  for (const auto& c : cases) {
+    TSkinComBox* skinner = skinners[c.combo];
+    ASSERT_NE(skinner, nullptr) << c.what;
+    SetFocus(c.focused ? c.combo : focusTaker.Handle());
+    RepaintNow(c.combo);
+    const RECT r = ScreenRect(c.combo);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const RECT button = skinner->ButtonRect();
+    EXPECT_EQ(button.right - button.left, 12) << c.what << ": one frame wide";
+    EXPECT_EQ(button.top, 2) << c.what;
+    EXPECT_EQ(c.left ? button.left : button.right, c.left ? 2 : width - 2) << c.what;
+    EXPECT_EQ(WindowPixel(c.combo, (button.left + button.right) / 2, height / 2),
+              RGB(30 * c.frame, 160, 220 - 30 * c.frame))
+        << c.what;
+    EXPECT_EQ(WindowPixel(c.combo, 0, height / 2), static_cast<COLORREF>(ResolveColour(data.ColourTable().Colours[ciButtonShadow])))
+        << c.what << ": the outer edge";
+  }
+  for (HWND combo : {ltr, rtl, off})
+    DestroyWindow(combo);
 }
 
 TEST_F(EditComboTest, TheDateArrowShowsTheSkinsArrowAndOpensTheCalendarWithTheFocus) {

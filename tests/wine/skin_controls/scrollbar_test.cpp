@@ -5,8 +5,10 @@
 #include "controls_fixture.h"
 
 #include "framework/list_box.h"
+#include "framework/list_view.h"
 #include "framework/memo.h"
 #include "live_gdi_objects.h"
+#include "skin/controls/skin_header.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skinner_kinds.h"
 #include "skin/model/memory_dc.h"
@@ -358,6 +360,160 @@ TEST_F(ScrollbarTest, AListViewWithWideColumnsAndManyRowsGetsBothBarsAndAFilledC
             ColorToRGB(skinner->FaceColour()))
       << "the corner between the bars";
   DestroyWindow(handle);
+}
+
+// A report list view wider and longer than its window.
+TListView& ReportList(TWinControl& parent, int left, int top, int width, int height) {
+  TListView& view = Place<TListView>(parent, left, top, width, height);
+  view.SetViewStyle(TViewStyle::vsReport);
+  view.SetColumns({{"Name", 120}, {"Size", 120}, {"Date", 120}});
+  for (int i = 0; i < 60; ++i)
+    view.AddItem("row " + std::to_string(i), {"1 KB", "today"});
+  return view;
+}
+
+TEST_F(ScrollbarTest, AReportListViewGetsBothBarsAndItsHeaderSkinned) {
+  TSkinData& data = Start();
+  TListView& view = ReportList(*form_, 10, 10, 220, 160);
+  ShowAndSkin();
+  ASSERT_EQ(KindOf(view), "TSkinListView");
+  auto& skinner = dynamic_cast<TSkinListView&>(*SkinnerOf(view));
+  HWND header = view.HeaderHandle();
+  ASSERT_NE(header, nullptr);
+  ASSERT_NE(skinner.Header(), nullptr);
+  EXPECT_EQ(skinner.Header()->Handle(), header);
+  EXPECT_EQ(Skinner(form_->Handle())->FindControlSkinner(header), skinner.Header()) << "listed with the window's skinners";
+  RedrawWindow(view.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump(80);
+  ExpectOverBar(*skinner.HorzBar(), view.Handle(), OBJID_HSCROLL, "horizontal");
+  ExpectOverBar(*skinner.VertBar(), view.Handle(), OBJID_VSCROLL, "vertical");
+  EXPECT_TRUE(skinner.HorzBar()->BarVisible() && skinner.VertBar()->BarVisible());
+
+  // The header's items and the bar past them from the skin's header picture, the item under the
+  // mouse in its hot frame.
+  const TDataSkinObject& bar = *data.Elements().Headerbar;
+  RECT first{};
+  SendMessageA(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  const int itemWidth = first.right - first.left, height = first.bottom - first.top;
+  const auto itemPixel = [&](int frame) { return ElementPixel(bar, bar.FrameCount, frame, itemWidth, height, 1, 1); };
+  ASSERT_NE(itemPixel(1), itemPixel(2)) << "the skin's hot header item must differ";
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    int frame;
+  } cases[] = {
+      {"still", [] {}, 1},
+      {"mouse over the first item", [&] { SendMessageA(header, WM_MOUSEMOVE, 0, MAKELPARAM(first.left + 20, 5)); }, 2},
+      {"mouse left the header", [&] { SendMessageA(header, WM_MOUSELEAVE, 0, 0); }, 1},
+  };
+  for (const auto& c : cases) {
+    c.act();
+    Pump(30);
+    EXPECT_EQ(WindowPixel(header, first.left + 1, 1), itemPixel(c.frame)) << c.what;
+  }
+
+  // The window's skinning switched off: the header skinner goes with the list view's.
+  data.SetActive(false);
+  EXPECT_TRUE(PumpUntil([&] { return !Skinner(form_->Handle()); }));
+  EXPECT_EQ(SendMessageA(header, SKM_ISSKINNED, 0, 0), 0);
+  data.SetActive(true);
+  ASSERT_TRUE(PumpUntil([&] { return Skinner(form_->Handle()) && Skinner(form_->Handle())->State() == ssRunning; }));
+  Pump(40);
+  EXPECT_EQ(KindOf(view), "TSkinListView");
+  EXPECT_EQ(SendMessageA(header, SKM_ISSKINNED, 0, 0), 1) << "skinned again";
+}
+
+// A style change the overlays cannot follow gives the control a fresh skinner of the same class,
+// which reads the control anew: a border taken away, a list view's view changed.
+TEST_F(ScrollbarTest, AStyleChangeReplacesTheScrollSkinnerWithAFreshOneOfItsClass) {
+  Start();
+  TListBox& list = LongList(10, 10, 150, 120);
+  TListView& view = ReportList(*form_, 180, 10, 200, 150);
+  ShowAndSkin();
+  ASSERT_TRUE(ScrollSkinner(list).DrawBorder());
+  const auto setStyle = [](HWND window, int which, LONG_PTR clear, LONG_PTR add) {
+    SetWindowLongPtrA(window, which, (GetWindowLongPtrA(window, which) & ~clear) | add);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  };
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    bool listBorder;
+  } cases[] = {
+      {"scrolled: no new skinner needed", [&] { SendMessageA(list.Handle(), LB_SETTOPINDEX, 100, 0); }, true},
+      {"the list's border taken away",
+       [&] {
+         setStyle(list.Handle(), GWL_EXSTYLE, WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE, 0);
+         setStyle(list.Handle(), GWL_STYLE, WS_BORDER, 0);
+       },
+       false},
+      {"the list view shown as a list", [&] { view.SetViewStyle(TViewStyle::vsList); }, false},
+      {"and as a report again", [&] { view.SetViewStyle(TViewStyle::vsReport); }, false},
+  };
+  for (const auto& c : cases) {
+    c.act();
+    Pump(80);
+    ASSERT_EQ(KindOf(list), "TSkinScrollbar") << c.what;
+    ASSERT_EQ(KindOf(view), "TSkinListView") << c.what;
+    EXPECT_EQ(ScrollSkinner(list).DrawBorder(), c.listBorder) << c.what;
+    TWScrollbar& listBar = *ScrollSkinner(list).VertBar();
+    EXPECT_TRUE(listBar.BarVisible()) << c.what;
+    ExpectOverBar(listBar, list.Handle(), OBJID_VSCROLL, c.what);
+    auto& viewSkinner = dynamic_cast<TSkinListView&>(*SkinnerOf(view));
+    ASSERT_NE(viewSkinner.Header(), nullptr) << c.what;
+    EXPECT_EQ(viewSkinner.Header()->Handle(), view.HeaderHandle()) << c.what;
+    int headerSkinners = 0;
+    for (TSkinControl* skinner : Skinner(form_->Handle())->ControlSkinners())
+      headerSkinners += skinner->Handle() == view.HeaderHandle();
+    EXPECT_EQ(headerSkinners, 1) << c.what << ": one header skinner, the old one gone";
+  }
+  EXPECT_EQ(SendMessageA(list.Handle(), LB_GETTOPINDEX, 0, 0), 100) << "the list kept its place";
+}
+
+// A window's own bars given ranges the system must cope with: the overlay shows and hides with
+// the native bar and puts its thumb where the native one is, and painting it breaks nothing.
+TEST_F(ScrollbarTest, OverlaysFollowAWindowsOwnBarsThroughEmptyNegativeAndHugeRanges) {
+  Start();
+  ShowAndSkin();
+  HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "Static", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 20, 20,
+                                200, 150, form_->Handle(), nullptr, nullptr, nullptr);
+  auto* skinner = dynamic_cast<TSkinScrollbarH*>(AttachRaw(new TSkinScrollbarH(nullptr), window));
+  ASSERT_NE(skinner, nullptr);
+  const struct {
+    const char* what;
+    int min, max;
+    UINT page;
+    int pos;
+  } cases[] = {
+      {"an ordinary range", 0, 99, 10, 40},
+      {"an empty range", 0, 0, 0, 0},
+      {"a negative range", 10, -10, 3, 0},
+      {"below zero", -500, -100, 50, -300},
+      {"the largest range", 0, INT_MAX, 1, INT_MAX / 2},
+      {"the whole of int", INT_MIN, INT_MAX, 100, 0},
+      {"a page larger than the range", 0, 10, 50, 5},
+      {"a page of one on a large range", 0, 100000, 1, 99999},
+      {"a position past the end", 0, 99, 10, 5000},
+  };
+  for (const auto& c : cases) {
+    for (int bar : {SB_VERT, SB_HORZ}) {
+      SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, c.min, c.max, c.page, c.pos, 0};
+      SetScrollInfo(window, bar, &info, TRUE);
+    }
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump(40);
+    for (TWScrollbar* overlay : {skinner->VertBar(), skinner->HorzBar()}) {
+      const LONG object = overlay == skinner->VertBar() ? OBJID_VSCROLL : OBJID_HSCROLL;
+      const SCROLLBARINFO native = BarInfo(window, object);
+      const bool shown = !(native.rgstate[0] & STATE_SYSTEM_INVISIBLE) && !IsRectEmpty(&native.rcScrollBar);
+      EXPECT_EQ(overlay->BarVisible(), shown) << c.what << (object == OBJID_VSCROLL ? " vertical" : " horizontal");
+      if (!shown)
+        continue;
+      RedrawWindow(overlay->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      ExpectOverBar(*overlay, window, object, std::string(c.what) + (object == OBJID_VSCROLL ? " vertical" : " horizontal"));
+    }
+  }
+  DestroyWindow(window);
 }
 
 TEST(ControlThumbExtentTest, ThumbsOfSeparateBarsAreAtLeastEightPixelsAndStayBetweenTheArrows) {
