@@ -593,6 +593,50 @@ TEST_F(ScrollbarTest, ASeparateScrollBarControlIsCoveredAndFollowsItsScrollInfor
   DestroyWindow(control);
 }
 
+// Separate scroll bars too small for their arrows: covered, painted without harm, and they still
+// scroll as the system scrolls them.
+TEST_F(ScrollbarTest, SeparateScrollBarsTooSmallForTheirArrowsAreCoveredAndStillScroll) {
+  Start();
+  ShowAndSkin();
+  const struct {
+    const char* what;
+    DWORD style;
+    int width, height;
+  } cases[] = {
+      {"horizontal, 1 pixel high", SBS_HORZ, 150, 1},
+      {"vertical, 1 pixel wide", SBS_VERT, 1, 150},
+      {"vertical, shorter than two arrows", SBS_VERT, 17, 20},
+      {"horizontal, 1 pixel long", SBS_HORZ, 1, 17},
+  };
+  for (const auto& c : cases) {
+    HWND control = CreateWindowExA(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | c.style, 20, 20, c.width, c.height,
+                                   form_->Handle(), nullptr, nullptr, nullptr);
+    ASSERT_NE(control, nullptr) << c.what;
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 10, 0, 0};
+    SetScrollInfo(control, SB_CTL, &info, TRUE);
+    auto* skinner = dynamic_cast<TSkinScControl*>(AttachRaw(CreateControlSkinner(TSkinnerKind::skScControl, nullptr), control));
+    ASSERT_NE(skinner, nullptr) << c.what;
+    TWScrollbar& bar = *skinner->Bar();
+    RedrawWindow(bar.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump(30);
+    EXPECT_TRUE(bar.BarVisible()) << c.what;
+    const RECT overlay = ScreenRect(bar.Handle()), native = ScreenRect(control);
+    EXPECT_TRUE(EqualRect(&overlay, &native)) << c.what;
+    EXPECT_LE(bar.ThumbStart(), bar.ThumbEnd()) << c.what;
+    SetScrollPos(control, SB_CTL, 30, TRUE);
+    Pump(20);
+    EXPECT_EQ(GetScrollPos(control, SB_CTL), 30) << c.what << ": the position reaches the control";
+    SCROLLINFO now{sizeof now, SIF_ALL};
+    GetScrollInfo(control, SB_CTL, &now);
+    int top = 0, bottom = 0;
+    ControlThumbExtent((c.style & SBS_VERT) ? c.height : c.width, GetSystemMetrics(SM_CXHSCROLL), now, top, bottom);
+    EXPECT_EQ(bar.ThumbStart(), top) << c.what << ": the overlay's thumb follows";
+    EXPECT_EQ(bar.ThumbEnd(), bottom) << c.what;
+    DestroyWindow(control);
+    Pump(20);
+  }
+}
+
 TEST_F(ScrollbarTest, TheSizeBoxCornerBetweenTwoBarsTakesTheFaceColour) {
   Start();
   ShowAndSkin();
