@@ -48,8 +48,18 @@ TProcess TProcess::Launch(const std::string& exe, const std::string& arguments,
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                      environment.data(), folder.c_str(), &startup, &info))
+  // A loaded Wine now and then fails a start with ERROR_INTERNAL_ERROR, which a second
+  // attempt does not meet; any other error is the program's or the test's.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    started = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, environment.data(),
+                             folder.c_str(), &startup, &info);
+    if (!started && GetLastError() != ERROR_INTERNAL_ERROR)
+      break;
+    if (!started)
+      Sleep(500);
+  }
+  if (!started)
     throw THarnessError("cannot start " + exe + ", error " + std::to_string(GetLastError()));
   CloseHandle(info.hThread);
   TProcess process;

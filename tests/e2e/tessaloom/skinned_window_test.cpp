@@ -338,10 +338,12 @@ TEST_F(SkinnedWindow, TheTrayIconsMenuIsDrawnFromTheSkin) {
   })) << "no menu opened by a right click on the icon";
   EXPECT_EQ(SendMessageA(menu, kIsSkinned, 0, 0), 1) << "the menu window has the skin's background";
   // Menus live in their process: the menu is judged by its pixels. Its frame is the corner of
-  // the skin's menu background picture, unscaled.
+  // the skin's menu background picture, unscaled, once the menu has painted.
   RECT box{};
   GetWindowRect(menu, &box);
-  EXPECT_EQ(ScreenPixel(box.left + 1, box.top + 1), SkinPicturePixel("menubackground.bmp", 1, 1));
+  const COLORREF corner = SkinPicturePixel("menubackground.bmp", 1, 1);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return ScreenPixel(box.left + 1, box.top + 1) == corner; }))
+      << "the menu's corner is " << ScreenPixel(box.left + 1, box.top + 1);
   SaveScreenshot(menu, FileNextToExe("tray-menu.bmp"));
   PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !IsWindowVisible(menu); }));
