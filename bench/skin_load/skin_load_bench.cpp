@@ -1,7 +1,8 @@
 // How long the main window's stored skin takes to load (decompress, parse, build every element
-// and generated strip), the load's steps one by one, what a picture's DIB section and a memory
-// DC cost, and one 560 x 30 tiled nine-slice of the caption. Prints a table, and a digest of every loaded picture (format, size, pixels) so that
-// two builds can be seen to load the same pixels.
+// and generated strip), the load's steps one by one, what a picture, its DIB section and a
+// memory DC cost, and one 560 x 30 tiled nine-slice of the caption. Prints a table, a digest of
+// every loaded picture (format, size, pixels) so that two builds can be seen to load the same
+// pixels, and how many of the pictures the load gave a DIB section.
 #include "framework/application.h"
 #include "framework/system/gdi_handles.h"
 #include "framework/system/resource.h"
@@ -129,26 +130,28 @@ uint64_t AddPicture(uint64_t hash, const TBitmap& b) {
   return hash;
 }
 
-uint64_t AddElement(uint64_t hash, const TDataSkinObject* e) {
-  return e ? AddPicture(hash, e->Image) : Fnv(hash, "-", 1);
-}
-
-uint64_t AddBorder(uint64_t hash, const TDataSkinBorder* e) {
-  return e ? AddPicture(AddPicture(hash, e->Image), e->Image2) : Fnv(hash, "-", 1);
-}
-
-uint64_t PicturesDigest(const TSkinElementTable& e) {
-  uint64_t h = 0xCBF29CE484222325ull;
-  h = AddPicture(AddPicture(AddElement(h, &e.Buttons), e.Buttons.CheckImage), e.Buttons.RadioImage);
-  h = AddElement(h, &e.Title);
+// Every picture of the elements in a fixed order; a missing element is one null.
+template <class Visit>
+void ForEachPicture(const TSkinElementTable& e, Visit&& visit) {
+  const auto element = [&](const TDataSkinObject* o) { visit(o ? &o->Image : nullptr); };
+  const auto border = [&](const TDataSkinBorder* b) {
+    if (!b)
+      return visit(nullptr);
+    visit(&b->Image);
+    visit(&b->Image2);
+  };
+  element(&e.Buttons);
+  visit(&e.Buttons.CheckImage);
+  visit(&e.Buttons.RadioImage);
+  element(&e.Title);
   for (const TDataSkinBorder* b : {&e.LeftBorder, &e.RightBorder, &e.TopBorder, &e.BottomBorder})
-    h = AddBorder(h, b);
+    border(b);
   for (const auto& b : e.SysButtons)
-    h = AddElement(h, b.get());
+    element(b.get());
   for (const TDataSkinBorder* b : {e.Progress.get(), e.Tabs.get(), e.ComboButton.get(), e.UpDownHorz.get(),
                                    e.UpDownVert.get()})
-    h = AddBorder(h, b);
-  h = AddElement(h, e.GroupBox.get());
+    border(b);
+  element(e.GroupBox.get());
   for (const TDataSkinObject* o :
        {e.MenuBar.get(), e.ProgressChunk.get(), e.GroupBoxEdge.get(), e.StatusBarEdges.get(), e.TabPane.get(),
         e.ToolBars.get(), e.SunkEdge.get(), e.ExtraImages.get(), e.Headerbar.get(), e.MenuItem.get(),
@@ -156,17 +159,35 @@ uint64_t PicturesDigest(const TSkinElementTable& e) {
         e.HorzScrollThumb.get(), e.VertScrollThumb.get(), e.TrackbarThumbHorz.get(), e.TrackbarThumbVert.get(),
         e.TrackbarThumbLeft.get(), e.TrackbarThumbRight.get(), e.TrackbarThumbUp.get(),
         e.TrackbarThumbDown.get(), e.Track.get(), e.TrackVert.get(), e.Toolbar.get(), e.ComboxArrow.get()})
-    h = AddElement(h, o);
+    element(o);
+}
+
+uint64_t PicturesDigest(const TSkinElementTable& e) {
+  uint64_t h = 0xCBF29CE484222325ull;
+  ForEachPicture(e, [&](const TBitmap* b) { h = b ? AddPicture(h, *b) : Fnv(h, "-", 1); });
   return h;
 }
 
-// What one picture costs the system apart from its pixels: its DIB section, made and freed, and
-// a memory DC to draw on it. Printed in microseconds for one, from runs of kPerRun.
+// Pictures that are not empty, and how many of them hold a DIB section already.
+void PrintSections(const TSkinElementTable& e) {
+  int pictures = 0, sections = 0;
+  ForEachPicture(e, [&](const TBitmap* b) {
+    if (b && !b->Empty()) {
+      ++pictures;
+      sections += b->HasHandle();
+    }
+  });
+  std::printf("pictures loaded: %d, of them with a DIB section: %d\n", pictures, sections);
+}
+
+// What one picture costs the system apart from its pixels: the picture in memory, its DIB
+// section made on first use and freed, and a memory DC to draw on it. Printed in microseconds
+// for one, from runs of kPerRun.
 void PrintPrimitives(int rounds) {
   constexpr int kPerRun = 100;
   std::vector<TBitmap> pictures(kPerRun);
-  std::vector<double> made, freed, dcs;
-  LARGE_INTEGER freq, t0, t1, t2, t3;
+  std::vector<double> sized, made, freed, dcs;
+  LARGE_INTEGER freq, t0, t1, t2, t3, t4;
   QueryPerformanceFrequency(&freq);
   const auto each = [&](LARGE_INTEGER a, LARGE_INTEGER b) { return 1000.0 * Milliseconds(a, b, freq) / kPerRun; };
   for (int i = 0; i < rounds; ++i) {
@@ -175,20 +196,25 @@ void PrintPrimitives(int rounds) {
       b.SetSize(32, 32, 24);
     QueryPerformanceCounter(&t1);
     for (TBitmap& b : pictures)
-      b.Clear();
+      b.Handle();
     QueryPerformanceCounter(&t2);
+    for (TBitmap& b : pictures)
+      b.Clear();
+    QueryPerformanceCounter(&t3);
     for (int k = 0; k < kPerRun; ++k)
       UniqueDC dc(CreateCompatibleDC(nullptr));
-    QueryPerformanceCounter(&t3);
-    made.push_back(each(t0, t1));
-    freed.push_back(each(t1, t2));
-    dcs.push_back(each(t2, t3));
+    QueryPerformanceCounter(&t4);
+    sized.push_back(each(t0, t1));
+    made.push_back(each(t1, t2));
+    freed.push_back(each(t2, t3));
+    dcs.push_back(each(t3, t4));
   }
   std::printf("%-34s %6s %9s %9s %9s\n", "us each, 100 a run", "runs", "median", "min", "max");
-  for (std::vector<double>* t : {&made, &freed, &dcs})
+  for (std::vector<double>* t : {&sized, &made, &freed, &dcs})
     std::sort(t->begin(), t->end());
-  Print("DIB section 32 x 32 x 24, made", made);
-  Print("DIB section 32 x 32 x 24, freed", freed);
+  Print("picture 32 x 32 x 24, in memory", sized);
+  Print("its DIB section, made", made);
+  Print("picture and section, freed", freed);
   Print("memory DC made and freed", dcs);
 }
 
@@ -218,6 +244,7 @@ int main() {
   }
   std::printf("digest of the loaded pictures: %016llx\n",
               static_cast<unsigned long long>(PicturesDigest(skin.Elements())));
+  PrintSections(skin.Elements());
   PrintSteps(stored, 20);
   TDataSkinTitle& title = skin.Elements().Title;
   TWindowDC screen(nullptr);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <utility>
 
 namespace {
@@ -28,6 +29,7 @@ TBitmap::TBitmap(int width, int height, int bitCount) { SetSize(width, height, b
 
 TBitmap::TBitmap(TBitmap&& other) noexcept
     : handle_(std::move(other.handle_)),
+      memory_(std::move(other.memory_)),
       bits_(std::exchange(other.bits_, nullptr)),
       width_(std::exchange(other.width_, 0)),
       height_(std::exchange(other.height_, 0)),
@@ -40,6 +42,7 @@ TBitmap::TBitmap(TBitmap&& other) noexcept
 TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
   if (this != &other) {
     handle_ = std::move(other.handle_);
+    memory_ = std::move(other.memory_);
     bits_ = std::exchange(other.bits_, nullptr);
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
@@ -64,33 +67,51 @@ void TBitmap::Create(int width, int height, int bitCount, std::vector<uint32_t> 
 
   const size_t colors = bitCount <= 8 ? size_t{1} << bitCount : 0;
   palette.resize(colors);
+  // Zeroed, as a new section is: black, and the row padding defined.
+  std::unique_ptr<uint8_t[]> memory(new (std::nothrow) uint8_t[stride * height]());
+  if (!memory)
+    OutOfResources();
+
+  handle_.Reset();
+  memory_ = std::move(memory);
+  bits_ = memory_.get();
+  width_ = width;
+  height_ = height;
+  bitCount_ = bitCount;
+  stride_ = static_cast<size_t>(stride);
+  palette_ = std::move(palette);
+}
+
+void TBitmap::MakeSection() const {
+  const size_t colors = palette_.size();
   std::vector<uint8_t> info(sizeof(BITMAPINFOHEADER) + colors * sizeof(RGBQUAD));
   auto* header = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
   header->biSize = sizeof(BITMAPINFOHEADER);
-  header->biWidth = width;
-  header->biHeight = height;  // bottom-up, the form every GDI call takes
+  header->biWidth = width_;
+  header->biHeight = height_;  // bottom-up, the form every GDI call takes
   header->biPlanes = 1;
-  header->biBitCount = static_cast<WORD>(bitCount);
+  header->biBitCount = static_cast<WORD>(bitCount_);
   header->biCompression = BI_RGB;
   header->biClrUsed = static_cast<DWORD>(colors);
   // 0x00RRGGBB in memory is an RGBQUAD: blue, green, red, 0.
   if (colors)
-    std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), palette.data(), colors * 4);
+    std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), palette_.data(), colors * 4);
 
   void* bits = nullptr;
   UniqueBitmap handle(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()),
                                        DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!handle || !bits)
     OutOfResources();
-  std::memset(bits, 0, static_cast<size_t>(stride) * static_cast<size_t>(height));
-
+  std::memcpy(bits, memory_.get(), stride_ * static_cast<size_t>(height_));
   handle_ = std::move(handle);
   bits_ = static_cast<uint8_t*>(bits);
-  width_ = width;
-  height_ = height;
-  bitCount_ = bitCount;
-  stride_ = static_cast<size_t>(stride);
-  palette_ = std::move(palette);
+  memory_.reset();
+}
+
+HBITMAP TBitmap::Handle() const {
+  if (!handle_ && bits_)
+    MakeSection();
+  return handle_.Get();
 }
 
 void TBitmap::SetSize(int width, int height, int bitCount) {
@@ -112,6 +133,7 @@ void TBitmap::SetBitCount(int bitCount) {
 
 void TBitmap::Clear() {
   handle_.Reset();
+  memory_.reset();
   bits_ = nullptr;
   width_ = height_ = bitCount_ = 0;
   stride_ = 0;
@@ -122,8 +144,7 @@ TBitmap TBitmap::Clone() const {
   TBitmap copy;
   if (!Empty()) {
     copy.Create(width_, height_, bitCount_, palette_);
-    GdiFlush();
-    std::memcpy(copy.bits_, bits_, stride_ * static_cast<size_t>(height_));
+    std::memcpy(copy.bits_, ScanLine(height_ - 1), stride_ * static_cast<size_t>(height_));
   }
   return copy;
 }
@@ -135,7 +156,8 @@ uint8_t* TBitmap::ScanLine(int y) {
 const uint8_t* TBitmap::ScanLine(int y) const {
   if (y < 0 || y >= height_)
     throw EInvalidOperation(Format("Scan line index out of range (%d)", y));
-  GdiFlush();
+  if (handle_)
+    GdiFlush();
   return bits_ + static_cast<size_t>(height_ - 1 - y) * stride_;
 }
 
@@ -232,7 +254,7 @@ void TBitmap::Draw(HDC dc, const RECT& rect) const {
   UniqueDC source(CreateCompatibleDC(dc));
   if (!source)
     OutOfResources();
-  TSelectObject select(source.Get(), handle_.Get());
+  TSelectObject select(source.Get(), Handle());
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w == width_ && h == height_) {
     BitBlt(dc, rect.left, rect.top, w, h, source.Get(), 0, 0, SRCCOPY);

@@ -3,15 +3,21 @@
 #include "framework/graphics/graphic.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 struct BmpLayout;
 class TBoxReducer;
 
-// A device-independent bitmap (a DIB section) with direct access to its pixel rows. Pixel
-// formats: 1, 4 and 8 bits per pixel with a colour table, as loaded; 24 (blue, green, red) and
-// 32 (blue, green, red, fourth byte) as loaded or created. Movable, not copyable (Clone).
+// A device-independent bitmap with direct access to its pixel rows. Pixel formats: 1, 4 and 8
+// bits per pixel with a colour table, as loaded; 24 (blue, green, red) and 32 (blue, green, red,
+// fourth byte) as loaded or created. Movable, not copyable (Clone).
+//
+// The pixels stay in plain memory until the picture's handle is first asked for; then they move
+// into a DIB section, which holds them from there on. Making and freeing a section is a system
+// call that costs far more than a small picture's pixels (most of a skin load under Wine), and
+// many pictures are only ever read or copied by rows, or never drawn at all.
 class TBitmap : public TGraphic {
 public:
   TBitmap() = default;
@@ -29,16 +35,21 @@ public:
   void Clear();
   TBitmap Clone() const;
 
-  bool Empty() const override { return !handle_; }
+  bool Empty() const override { return bits_ == nullptr; }
   int Width() const override { return width_; }
   int Height() const override { return height_; }
   int BitCount() const { return bitCount_; }  // 0 when empty
-  HBITMAP Handle() const { return handle_.Get(); }
+  // The DIB section, made now if the picture has none yet (EOutOfResources when the system
+  // cannot make it); null when empty. Rows taken by ScanLine before the first call are no
+  // longer the picture's after it.
+  HBITMAP Handle() const;
+  // Whether the DIB section has been made.
+  bool HasHandle() const { return static_cast<bool>(handle_); }
   // Colour table of an indexed bitmap, 0x00RRGGBB entries; empty for 24 and 32 bits.
   const std::vector<uint32_t>& Palette() const { return palette_; }
 
-  // Row y, 0 being the top row; Stride() bytes long. Pending GDI drawing into the bitmap is
-  // finished first. EInvalidOperation for a row outside the bitmap.
+  // Row y, 0 being the top row; Stride() bytes long. Pending GDI drawing into the bitmap's
+  // section is finished first. EInvalidOperation for a row outside the bitmap.
   uint8_t* ScanLine(int y);
   const uint8_t* ScanLine(int y) const;
   size_t Stride() const { return stride_; }
@@ -62,11 +73,13 @@ public:
 
 private:
   void Create(int width, int height, int bitCount, std::vector<uint32_t> palette);
+  void MakeSection() const;
   void LoadDib(const BmpLayout& layout, const uint8_t* data);
   static TBitmap FromReducer(const TBoxReducer& reducer);
 
-  UniqueBitmap handle_;            // the DIB section
-  uint8_t* bits_ = nullptr;        // its pixels, bottom row first, owned by the section
+  mutable UniqueBitmap handle_;                 // the DIB section, once made
+  mutable std::unique_ptr<uint8_t[]> memory_;   // the pixels until the section is made
+  mutable uint8_t* bits_ = nullptr;             // the pixels, bottom row first, in either
   int width_ = 0;                  // size in pixels
   int height_ = 0;
   int bitCount_ = 0;               // bits per pixel

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -318,3 +319,103 @@ TEST(Bitmap, HandlesAreFreedWhenReplacedClearedOrMoved) {
 }
 
 }  // namespace
+
+// A bitmap drawn on by GDI: the right half blue.
+TBitmap HalfBlue() {
+  TBitmap bitmap(2, 1, 24);
+  UniqueDC dc(CreateCompatibleDC(nullptr));
+  TSelectObject select(dc.Get(), bitmap.Handle());
+  UniqueBrush brush(CreateSolidBrush(RGB(0, 0, 255)));
+  const RECT r{1, 0, 2, 1};
+  FillRect(dc.Get(), &r, brush.Get());
+  return bitmap;
+}
+
+TEST(Bitmap, ThePixelsMoveIntoTheSectionWhenItsHandleIsFirstAskedFor) {
+  struct TCase {
+    const char* what;
+    std::function<TBitmap()> make;
+    uint32_t left, right;  // the two pixels of the top row as drawn
+  };
+  const auto indexed = [](uint32_t bitCount, std::string pixels) {
+    Bmp bmp;
+    bmp.bitCount = bitCount, bmp.width = 2, bmp.height = 2, bmp.colorsUsed = 2;
+    bmp.palette = {0x00FFFF, 0xFF00FF};
+    bmp.pixels = std::move(pixels);
+    return FromBytes(bmp.File());
+  };
+  const TCase cases[] = {
+      {"1 bit, bottom row 01, top row 10", [&] { return indexed(1, std::string("\x40\0\0\0\x80\0\0\0", 8)); },
+       0xFF00FF, 0x00FFFF},
+      {"4 bits", [&] { return indexed(4, std::string("\x01\0\0\0\x10\0\0\0", 8)); }, 0xFF00FF, 0x00FFFF},
+      {"8 bits", [&] { return indexed(8, std::string("\0\x01\0\0\x01\0\0\0", 8)); }, 0xFF00FF, 0x00FFFF},
+      {"24 bits", [] { return FromBytes(Bmp24({{kRed, kGreen}, {kBlue, kWhite}})); }, kRed, kGreen},
+      {"created, then written by rows",
+       [] {
+         TBitmap b(2, 3, 32);
+         b.ScanLine(0)[4] = 0x7F;
+         b.ScanLine(2)[0] = 0x01;
+         return b;
+       },
+       0, 0x00007F},
+      {"converted to 32 bits", [] {
+         TBitmap b = FromBytes(Bmp24({{kGreen, kBlue}}));
+         b.SetBitCount(32);
+         return b;
+       }, kGreen, kBlue},
+      {"moved before it has one", [] {
+         TBitmap b = FromBytes(Bmp24({{kBlue, kRed}}));
+         TBitmap moved(std::move(b));
+         return moved;
+       }, kBlue, kRed},
+      {"cloned from one drawn on by GDI", [] { return HalfBlue().Clone(); }, 0, kBlue},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    TBitmap bitmap = c.make();
+    EXPECT_FALSE(bitmap.HasHandle());
+    std::vector<std::string> rows;
+    for (int y = 0; y < bitmap.Height(); ++y)
+      rows.emplace_back(reinterpret_cast<const char*>(bitmap.ScanLine(y)), bitmap.Stride());
+
+    const HBITMAP handle = bitmap.Handle();
+    ASSERT_TRUE(bitmap.HasHandle());
+    EXPECT_EQ(bitmap.Handle(), handle) << "made once";
+    DIBSECTION section{};
+    ASSERT_EQ(GetObjectA(handle, sizeof section, &section), static_cast<int>(sizeof section));
+    EXPECT_EQ(section.dsBm.bmWidth, bitmap.Width());
+    EXPECT_EQ(section.dsBm.bmHeight, bitmap.Height());
+    EXPECT_EQ(section.dsBm.bmBitsPixel, bitmap.BitCount());
+    EXPECT_EQ(section.dsBm.bmBits, bitmap.ScanLine(bitmap.Height() - 1)) << "the rows are now the section's";
+    for (int y = 0; y < bitmap.Height(); ++y)
+      EXPECT_EQ(std::string(reinterpret_cast<const char*>(bitmap.ScanLine(y)), bitmap.Stride()), rows[y]) << y;
+    if (!bitmap.Palette().empty()) {
+      UniqueDC dc(CreateCompatibleDC(nullptr));
+      TSelectObject select(dc.Get(), handle);
+      RGBQUAD table[2]{};
+      ASSERT_EQ(GetDIBColorTable(dc.Get(), 0, 2, table), 2u);
+      EXPECT_EQ(table[1].rgbRed, 0xFF);
+      EXPECT_EQ(table[1].rgbGreen, 0x00);
+      EXPECT_EQ(table[0].rgbGreen, 0xFF);
+    }
+
+    Canvas canvas(2, bitmap.Height(), 0x808080);
+    bitmap.Draw(canvas.Dc(), RECT{0, 0, 2, bitmap.Height()});
+    EXPECT_EQ(canvas.Pixel(0, 0), c.left);
+    EXPECT_EQ(canvas.Pixel(1, 0), c.right);
+  }
+}
+
+TEST(Bitmap, RowsWrittenOnceTheSectionIsMadeAreDrawnAndDrawingMakesIt) {
+  TBitmap bitmap = FromBytes(Bmp24({{kRed, kGreen}}));
+  Canvas canvas(2, 1, 0x808080);
+  bitmap.Draw(canvas.Dc(), RECT{0, 0, 2, 1});
+  EXPECT_TRUE(bitmap.HasHandle());
+  EXPECT_EQ(canvas.Pixel(0, 0), kRed);
+  bitmap.ScanLine(0)[3] = 0xFF;  // the second pixel's blue
+  bitmap.Draw(canvas.Dc(), RECT{0, 0, 2, 1});
+  EXPECT_EQ(canvas.Pixel(1, 0), 0x00FFFFu);
+  EXPECT_FALSE(TBitmap().HasHandle());
+  EXPECT_EQ(TBitmap().Handle(), nullptr);
+}
+
