@@ -11,6 +11,7 @@
 #include "remote_controls.h"
 #include "scratch_files.h"
 #include "tessaloom/tessaloom_window.h"
+#include "tray_menu.h"
 #include "window_search.h"
 
 #include <windows.h>
@@ -49,38 +50,14 @@ void ClickTab(const TProgramUnderTest& program, HWND tabs, int index) {
   ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
-BOOL CALLBACK NoteShownChild(HWND child, LPARAM found) {
-  if (IsWindowVisible(child)) {
-    *reinterpret_cast<HWND*>(found) = child;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// A right click on the program's icon in the notification area Wine shows without a desktop,
-// then Escape once its menu is up. False when no menu came.
+// A right click on the program's icon, then Escape once its menu is up. False when no menu came.
 bool OpenAndCloseTrayMenu(const TProgramUnderTest& program) {
-  HWND tray = FindWindowA(nullptr, "Wine System Tray");
-  if (!tray)
+  const HWND menu = OpenTrayIconMenu(program.Process().Id(), kReplyTimeoutMs);
+  if (!menu)
     return false;
-  HWND icon = nullptr;
-  EnumChildWindows(tray, NoteShownChild, reinterpret_cast<LPARAM>(&icon));
-  RECT at{};
-  GetWindowRect(icon ? icon : tray, &at);
-  ClickAt((at.left + at.right) / 2, icon ? (at.top + at.bottom) / 2 : at.bottom - 8, MOUSEEVENTF_RIGHTDOWN,
-          MOUSEEVENTF_RIGHTUP);
-  HWND menu = nullptr;
-  const bool opened = WaitFor(kReplyTimeoutMs, [&] {
-    for (HWND each : TopLevelWindows(program.Process().Id(), "#32768"))
-      if (IsWindowVisible(each))
-        menu = each;
-    return menu != nullptr;
-  });
-  if (opened) {
-    PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-    WaitFor(kReplyTimeoutMs, [&] { return !IsWindowVisible(menu); });
-  }
-  return opened;
+  PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+  WaitFor(kReplyTimeoutMs, [&] { return !IsWindowVisible(menu); });
+  return true;
 }
 
 void PrintRow(const char* when, const TCensus& census, int rotations, int pages, int menus) {

@@ -1,5 +1,6 @@
 #include "framework/media_player.h"
 
+#include "framework/own_paint.h"
 #include "framework/system/gdi_handles.h"
 
 #include <windowsx.h>
@@ -140,19 +141,10 @@ void TMediaPlayer::Paint(HDC dc) {
 }
 
 LRESULT TMediaPlayer::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted = 0;
+  if (AnswerOwnPaint(Handle(), msg, wParam, painted, [this](HDC dc) { Paint(dc); }))
+    return painted;
   switch (msg) {
-    case WM_PAINT: {
-      TPaintScope paint(Handle());
-      Paint(paint.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      TSaveDC saved(reinterpret_cast<HDC>(wParam));
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      return 1;  // the paint covers the whole bar
     case WM_LBUTTONDOWN: {
       const int at = ButtonAt(GET_X_LPARAM(lParam));
       pressed_ = at >= 0 && IsButtonEnabled(ShownButtons()[static_cast<size_t>(at)]) ? at : -1;

@@ -1,5 +1,6 @@
 #include "framework/tab_set.h"
 
+#include "framework/own_paint.h"
 #include "framework/system/gdi_handles.h"
 
 #include <windowsx.h>
@@ -132,19 +133,10 @@ void TTabSet::Clicked(int x, int y) {
 }
 
 LRESULT TTabSet::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted = 0;
+  if (AnswerOwnPaint(Handle(), msg, wParam, painted, [this](HDC dc) { Paint(dc); }))
+    return painted;
   switch (msg) {
-    case WM_PAINT: {
-      TPaintScope paint(Handle());
-      Paint(paint.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      TSaveDC saved(reinterpret_cast<HDC>(wParam));
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      return 1;  // the paint covers the whole strip
     case WM_LBUTTONDOWN:
       Clicked(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       break;

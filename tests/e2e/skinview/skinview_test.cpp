@@ -99,6 +99,27 @@ protected:
   DWORD Pid() const { return program_->Process().Id(); }
   HWND Main() const { return program_->MainWindow(); }
 
+  // Starts the viewer and clicks tab INDEX of its page strip, as a user would; returns the strip,
+  // or null when it did not come. The skinned frame and menu bar move the client area once they
+  // are set up: the tab is clicked when the strip has stopped moving.
+  HWND StartOnPage(int index) const {
+    program_->Start();
+    HWND tabs = nullptr;
+    if (!WaitFor(kReplyTimeoutMs, [&] {
+          const std::vector<HWND> found = Descendants(Main(), "SysTabControl32");
+          tabs = found.empty() ? nullptr : found[0];
+          return tabs != nullptr && GetMenu(Main()) == nullptr;
+        }))
+      return nullptr;
+    const RECT tab = TabItemRect(program_->Process().Handle(), tabs, index);
+    POINT centre{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+    if (!WaitUntilClickable(tabs, centre))
+      return nullptr;
+    ClientToScreen(tabs, &centre);
+    ClickAt(centre.x, centre.y);
+    return tabs;
+  }
+
   // Alt+BAR opens the bar's menu; once it shows, ITEM chooses in it, as a user types.
   void ChooseFromMenu(char bar, char item) const {
     // Under Wine a menu opened just after a message box closed is sometimes cancelled by the
@@ -211,20 +232,7 @@ TEST_F(SkinViewTest, TheHelpMenuOpensAMessageBoxAndAStandardDialogBox) {
 
 // The page is chosen as a user would, by a click on its tab, the second of the strip.
 TEST_F(SkinViewTest, TheButtonsPageShowsEveryKindOfButtonInTheSkin) {
-  program_->Start();
-  HWND tabs = nullptr;
-  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
-    const std::vector<HWND> found = Descendants(Main(), "SysTabControl32");
-    tabs = found.empty() ? nullptr : found[0];
-    return tabs != nullptr;
-  }));
-  // The skinned frame and menu bar move the client area once they are set up: the tab's place
-  // is read when it has stopped moving.
-  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return GetMenu(Main()) == nullptr; }));
-  ASSERT_TRUE(WaitUntilClickable(tabs, {92, 10}));
-  RECT strip{};
-  GetWindowRect(tabs, &strip);
-  ClickAt(strip.left + 92, strip.top + 10);
+  ASSERT_NE(StartOnPage(1), nullptr);
   HWND plain = nullptr;
   ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
     plain = FindDescendant(Main(), "Button", "Plain");
@@ -315,25 +323,8 @@ void MouseButton(DWORD flags) {
 // each wearing the skin; a combo box dropped down by a click shows the skin's bar in its list,
 // and a list's thumb dragged by the mouse scrolls it.
 TEST_F(SkinViewTest, TheEditsAndListsPageIsSkinnedAndItsListsScrollUnderRealInput) {
-  program_->Start();
-  HWND tabs = nullptr;
-  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
-    const std::vector<HWND> found = Descendants(Main(), "SysTabControl32");
-    tabs = found.empty() ? nullptr : found[0];
-    return tabs != nullptr;
-  }));
-  RECT strip{};
-  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
-    RECT before{};
-    GetWindowRect(tabs, &before);
-    Sleep(300);
-    GetWindowRect(tabs, &strip);
-    return GetMenu(Main()) == nullptr && EqualRect(&before, &strip);
-  }));
-  RECT tab = TabItemRect(program_->Process().Handle(), tabs, 2);
-  MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&tab), 2);
-  SetForegroundWindow(Main());
-  ClickAt((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+  HWND tabs = StartOnPage(2);
+  ASSERT_NE(tabs, nullptr);
   HWND list = nullptr;
   ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
     for (HWND candidate : Descendants(Main(), "ListBox"))
@@ -457,25 +448,7 @@ std::vector<HWND> ChildrenOf(HWND parent, const std::string& className) {
 // answers as skinned, the media player lies under its overlay, the size grip made when the page
 // first showed is skinned too, and the pixels of each kind change when the skin is switched off.
 TEST_F(SkinViewTest, TheMorePageShowsTheRemainingKindsInTheSkin) {
-  program_->Start();
-  HWND pages = nullptr;
-  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
-    const std::vector<HWND> found = Descendants(Main(), "SysTabControl32");
-    pages = found.empty() ? nullptr : found[0];
-    return pages != nullptr;
-  }));
-  RECT strip{};
-  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
-    RECT before{};
-    GetWindowRect(pages, &before);
-    Sleep(300);
-    GetWindowRect(pages, &strip);
-    return GetMenu(Main()) == nullptr && EqualRect(&before, &strip);
-  }));
-  const RECT tab = TabItemRect(program_->Process().Handle(), pages, 3);
-  POINT centre{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
-  ClientToScreen(pages, &centre);
-  ClickAt(centre.x, centre.y);
+  ASSERT_NE(StartOnPage(3), nullptr);
   HWND page = nullptr;
   ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
     for (HWND track : Descendants(Main(), "msctls_trackbar32"))

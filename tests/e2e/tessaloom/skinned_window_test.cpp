@@ -11,6 +11,7 @@
 #include "remote_controls.h"
 #include "scratch_files.h"
 #include "screenshot.h"
+#include "tray_menu.h"
 #include "window_search.h"
 
 #include <commctrl.h>
@@ -302,40 +303,11 @@ TEST_F(SkinnedWindow, ThePeriodIsEditedAndSavedThroughTheSkinnedEdit) {
   EXPECT_EQ(ReadFileBytes(FileNextToExe("Set.ini")), std::optional<std::string>("[userinfo]\r\nTimer=7000\r\n"));
 }
 
-}  // namespace
-}  // namespace e2e
-
-namespace e2e {
-namespace {
-
-BOOL CALLBACK NoteFirstChild(HWND child, LPARAM found) {
-  if (IsWindowVisible(child)) {
-    *reinterpret_cast<HWND*>(found) = child;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 TEST_F(SkinnedWindow, TheTrayIconsMenuIsDrawnFromTheSkin) {
   const TTessaloomWindow window = Launch();
   window.Sync();
-  // The notification area Wine shows without a desktop (its own window, whose children are the
-  // icons): the program's icon is the only one.
-  HWND tray = nullptr;
-  ASSERT_TRUE(WaitFor(kWindowTimeoutMs, [&] { return (tray = FindWindowA(nullptr, "Wine System Tray")) != nullptr; }));
-  HWND icon = nullptr;
-  EnumChildWindows(tray, NoteFirstChild, reinterpret_cast<LPARAM>(&icon));
-  RECT at{};
-  GetWindowRect(icon ? icon : tray, &at);
-  ClickAt((at.left + at.right) / 2, icon ? (at.top + at.bottom) / 2 : at.bottom - 8, MOUSEEVENTF_RIGHTDOWN,
-          MOUSEEVENTF_RIGHTUP);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitFor(kWindowTimeoutMs, [&] {
-    for (HWND each : TopLevelWindows(program_->Process().Id(), "#32768"))
-      if (IsWindowVisible(each))
-        menu = each;
-    return menu != nullptr;
-  })) << "no menu opened by a right click on the icon";
+  HWND menu = OpenTrayIconMenu(program_->Process().Id(), kWindowTimeoutMs);
+  ASSERT_NE(menu, nullptr) << "no menu opened by a right click on the icon";
   EXPECT_EQ(SendMessageA(menu, kIsSkinned, 0, 0), 1) << "the menu window has the skin's background";
   // Menus live in their process: the menu is judged by its pixels. Its frame is the corner of
   // the skin's menu background picture, unscaled, once the menu has painted.
