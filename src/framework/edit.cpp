@@ -14,6 +14,17 @@ void TEdit::SetText(const std::string& text) {
   Change();
 }
 
+void TEdit::SetBorderStyle(TBorderStyle style) {
+  if (style == borderStyle_)
+    return;
+  borderStyle_ = style;
+  if (!HandleAllocated())
+    return;
+  const LONG_PTR exStyle = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+  SetWindowLongPtrA(Handle(), GWL_EXSTYLE, style == bsSingle ? exStyle | WS_EX_CLIENTEDGE : exStyle & ~WS_EX_CLIENTEDGE);
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void TEdit::Change() {
   if (OnChange)
     OnChange(this);
@@ -22,7 +33,7 @@ void TEdit::Change() {
 // The edge is a non-client one: an edit made with WS_BORDER draws its border inside its client
 // area, where nothing outside the edit can tell it from the text field.
 TWinControl::TCreateParams TEdit::CreateParams() {
-  return {"EDIT", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, text_};
+  return {"EDIT", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL, borderStyle_ == bsSingle ? WS_EX_CLIENTEDGE : 0u, text_};
 }
 
 void TEdit::CommandNotify(WORD code) {

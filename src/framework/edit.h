@@ -4,6 +4,9 @@
 #include <functional>
 #include <string>
 
+// Whether a control draws the sunken edge around its field.
+enum TBorderStyle { bsNone, bsSingle };
+
 // A single-line edit. Setting a different text raises OnChange before the setter returns, also
 // for an invisible edit; setting the text it already holds does nothing. Typing raises it too.
 class TEdit : public TWinControl {
@@ -15,6 +18,8 @@ public:
 
   std::string Text() const { return text_; }
   void SetText(const std::string& text);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle style);
   NotifyEvent OnChange;
 
 protected:
@@ -25,5 +30,6 @@ private:
   void Change();
 
   std::string text_;        // the text, also while no window exists
+  TBorderStyle borderStyle_ = bsSingle;
   bool settingText_ = false;  // our own SetWindowText is not a user's edit
 };

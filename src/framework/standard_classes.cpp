@@ -51,6 +51,7 @@ TComponent* Make(TComponent* owner) {
 }
 
 // The value names of the enumerations, in the order of their members.
+const std::vector<std::string> kBorderStyleNames = {"bsNone", "bsSingle"};
 const std::vector<std::string> kAlignNames = {"alNone", "alTop", "alBottom", "alClient"};
 const std::vector<std::string> kPositionNames = {"poDesigned", "poDefault", "poDesktopCenter", "poScreenCenter"};
 const std::vector<std::string> kFormStyleNames = {"fsNormal", "fsMDIChild", "fsMDIForm"};
@@ -135,6 +136,8 @@ TPublishedClass EditClass() {
   using C = TEdit;
   return {"TEdit", "", Make<C>, {
       StringProperty<C>("Text", [](C& c) { return c.Text(); }, [](C& c, const std::string& v) { c.SetText(v); }),
+      EnumerationProperty<C>("BorderStyle", kBorderStyleNames, [](C& c) { return c.BorderStyle(); },
+                             [](C& c, TBorderStyle v) { c.SetBorderStyle(v); }),
       EventProperty<C>("OnChange", &C::OnChange),
   }};
 }

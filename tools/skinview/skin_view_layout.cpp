@@ -139,6 +139,9 @@ TFormLayout MakeSampleControlsLayout() {
       {"TTabSheet", "EditsPage", "Pages", {{"Caption", std::string("Edits and lists")}}},
       {"TEdit", "SingleLineEdit", "EditsPage", {
           {"Left", 16}, {"Top", 16}, {"Width", 150}, {"Height", 21}, {"Text", std::string("Single line")}}},
+      {"TEdit", "BorderlessEdit", "EditsPage", {
+          {"Left", 360}, {"Top", 60}, {"Width", 110}, {"Height", 17}, {"BorderStyle", std::string("bsNone")},
+          {"Text", std::string("No border")}}},
       {"TMemo", "LongMemo", "EditsPage", {
           {"Left", 16}, {"Top", 48}, {"Width", 150}, {"Height", 110}, {"Lines", Numbered("Line", 40)}}},
       {"TListBox", "LongListBox", "EditsPage", {

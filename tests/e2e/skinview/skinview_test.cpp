@@ -338,7 +338,7 @@ TEST_F(SkinViewTest, TheEditsAndListsPageIsSkinnedAndItsListsScrollUnderRealInpu
     const char* className;
     size_t count;  // shown on the page
   } kinds[] = {
-      {"Edit", 3},   {"ListBox", 1}, {"ComboBox", 4}, {"msctls_updown32", 2}, {"SysDateTimePick32", 1},
+      {"Edit", 4},   {"ListBox", 1}, {"ComboBox", 4}, {"msctls_updown32", 2}, {"SysDateTimePick32", 1},
       {"ScrollBar", 2}, {"SysListView32", 1}, {"SysHeader32", 1},
   };
   for (const auto& kind : kinds) {

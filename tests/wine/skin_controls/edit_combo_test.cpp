@@ -88,6 +88,8 @@ TEST_F(EditComboTest, EditsWithABorderGetTheSkinnedEdgeAndBorderlessOnesNone) {
   TEdit& edit = Place<TEdit>(*form_, 10, 10, 120, 24);
   TEdit& disabled = Place<TEdit>(*form_, 10, 40, 120, 24);
   disabled.SetEnabled(false);
+  TEdit& borderless = Place<TEdit>(*form_, 140, 10, 120, 24);
+  borderless.SetBorderStyle(bsNone);
   ShowAndSkin();
   HWND plain = Child("Edit", 0, 10, 70, 120, 24);
   AttachRaw(TSkinnerKind::skEdit, plain);
@@ -104,6 +106,7 @@ TEST_F(EditComboTest, EditsWithABorderGetTheSkinnedEdgeAndBorderlessOnesNone) {
       {"disabled edit", disabled.Handle(), true},
       {"client-edge edit", sunken, true},
       {"edit without a border", plain, false},
+      {"framework edit without a border", borderless.Handle(), false},
   };
   for (const auto& c : cases) {
     RepaintNow(c.window);
