@@ -3,6 +3,7 @@
 // The decoder and the authoring tool's encoder both drive this one model, so the two can never
 // disagree about the tree.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -22,7 +23,7 @@ inline constexpr uint8_t RingFill = 0x20;  // unwritten ring positions read as s
 
 // Tables of one model: allocated once per run.
 struct TLzhTables {
-  uint16_t freq[T + 1];      // node frequencies; freq[T] is a sentinel above every count
+  uint16_t freq[T + 4];      // node frequencies; freq[T] on are sentinels above every count
   int16_t prnt[T + N_CHAR];  // parent of each node, then of each leaf (symbol + T)
   int16_t son[T];            // first child of a node, or symbol + T for a leaf
 };
@@ -61,7 +62,7 @@ inline void InitModel(TLzhTables& t) {
     t.son[j] = static_cast<int16_t>(i);
     t.prnt[i] = t.prnt[i + 1] = static_cast<int16_t>(j);
   }
-  t.freq[T] = 0xFFFF;
+  std::fill(std::begin(t.freq) + T, std::end(t.freq), uint16_t{0xFFFF});
   t.prnt[R] = 0;
 }
 
@@ -93,6 +94,23 @@ inline void ReconstructTree(TLzhTables& t) {
   }
 }
 
+// The first index from FROM on whose count reaches K, four counts at a time: the runs of equal
+// counts that random data leaves are long. Below the sentinel every count is under 0x8000 and
+// K is too, so (count | 0x8000) - K keeps its top bit exactly when count >= K and never
+// borrows from the next count; the sentinels (0xFFFF) always keep it, so the search ends at
+// the first of them at the latest, reading no further than the last.
+inline int FirstReaching(const uint16_t* freq, int from, unsigned k) {
+  constexpr uint64_t kTopBits = 0x8000800080008000ull;
+  const uint64_t ks = k * 0x0001000100010001ull;
+  for (int at = from;; at += 4) {
+    uint64_t counts;
+    std::memcpy(&counts, freq + at, sizeof counts);
+    const uint64_t reached = ((counts | kTopBits) - ks) & kTopBits;
+    if (reached)
+      return at + (__builtin_ctzll(reached) >> 4);
+  }
+}
+
 // Counts one more occurrence at node c (a leaf) and each of its ancestors, keeping the nodes
 // ordered by frequency. When a node trades places with the last node of its count's run, so
 // that their subtrees change places, exchanged(c, l) is told: a decoder that caches walks
@@ -107,9 +125,7 @@ inline void CountFrom(TLzhTables& t, int c, Exchanged&& exchanged) {
     if (k > freq[c + 1]) {
       // Counts never decrease along the node order: the run of the old count ends at the
       // first node that reaches k, at the latest at the sentinel.
-      int l = c + 1;
-      while (freq[l + 1] < k)
-        ++l;
+      const int l = FirstReaching(freq, c + 2, k) - 1;
       freq[c] = freq[l];
       freq[l] = static_cast<uint16_t>(k);
 
