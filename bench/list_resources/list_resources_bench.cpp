@@ -11,6 +11,7 @@
 #include "framework/memo.h"
 #include "framework/page_control.h"
 #include "live_gdi_objects.h"
+#include "main_form_stand.h"
 #include "skin/data/skin_data.h"
 #include "skin/window/skin_manage.h"
 #include "skin/window/win_skin_form.h"
@@ -29,31 +30,6 @@
 #include <vector>
 
 namespace {
-
-void PumpPending() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD ms = 5000) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    PumpPending();
-    if (done())
-      return true;
-    if (GetTickCount() - start > ms)
-      return false;
-    Sleep(5);
-  }
-}
-
-bool SkinnerRunning(HWND window) {
-  const TWinSkinForm* skinner = SkinManage() ? SkinManage()->FindFormSkinner(window) : nullptr;
-  return skinner && skinner->State() == ssRunning;
-}
 
 // The windows of this process: top-level ones and every child of theirs; OVERLAYS counts the
 // scroll-bar overlays among them.

@@ -15,6 +15,13 @@ void ClickAt(int x, int y, DWORD down, DWORD up) {
   SendInput(1, &input[1], sizeof(INPUT));
 }
 
+void MouseButton(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
 bool WaitUntilClickable(HWND window, POINT offset) {
   return WaitFor(kWindowTimeoutMs, [&] {
     RECT before{}, after{};

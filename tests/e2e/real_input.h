@@ -7,6 +7,8 @@ namespace e2e {
 
 // A click at the screen point: DOWN then UP (MOUSEEVENTF_* flags), a moment apart.
 void ClickAt(int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP);
+// One mouse button event (a MOUSEEVENTF_* flag) where the cursor is: half of a click, for drags.
+void MouseButton(DWORD flags);
 // Waits until WINDOW has kept its place for a moment and is the window a click reaches at OFFSET
 // from its top-left corner: a window still being placed, or covered by one going away, would let
 // a click land elsewhere. True when that held within the window timeout.

@@ -72,4 +72,17 @@ HWND FindDescendant(HWND parent, const std::string& className, const std::string
   return nullptr;
 }
 
+HWND VerticalOverlay(HWND main, HWND window) {
+  RECT target{};
+  GetWindowRect(window, &target);
+  for (HWND overlay : Descendants(main, "TWScrollbar")) {
+    RECT r{};
+    GetWindowRect(overlay, &r);
+    if (IsWindowVisible(overlay) && r.right <= target.right && r.right >= target.right - 3 && r.top <= target.top + 3 &&
+        r.bottom >= target.bottom - 3 && r.right - r.left == GetSystemMetrics(SM_CXVSCROLL))
+      return overlay;
+  }
+  return nullptr;
+}
+
 }  // namespace e2e

@@ -29,4 +29,9 @@ std::vector<HWND> Descendants(HWND parent, const std::string& className);
 // The descendant of that class whose text is TEXT; nullptr if none.
 HWND FindDescendant(HWND parent, const std::string& className, const std::string& text);
 
+// The shown scroll-bar overlay of the skin lying along WINDOW's right edge over its whole height
+// (inside its border), among MAIN's descendants; null if none. The native bar's own rectangle
+// cannot be asked for from outside.
+HWND VerticalOverlay(HWND main, HWND window);
+
 }  // namespace e2e

@@ -298,27 +298,6 @@ bool ScreenShowsFrame(int left, int top, int width, int height, const std::vecto
   return false;
 }
 
-// The shown overlay of the skin's bar along WINDOW's right edge over its whole height, or null.
-HWND VerticalOverlay(HWND main, HWND window) {
-  RECT target{};
-  GetWindowRect(window, &target);
-  for (HWND overlay : Descendants(main, "TWScrollbar")) {
-    RECT r{};
-    GetWindowRect(overlay, &r);
-    if (IsWindowVisible(overlay) && r.right <= target.right && r.right >= target.right - 3 && r.top <= target.top + 3 &&
-        r.bottom >= target.bottom - 3 && r.right - r.left == GetSystemMetrics(SM_CXVSCROLL))
-      return overlay;
-  }
-  return nullptr;
-}
-
-void MouseButton(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
-
 // The third page, chosen by a real click on its tab: the controls of every edit and list kind,
 // each wearing the skin; a combo box dropped down by a click shows the skin's bar in its list,
 // and a list's thumb dragged by the mouse scrolls it.

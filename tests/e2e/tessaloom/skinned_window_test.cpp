@@ -210,21 +210,6 @@ TEST_F(SkinnedWindow, ThePagesSwitchUnderRealClicksOnTheSkinnedTabsAndTheStatusB
       << "the first panel's frame";
 }
 
-// The shown overlay of the skin's bar lying along WINDOW's right edge over its whole height
-// (inside its border), or null. The bar's own rectangle cannot be asked for from outside.
-HWND VerticalOverlay(HWND main, HWND window) {
-  RECT target{};
-  GetWindowRect(window, &target);
-  for (HWND overlay : Descendants(main, "TWScrollbar")) {
-    RECT r{};
-    GetWindowRect(overlay, &r);
-    if (IsWindowVisible(overlay) && r.right <= target.right && r.right >= target.right - 3 && r.top <= target.top + 3 &&
-        r.bottom >= target.bottom - 3 && r.right - r.left == GetSystemMetrics(SM_CXVSCROLL))
-      return overlay;
-  }
-  return nullptr;
-}
-
 int TopIndex(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0)); }
 
 TEST_F(SkinnedWindow, TheWallpaperListShowsTheSkinsScrollBarThatScrollsUnderRealClicksAndDrags) {
@@ -266,20 +251,14 @@ TEST_F(SkinnedWindow, TheWallpaperListShowsTheSkinsScrollBarThatScrollsUnderReal
   const int x = (bar.left + bar.right) / 2, y = bar.top + arrow + 5;
   const int before = TopIndex(list);
   SetCursorPos(x, y);
-  INPUT press{};
-  press.type = INPUT_MOUSE;
-  press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  SendInput(1, &press, sizeof press);
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
   for (int step = 1; step <= 8; ++step) {
     Sleep(40);
     SetCursorPos(x, y + 8 * step);
   }
   Sleep(150);
   SaveScreenshot(main, FileNextToExe("main-window-thumb-drag.bmp"));
-  INPUT release{};
-  release.type = INPUT_MOUSE;
-  release.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &release, sizeof release);
+  MouseButton(MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return TopIndex(list) > before + 10; }))
       << "dragging the thumb 64 pixels scrolled the list by more than ten entries";
   window.Sync();
