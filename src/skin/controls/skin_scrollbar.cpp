@@ -19,9 +19,10 @@ bool HasBorder(HWND window) {
   return (style & WS_BORDER) || (exStyle & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE));
 }
 
-// Style bits whose change the overlays follow by themselves; any other change (a border, a
-// list view's view) is read afresh by a new skinner.
-constexpr DWORD kFollowedStyles = WS_VISIBLE | WS_DISABLED | WS_HSCROLL | WS_VSCROLL;
+// Style bits whose change the overlays follow by themselves, and the sibling clipping an overlay
+// gives its control as it is made; any other change (a border, a list view's view) is read afresh
+// by a new skinner.
+constexpr DWORD kFollowedStyles = WS_VISIBLE | WS_DISABLED | WS_HSCROLL | WS_VSCROLL | WS_CLIPSIBLINGS;
 
 bool IsIntegerProperty(TComponent* object, const char* name) {
   const TPublishedProperty* property = object ? FindPublishedProperty(*object, name) : nullptr;

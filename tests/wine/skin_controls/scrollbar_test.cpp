@@ -11,6 +11,7 @@
 #include "skin/controls/skin_header.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skinner_kinds.h"
+#include "skin/controls/skinner_messages.h"
 #include "skin/model/memory_dc.h"
 
 #include <commctrl.h>
@@ -90,6 +91,27 @@ int CountThreadWindows() {
   EnumThreadWindows(GetCurrentThreadId(), &CountWindowAndChildren, reinterpret_cast<LPARAM>(&count));
   return count;
 }
+
+// Counts the requests for a fresh scroll skinner taken from this thread's queue while it lives.
+int reskinRequests = 0;
+LRESULT CALLBACK CountReskinRequest(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == PM_REMOVE && reinterpret_cast<const MSG*>(lParam)->message == SKM_RESKINSCROLL)
+    ++reskinRequests;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+class TReskinRequestCounter {
+public:
+  TReskinRequestCounter()
+      : hook_(SetWindowsHookExA(WH_GETMESSAGE, CountReskinRequest, nullptr, GetCurrentThreadId())) {
+    reskinRequests = 0;
+  }
+  ~TReskinRequestCounter() { UnhookWindowsHookEx(hook_); }
+  TReskinRequestCounter(const TReskinRequestCounter&) = delete;
+  TReskinRequestCounter& operator=(const TReskinRequestCounter&) = delete;
+
+private:
+  HHOOK hook_;
+};
 
 class ScrollbarTest : public ControlsTest {
 protected:
@@ -425,11 +447,17 @@ TEST_F(ScrollbarTest, AReportListViewGetsBothBarsAndItsHeaderSkinned) {
 
 // A style change the overlays cannot follow gives the control a fresh skinner of the same class,
 // which reads the control anew: a border taken away, a list view's view changed.
+// Skinning itself gives the control the sibling clipping its overlays need and must not take that
+// for such a change: replacing every scroll skinner at once made the first paint wait.
 TEST_F(ScrollbarTest, AStyleChangeReplacesTheScrollSkinnerWithAFreshOneOfItsClass) {
+  const TReskinRequestCounter counter;
   Start();
   TListBox& list = LongList(10, 10, 150, 120);
   TListView& view = ReportList(*form_, 180, 10, 200, 150);
+  ASSERT_FALSE(GetWindowLongPtrA(list.Handle(), GWL_STYLE) & WS_CLIPSIBLINGS);
   ShowAndSkin();
+  Pump(80);
+  EXPECT_EQ(reskinRequests, 0) << "skinning alone asks for no fresh skinner";
   ASSERT_TRUE(ScrollSkinner(list).DrawBorder());
   const auto setStyle = [](HWND window, int which, LONG_PTR clear, LONG_PTR add) {
     SetWindowLongPtrA(window, which, (GetWindowLongPtrA(window, which) & ~clear) | add);
@@ -439,20 +467,23 @@ TEST_F(ScrollbarTest, AStyleChangeReplacesTheScrollSkinnerWithAFreshOneOfItsClas
     const char* what;
     std::function<void()> act;
     bool listBorder;
+    bool freshSkinner;
   } cases[] = {
-      {"scrolled: no new skinner needed", [&] { SendMessageA(list.Handle(), LB_SETTOPINDEX, 100, 0); }, true},
+      {"scrolled: no new skinner needed", [&] { SendMessageA(list.Handle(), LB_SETTOPINDEX, 100, 0); }, true, false},
       {"the list's border taken away",
        [&] {
          setStyle(list.Handle(), GWL_EXSTYLE, WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE, 0);
          setStyle(list.Handle(), GWL_STYLE, WS_BORDER, 0);
        },
-       false},
-      {"the list view shown as a list", [&] { view.SetViewStyle(TViewStyle::vsList); }, false},
-      {"and as a report again", [&] { view.SetViewStyle(TViewStyle::vsReport); }, false},
+       false, true},
+      {"the list view shown as a list", [&] { view.SetViewStyle(TViewStyle::vsList); }, false, true},
+      {"and as a report again", [&] { view.SetViewStyle(TViewStyle::vsReport); }, false, true},
   };
   for (const auto& c : cases) {
+    reskinRequests = 0;
     c.act();
     Pump(80);
+    EXPECT_EQ(reskinRequests > 0, c.freshSkinner) << c.what;
     ASSERT_EQ(KindOf(list), "TSkinScrollbar") << c.what;
     ASSERT_EQ(KindOf(view), "TSkinListView") << c.what;
     EXPECT_EQ(ScrollSkinner(list).DrawBorder(), c.listBorder) << c.what;
