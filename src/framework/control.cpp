@@ -8,8 +8,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <mutex>
+#include <unordered_map>
 
 namespace {
+
+// The object behind each bound window. It is looked up on every message; the window property
+// that also names it costs a round trip to the window server on some systems, this lookup none.
+std::mutex boundLock;
+std::unordered_map<HWND, TWinControl*> boundControls;
 
 constexpr char kPlainWindowClass[] = "TWinControlWindow";
 
@@ -72,6 +79,10 @@ void TWinControl::DestroyHandle() {
 void TWinControl::Bind(HWND hwnd) {
   handle_ = hwnd;
   SetPropA(hwnd, MAKEINTATOM(ControlAtom()), this);
+  {
+    const std::lock_guard lock(boundLock);
+    boundControls[hwnd] = this;
+  }
   oldProc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc)));
   if (defaultProc_)
@@ -84,6 +95,11 @@ void TWinControl::Unbind(HWND hwnd) {
   if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc))
     SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
   RemovePropA(hwnd, MAKEINTATOM(ControlAtom()));
+  {
+    const std::lock_guard lock(boundLock);
+    if (auto bound = boundControls.find(hwnd); bound != boundControls.end() && bound->second == this)
+      boundControls.erase(bound);
+  }
   handle_ = nullptr;
 }
 
@@ -198,7 +214,9 @@ HWND TWinControl::Handle() {
 }
 
 TWinControl* TWinControl::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<TWinControl*>(GetPropA(hwnd, MAKEINTATOM(ControlAtom()))) : nullptr;
+  const std::lock_guard lock(boundLock);
+  const auto bound = boundControls.find(hwnd);
+  return bound == boundControls.end() ? nullptr : bound->second;
 }
 
 ATOM TWinControl::ControlAtom() {
