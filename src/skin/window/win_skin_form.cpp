@@ -269,8 +269,11 @@ void TWinSkinForm::ResizeFrame(int recompute) {
       width = needed;
     }
   }
+  // At set-up the children are erased when they paint, which follows at once, rather than
+  // here and then again.
+  const UINT deferErase = state_ == ssSettingUp ? SWP_DEFERERASE : 0;
   SetWindowPos(handle_, nullptr, 0, 0, width, height,
-               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | deferErase);
 }
 
 // ---- Control skinners ------------------------------------------------------------------------
