@@ -87,12 +87,21 @@ void TWScrollbar::Attach(HWND target, TScrollMode mode, bool vertical) {
   target_ = target;
   mode_ = mode;
   vertical_ = mode == smControl ? vertical : mode == smVertical;
-  RegisterOverlayClass(&TWScrollbar::WindowProc);
-  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kOverlayClass, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                            GetParent(target), nullptr, GetModuleHandleA(nullptr), this);
   // The native bar is painted by the target: it must not paint over the overlay lying on it.
   SetWindowLongA(target, GWL_STYLE, GetWindowLongA(target, GWL_STYLE) | WS_CLIPSIBLINGS);
   UpdatePosition();
+}
+
+// Made at the bar's first showing, not at attaching: many controls never show one of their bars,
+// or are on pages not yet shown, and every window made costs the program's start.
+bool TWScrollbar::MakeWindow() {
+  if (window_ || made_)
+    return window_ != nullptr;
+  made_ = true;
+  RegisterOverlayClass(&TWScrollbar::WindowProc);
+  CreateWindowExA(WS_EX_TOOLWINDOW, kOverlayClass, "", WS_CHILD | WS_CLIPSIBLINGS | (enabled_ ? 0 : WS_DISABLED),
+                  0, 0, 0, 0, GetParent(target_), nullptr, GetModuleHandleA(nullptr), this);
+  return window_ != nullptr;
 }
 
 bool TWScrollbar::ReadBar(TScrollBarState& bar) const {
@@ -121,13 +130,17 @@ bool TWScrollbar::ReadBar(TScrollBarState& bar) const {
 
 void TWScrollbar::UpdatePosition() {
   TScrollBarState bar;
-  if (!window_ || !ReadBar(bar)) {
+  if (!ReadBar(bar)) {
     barVisible_ = false;
     return;
   }
   if (!(GetWindowLongA(target_, GWL_STYLE) & WS_VISIBLE) || (bar.State & STATE_SYSTEM_INVISIBLE) ||
       IsRectEmpty(&bar.Screen)) {
     HideBar();
+    return;
+  }
+  if (!MakeWindow()) {
+    barVisible_ = false;
     return;
   }
   barClientRect_ = bar.Screen;
@@ -166,6 +179,7 @@ void TWScrollbar::Invalidate() {
 }
 
 void TWScrollbar::SetEnabled(bool enabled) {
+  enabled_ = enabled;
   if (window_)
     EnableWindow(window_, enabled);
 }

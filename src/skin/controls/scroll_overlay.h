@@ -50,6 +50,7 @@ public:
   // The part under POINT (overlay coordinates).
   int HitTest(POINT point);
 
+  // The overlay window; null until the bar is first shown.
   HWND Handle() const { return window_; }
   bool BarVisible() const { return barVisible_; }
   bool Vertical() const { return vertical_; }
@@ -68,6 +69,8 @@ private:
   void OnButtonDown(POINT point);
   void OnButtonUp(POINT point);
   void OnPaint();
+  // Makes the overlay window if it does not exist yet; false when there is none to show.
+  bool MakeWindow();
 
   // The bar's place and thumb now; false when the system cannot tell.
   bool ReadBar(TScrollBarState& bar) const;
@@ -77,7 +80,9 @@ private:
   void Compose(const TSkinData& skin, int width, int height, bool enabled);
 
   TSkinControl& owner_;        // the skinner that made the overlay; its skin is drawn
-  HWND window_ = nullptr;      // the overlay window
+  HWND window_ = nullptr;      // the overlay window, made when the bar first shows
+  bool made_ = false;          // the window was made (it may since have gone with the target)
+  bool enabled_ = true;        // as the target; the window follows when it is made
   HWND target_ = nullptr;      // the scrolled window, or the separate scroll-bar control
   TScrollMode mode_ = smHorizontal;
   bool vertical_ = false;

@@ -183,6 +183,28 @@ TEST_F(ScrollbarTest, ListsAndMemosGetOverlaysThatFollowTheirNativeBars) {
   ExpectOverBar(memoBar, memo.Handle(), OBJID_VSCROLL, "memo");
 }
 
+// Overlay windows cost the program's start, so a bar gets its window only when it first shows,
+// and the window then takes the control's state as it is.
+TEST_F(ScrollbarTest, AnOverlayWindowIsMadeWhenItsBarFirstShowsAndTakesTheControlsState) {
+  Start();
+  TListBox& list = LongList(10, 10, 150, 120, 3);
+  list.SetEnabled(false);
+  ShowAndSkin();
+  Pump(60);
+  TSkinScrollbar& skinner = ScrollSkinner(list);
+  EXPECT_EQ(skinner.VertBar()->Handle(), nullptr) << "three items: no bar, no overlay window";
+  EXPECT_EQ(skinner.HorzBar()->Handle(), nullptr);
+  list.SetItems(Numbered(300));
+  Pump(60);
+  ASSERT_NE(skinner.VertBar()->Handle(), nullptr) << "the bar showed";
+  EXPECT_TRUE(IsWindowVisible(skinner.VertBar()->Handle()));
+  ExpectOverBar(*skinner.VertBar(), list.Handle(), OBJID_VSCROLL, "made late, disabled as the list");
+  EXPECT_EQ(skinner.HorzBar()->Handle(), nullptr) << "still no horizontal bar";
+  list.SetEnabled(true);
+  Pump(60);
+  ExpectOverBar(*skinner.VertBar(), list.Handle(), OBJID_VSCROLL, "enabled");
+}
+
 TEST_F(ScrollbarTest, ArrowsShowTheStripFrameOfTheirStateAndAShortBarHalvesThem) {
   TSkinData& data = Start();
   TListBox& list = LongList(10, 10, 150, 150);
