@@ -32,14 +32,16 @@ bool HasScrollBars(TWinControl& control) {
   return control.InheritsFrom("TListBox") || control.InheritsFrom("TMemo") || control.InheritsFrom("TCustomListBox");
 }
 
+BOOL CALLBACK CollectControl(HWND child, LPARAM controls) {
+  if (TWinControl* control = TWinControl::FromHandle(child))
+    reinterpret_cast<std::vector<TWinControl*>*>(controls)->push_back(control);
+  return TRUE;
+}
+
 // The framework controls of the window's tree in tab order: the window order follows the tab
-// order, nested windows after their parent.
+// order, and the system lists nested windows after their parent.
 void CollectTabOrder(HWND parent, std::vector<TWinControl*>& controls) {
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (TWinControl* control = TWinControl::FromHandle(child))
-      controls.push_back(control);
-    CollectTabOrder(child, controls);
-  }
+  EnumChildWindows(parent, CollectControl, reinterpret_cast<LPARAM>(&controls));
 }
 
 std::string WindowClassLower(HWND window) {
