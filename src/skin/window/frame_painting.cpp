@@ -77,6 +77,11 @@ void TWinSkinForm::ClearCaptionButtons() {
   captionButtons_.clear();
 }
 
+HICON TWinSkinForm::WindowIcon() const {
+  auto icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_SMALL, 0));
+  return icon ? icon : reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_BIG, 0));
+}
+
 void TWinSkinForm::BuildIconBitmap() {
   smallIconSize_ = GetSystemMetrics(SM_CXSMICON);
   const int height = GetSystemMetrics(SM_CYSMICON);
@@ -85,13 +90,18 @@ void TWinSkinForm::BuildIconBitmap() {
   RECT all{0, 0, smallIconSize_, height};
   UniqueBrush magenta(CreateSolidBrush(kColourKey));
   FillRect(dc.Get(), &all, magenta.Get());
-  auto icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_SMALL, 0));
-  if (!icon)
-    icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_BIG, 0));
+  const HICON icon = WindowIcon();
+  iconSource_ = icon;
   if (!icon)
     return;
   UniqueIcon scaled(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, smallIconSize_, height, LR_COPYFROMRESOURCE)));
   DrawIconEx(dc.Get(), 0, 0, scaled ? scaled.Get() : icon, smallIconSize_, height, 0, nullptr, DI_NORMAL);
+}
+
+// Copying an icon from its resource is slow, and the attach made the picture a moment before.
+void TWinSkinForm::RefreshIconBitmap() {
+  if (iconBitmap_.Empty() || WindowIcon() != iconSource_ || GetSystemMetrics(SM_CXSMICON) != smallIconSize_)
+    BuildIconBitmap();
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {
@@ -368,7 +378,7 @@ UniqueRgn TWinSkinForm::BorderRegion(int index, const RECT& rect) {
   return shape ? std::move(shape) : UniqueRgn(CreateRectRgn(0, 0, 0, 0));
 }
 
-void TWinSkinForm::BuildWindowRegion() {
+void TWinSkinForm::BuildWindowRegion(bool redraw) {
   if (state_ == ssReleased || !skinFrame_ || !skinData_ || skinData_->NoSkin())
     return;
   RECT window{};
@@ -401,8 +411,14 @@ void TWinSkinForm::BuildWindowRegion() {
   if (!region)
     return;
   // The system owns the region from here on.
-  if (SetWindowRgn(handle_, region.Get(), TRUE))
+  if (SetWindowRgn(handle_, region.Get(), redraw))
     region.Release();
+  // Unredrawn, the window itself is painted already or about to be; only what lay under the
+  // corners the shape cuts off is left to paint.
+  if (!redraw) {
+    RECT screen = window;
+    RedrawWindow(GetDesktopWindow(), &screen, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  }
   hasRegion_ = true;
   regionWidth_ = w, regionHeight_ = h;
 }

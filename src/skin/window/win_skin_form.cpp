@@ -177,7 +177,7 @@ void TWinSkinForm::InstallFrame(TSkinData& skinData) {
 void TWinSkinForm::InitSkin() {
   initialized_ = true;
   systemMenu_ = GetSystemMenu(handle_, FALSE);
-  BuildIconBitmap();
+  RefreshIconBitmap();
   GetClientRect(handle_, &clientRect_);
   RECT window{};
   GetWindowRect(handle_, &window);
@@ -197,10 +197,11 @@ void TWinSkinForm::InitSkin() {
       state_ = ssSettingUp;
       ResizeFrame(0);
       state_ = ssRunning;
+      // The frame change has just invalidated the whole window: the shape needs no redraw.
       if (Maximized())
         SetWindowPos(handle_, nullptr, 0, 0, 0, 0, kFrameChangedFlags);
       else
-        BuildWindowRegion();
+        BuildWindowRegion(false);
     }
   }
   SkinApplied();

@@ -116,7 +116,8 @@ public:
 
   // Paints the frame into DC, or into the window's own DC when DC is null.
   void PaintFrame(HDC dc = nullptr);
-  void BuildWindowRegion();
+  // Shapes the window to the frame at its present size; REDRAW as SetWindowRgn's.
+  void BuildWindowRegion(bool redraw = true);
 
 private:
   // Set-up.
@@ -174,6 +175,10 @@ private:
 
   // Frame geometry and painting.
   void BuildIconBitmap();
+  // Builds the icon picture again unless the window's icon and the icon size are unchanged.
+  void RefreshIconBitmap();
+  // The window's small icon, else its large one; null without either.
+  HICON WindowIcon() const;
   void DrawFrameBorder(int index, const RECT& rect, HDC dc);
   void PaintCaption(HDC dc);
   void DrawTitleText(HDC dc, const RECT& captionRect);
@@ -251,6 +256,7 @@ private:
   UniqueDC controlCanvas_;
   std::vector<std::unique_ptr<TWinSysButton>> captionButtons_;
   TBitmap iconBitmap_;                // the small icon on magenta
+  HICON iconSource_ = nullptr;        // the window's icon the picture was made from
   TBitmap captionBitmap_;             // the caption composed off screen
   std::vector<TSkinControl*> controlSkinners_;  // freed by DropControlSkinners
   int paintWidth_ = 0, paintHeight_ = 0;
