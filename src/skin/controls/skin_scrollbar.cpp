@@ -128,9 +128,9 @@ void TSkinScrollbar::AttachControl(TSkinnerHost* ownerForm, TSkinData* skinData,
   bars_.SetEnabled(IsWindowEnabled(windowHandle_));
   if (!IsWindowVisible(windowHandle_))
     bars_.Hide();
-  // The new border shows at once.
-  SetWindowPos(windowHandle_, nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  // The new border shows with the next paint. Its width is the system's, so the frame needs no
+  // recalculation, which would make a list lay itself out again.
+  RedrawWindow(windowHandle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 void TSkinScrollbar::Detach() {
