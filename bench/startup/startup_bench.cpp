@@ -23,6 +23,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -42,6 +43,7 @@ struct TProgram {
   std::string className;  // its main window's class
   std::vector<double> shownMs;
   std::vector<double> paintedMs;
+  std::vector<double> roundPaintedMs;  // by round; NaN where the run failed
   std::map<std::string, std::vector<double>> marks;  // step -> when, per run
 };
 
@@ -151,16 +153,27 @@ void PrintRow(const TProgram& program) {
 }
 
 // Every later program's median first paint against every earlier one's.
+// The ratio of A's first paint to B's in each round both completed; the rounds interleave the
+// programs, so a slower stretch of the machine weighs on both sides of a round's ratio alike.
+std::vector<double> RoundRatios(const TProgram& a, const TProgram& b) {
+  std::vector<double> ratios;
+  for (size_t round = 0; round < a.roundPaintedMs.size() && round < b.roundPaintedMs.size(); ++round)
+    if (!std::isnan(a.roundPaintedMs[round]) && !std::isnan(b.roundPaintedMs[round]))
+      ratios.push_back(a.roundPaintedMs[round] / b.roundPaintedMs[round]);
+  return ratios;
+}
+
 void PrintRatios(const std::vector<TProgram>& programs) {
-  std::printf("\nmedian first paint, ratio\n");
+  std::printf("\nmedian first paint, ratio (and the median of the rounds' own ratios)\n");
   for (size_t later = 1; later < programs.size(); ++later)
     for (size_t earlier = 0; earlier < later; ++earlier) {
       const TProgram& a = programs[later];
       const TProgram& b = programs[earlier];
       if (a.paintedMs.empty() || b.paintedMs.empty())
         continue;
-      std::printf("%s / %s = %.2f\n", BaseName(a).c_str(), BaseName(b).c_str(),
-                  Median(a.paintedMs) / Median(b.paintedMs));
+      const std::vector<double> rounds = RoundRatios(a, b);
+      std::printf("%s / %s = %.2f (rounds %.2f)\n", BaseName(a).c_str(), BaseName(b).c_str(),
+                  Median(a.paintedMs) / Median(b.paintedMs), rounds.empty() ? 0.0 : Median(rounds));
     }
 }
 
@@ -205,7 +218,10 @@ int main(int argc, char** argv) {
       if (const std::optional<TStartup> startup = MeasureOnce(program, scratch)) {
         program.shownMs.push_back(startup->shownMs);
         program.paintedMs.push_back(startup->paintedMs);
+        program.roundPaintedMs.push_back(startup->paintedMs);
         CollectMarks(program, scratch);
+      } else {
+        program.roundPaintedMs.push_back(std::nan(""));
       }
   RemoveTree(scratch);
 
