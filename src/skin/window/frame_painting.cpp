@@ -415,10 +415,8 @@ void TWinSkinForm::BuildWindowRegion(bool redraw) {
     region.Release();
   // Unredrawn, the window itself is painted already or about to be; only what lay under the
   // corners the shape cuts off is left to paint.
-  if (!redraw) {
-    RECT screen = window;
-    RedrawWindow(GetDesktopWindow(), &screen, nullptr, RDW_INVALIDATE | RDW_ERASE);
-  }
+  if (!redraw)
+    RedrawWindow(GetDesktopWindow(), &window, nullptr, RDW_INVALIDATE | RDW_ERASE);
   hasRegion_ = true;
   regionWidth_ = w, regionHeight_ = h;
 }
