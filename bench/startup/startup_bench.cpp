@@ -152,7 +152,6 @@ void PrintRow(const TProgram& program) {
               *std::max_element(painted.begin(), painted.end()));
 }
 
-// Every later program's median first paint against every earlier one's.
 // The ratio of A's first paint to B's in each round both completed; the rounds interleave the
 // programs, so a slower stretch of the machine weighs on both sides of a round's ratio alike.
 std::vector<double> RoundRatios(const TProgram& a, const TProgram& b) {
@@ -163,6 +162,7 @@ std::vector<double> RoundRatios(const TProgram& a, const TProgram& b) {
   return ratios;
 }
 
+// Every later program's median first paint against every earlier one's.
 void PrintRatios(const std::vector<TProgram>& programs) {
   std::printf("\nmedian first paint, ratio (and the median of the rounds' own ratios)\n");
   for (size_t later = 1; later < programs.size(); ++later)

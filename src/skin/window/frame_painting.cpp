@@ -344,9 +344,7 @@ void TWinSkinForm::DrawSysButton(TWinSysButton& button, int frame) {
 
 // The icon goes where the skin put its button, so that what is drawn is what a click hits.
 void TWinSkinForm::DrawWindowIcon(HDC dc, const RECT& rect) {
-  auto icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_SMALL, 0));
-  if (!icon)
-    icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_BIG, 0));
+  HICON icon = WindowIcon();
   HWND application = Application ? Application->Handle() : nullptr;
   if (!icon && application)
     icon = reinterpret_cast<HICON>(SendMessageA(application, WM_GETICON, ICON_SMALL, 0));
