@@ -29,6 +29,19 @@ function(tessaloom_wine_session)
   set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP WineSession)
 endfunction()
 
+# A second Wine session whose prefix is made as a user's first run of wine makes it (no WINEARCH,
+# windows managed), for the tests of what differs between kinds of prefix.
+function(tessaloom_default_wine_session)
+  set(session ${CMAKE_BINARY_DIR}/wine-default-session)
+  set(TESSALOOM_DEFAULT_WINE_SESSION ${session} CACHE INTERNAL "")
+  add_test(NAME wine_default_session_start
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/wine-session.sh start ${session} ${CMAKE_SYSTEM_PROCESSOR} default)
+  add_test(NAME wine_default_session_stop
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/wine-session.sh stop ${session})
+  set_tests_properties(wine_default_session_start PROPERTIES FIXTURES_SETUP WineDefaultSession TIMEOUT 300)
+  set_tests_properties(wine_default_session_stop PROPERTIES FIXTURES_CLEANUP WineDefaultSession)
+endfunction()
+
 # A test program run under the shared Wine session.
 function(tessaloom_wine_test target)
   # Every test file starts with these; parsing them once per program instead of once per file

@@ -303,12 +303,18 @@ void TForm1::CheckBoxRunClick(TComponent*) {
 // Show and hide act on the window itself: the form's own visibility stays as it is.
 void TForm1::TrayIcon1Click(TComponent*) {
   ShowWindow(Handle(), SW_HIDE);
-  ShowWindow(Handle(), SW_SHOW);
-  SetPosition(TPosition::poDesktopCenter);
+  ShowCentred();
 }
 
 void TForm1::N4Click(TComponent*) {
+  ShowCentred();
+}
+
+// The window has no taskbar button, so a minimised one could be brought back from nowhere else.
+void TForm1::ShowCentred() {
   ShowWindow(Handle(), SW_SHOW);
+  if (IsIconic(Handle()))
+    ShowWindow(Handle(), SW_RESTORE);
   SetPosition(TPosition::poDesktopCenter);
 }
 

@@ -81,6 +81,8 @@ private:
   void SaveFileList();
   // Loads the file into the preview, which only ever shows it stretched to its own size.
   void LoadPreview(const std::string& path);
+  // Shown from the tray: restored first when minimised, then centred on the desktop.
+  void ShowCentred();
 
   TRandomDraw random_;  // seeded with 0 at start, never reseeded
 };

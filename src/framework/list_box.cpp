@@ -89,9 +89,8 @@ int TListBox::ItemIndex() {
 
 TWinControl::TCreateParams TListBox::CreateParams() {
   return {"LISTBOX",
-          WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-              LBS_OWNERDRAWFIXED | LBS_NODATA |
-              (multiSelect_ ? LBS_EXTENDEDSEL : 0),
+          static_cast<DWORD>(WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                             LBS_OWNERDRAWFIXED | LBS_NODATA | (multiSelect_ ? LBS_EXTENDEDSEL : 0)),
           0, ""};
 }
 

@@ -8,8 +8,11 @@
 
 namespace {
 
-// Identifiers from 0xF000 up are the window menu's (SC_*), which a skinned window menu sends as
-// WM_COMMAND; MDI frames number their children from kMDIFirstChild (form.h) up.
+// WM_COMMAND also arrives with identifiers no menu item gave: IsDialogMessage sends IDOK for
+// Enter and IDCANCEL for Escape (IDOK..IDCONTINUE are 1..11), the window menu's SC_* start at
+// 0xF000 and MDI frames number their children from kMDIFirstChild (form.h) up. Items keep clear
+// of all of them, so a key press never runs an item.
+constexpr UINT kFirstCommand = 0x0100;
 constexpr UINT kLastCommand = 0xEFFF;
 
 // Every live item by its command identifier. WM_COMMAND carries 16 bits of it.
@@ -19,7 +22,7 @@ std::map<UINT, TMenuItem*>& ItemsByCommand() {
 }
 
 UINT FreeCommand() {
-  UINT command = 1;
+  UINT command = kFirstCommand;
   for (const auto& [used, item] : ItemsByCommand()) {
     if (used != command)
       break;

@@ -106,7 +106,7 @@ private:
   std::string shortCutText_;          // as shown
   TShortCut shortCut_;                // as matched against key presses
   int imageIndex_ = -1;               // in the menu's image list
-  UINT command_;                      // WM_COMMAND identifier, 1..kLastCommand
+  UINT command_;                      // WM_COMMAND identifier, kFirstCommand..kLastCommand
   std::vector<TMenuItem*> items_;     // sub-items in order, not owned
   TMenuItem* parent_ = nullptr;       // the item that lists this one
   TMenu* menu_ = nullptr;             // the menu that lists this one (top-level items only)

@@ -2,6 +2,9 @@
 
 #include "deadline.h"
 
+#include <iterator>
+#include <vector>
+
 namespace e2e {
 
 void ClickAt(int x, int y, DWORD down, DWORD up) {
@@ -33,11 +36,25 @@ bool WaitUntilClickable(HWND window, POINT offset) {
 }
 
 void PressKey(WORD key) {
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_KEYBOARD;
-  input[0].ki.wVk = input[1].ki.wVk = key;
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, input, sizeof(INPUT));
+  PressChord({key});
+}
+
+void PressChord(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> input;
+  for (WORD key : keys) {
+    INPUT down{};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key;
+    input.push_back(down);
+  }
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    INPUT up{};
+    up.type = INPUT_KEYBOARD;
+    up.ki.wVk = *key;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    input.push_back(up);
+  }
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
 }
 
 }  // namespace e2e

@@ -3,6 +3,8 @@
 // window is under the cursor or has the focus, in any process.
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace e2e {
 
 // A click at the screen point: DOWN then UP (MOUSEEVENTF_* flags), a moment apart.
@@ -15,5 +17,8 @@ void MouseButton(DWORD flags);
 bool WaitUntilClickable(HWND window, POINT offset);
 // A press and release of the virtual key.
 void PressKey(WORD key);
+// Keys held together as a person does: pressed in order, released in the reverse order
+// ({VK_MENU, VK_F4} is Alt+F4).
+void PressChord(std::initializer_list<WORD> keys);
 
 }  // namespace e2e

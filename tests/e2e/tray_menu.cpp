@@ -4,6 +4,8 @@
 #include "real_input.h"
 #include "window_search.h"
 
+#include <optional>
+
 namespace e2e {
 namespace {
 
@@ -15,19 +17,33 @@ BOOL CALLBACK NoteShownChild(HWND child, LPARAM found) {
   return TRUE;
 }
 
-}  // namespace
-
-HWND OpenTrayIconMenu(DWORD pid, DWORD ms) {
-  const TDeadline deadline(ms);
+// Where a click reaches the icon on the screen; nullopt when the notification area did not come.
+std::optional<POINT> TrayIconPoint(const TDeadline& deadline) {
   HWND tray = nullptr;
   if (!WaitFor(deadline.RemainingMs(), [&] { return (tray = FindWindowA(nullptr, "Wine System Tray")) != nullptr; }))
-    return nullptr;
+    return std::nullopt;
   HWND icon = nullptr;
   EnumChildWindows(tray, NoteShownChild, reinterpret_cast<LPARAM>(&icon));
   RECT at{};
   GetWindowRect(icon ? icon : tray, &at);
-  ClickAt((at.left + at.right) / 2, icon ? (at.top + at.bottom) / 2 : at.bottom - 8, MOUSEEVENTF_RIGHTDOWN,
-          MOUSEEVENTF_RIGHTUP);
+  return POINT{(at.left + at.right) / 2, icon ? (at.top + at.bottom) / 2 : at.bottom - 8};
+}
+
+}  // namespace
+
+bool ClickTrayIcon(DWORD ms) {
+  const std::optional<POINT> icon = TrayIconPoint(TDeadline(ms));
+  if (icon)
+    ClickAt(icon->x, icon->y);
+  return icon.has_value();
+}
+
+HWND OpenTrayIconMenu(DWORD pid, DWORD ms) {
+  const TDeadline deadline(ms);
+  const std::optional<POINT> icon = TrayIconPoint(deadline);
+  if (!icon)
+    return nullptr;
+  ClickAt(icon->x, icon->y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
   HWND menu = nullptr;
   WaitFor(deadline.RemainingMs(), [&] {
     for (HWND each : TopLevelWindows(pid, "#32768"))

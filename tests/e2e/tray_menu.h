@@ -9,4 +9,7 @@ namespace e2e {
 // or null when none came within MS.
 HWND OpenTrayIconMenu(DWORD pid, DWORD ms);
 
+// Left-clicks the icon as a user would; false when the notification area did not come within MS.
+bool ClickTrayIcon(DWORD ms);
+
 }  // namespace e2e

@@ -52,6 +52,19 @@ std::vector<HWND> TopLevelWindows(DWORD pid, const std::string& className) {
   return search.found;
 }
 
+std::vector<HWND> ShownTopLevelWindows(DWORD pid) {
+  std::vector<HWND> shown;
+  for (HWND window : TopLevelWindows(pid, ""))
+    if (IsWindowVisible(window))
+      shown.push_back(window);
+  return shown;
+}
+
+HWND FocusedWindow(HWND window) {
+  GUITHREADINFO info{sizeof info};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 HWND FindShownTopLevel(DWORD pid, const std::string& className, const std::string& caption) {
   for (HWND window : TopLevelWindows(pid, className))
     if (IsWindowVisible(window) && TextOf(window) == caption)

@@ -20,6 +20,12 @@ DWORD StyleOf(HWND window);
 // Top-level windows of process PID whose class is CLASS_NAME (any class for "").
 std::vector<HWND> TopLevelWindows(DWORD pid, const std::string& className);
 
+// The shown top-level windows of process PID, any class.
+std::vector<HWND> ShownTopLevelWindows(DWORD pid);
+
+// The window with the keyboard focus in the thread of WINDOW; null when none has it.
+HWND FocusedWindow(HWND window);
+
 // The first visible top-level window of PID with that class and CAPTION; nullptr if none.
 HWND FindShownTopLevel(DWORD pid, const std::string& className, const std::string& caption);
 

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# start DIR [ARCH]: starts a private Xvfb display and boots the Wine prefix DIR/prefix (once), for
-# programs of ARCH: i686 (the default) or x86_64; stop DIR: ends the prefix's wineserver and the
-# display. DIR/env holds what wine-run.sh needs.
+# start DIR [ARCH [KIND]]: starts a private Xvfb display and boots the Wine prefix DIR/prefix
+# (once), for programs of ARCH: i686 (the default) or x86_64; stop DIR: ends the prefix's
+# wineserver and the display. DIR/env holds what wine-run.sh needs.
+# KIND "tests" (the default) makes the prefix the tests run fastest in: of ARCH's own kind, its
+# windows not managed. KIND "default" makes the prefix a user gets who runs wine for the first
+# time: no WINEARCH, windows managed; paint order differs there, so some tests run in both.
 # With WINE_SESSION_DISPLAY set (":0", say), that display is used and no Xvfb is started.
 set -euo pipefail
 cmd=$1
 dir=$(mkdir -p "$2" && cd "$2" && pwd)  # Wine wants an absolute prefix
 arch=${3:-i686}
+kind=${4:-tests}
 
 # Debian's wine wrapper always takes the 32-bit loader when it is installed, even where the
 # kernel cannot execute it; name the loader and the server of the build's architecture.
@@ -28,10 +32,12 @@ start() {
     echo $! >"$dir/xvfb.pid"
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
   fi
+  local archline="export WINEARCH=$winearch"
+  [ "$kind" = default ] && archline="unset WINEARCH"
   cat >"$dir/env" <<ENV
 export DISPLAY=:$display
 export WINEPREFIX=$dir/prefix
-export WINEARCH=$winearch
+$archline
 export WINELOADER=$loader
 export WINESERVER=/usr/lib/wine/wineserver64
 export WINEDEBUG=-all
@@ -52,9 +58,10 @@ ENV
           /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
       done
       # Without a window manager, a managed window waits seconds for one at every map and unmap.
-      "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+      [ "$kind" = default ] || "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
       "$WINESERVER" -w
-      if "$WINELOADER" reg query 'HKCU\Software\Wine\X11 Driver' /v Managed 2>/dev/null | grep -q Managed; then
+      if [ "$kind" = default ] ||
+         "$WINELOADER" reg query 'HKCU\Software\Wine\X11 Driver' /v Managed 2>/dev/null | grep -q Managed; then
         break
       fi
       echo "wine-session: the prefix's settings did not take (attempt $attempt)" >&2
@@ -80,5 +87,5 @@ stop() {
 case $cmd in
   start) stop; start ;;
   stop) stop ;;
-  *) echo "usage: $0 start|stop DIR" >&2; exit 2 ;;
+  *) echo "usage: $0 start DIR [ARCH [tests|default]] | stop DIR" >&2; exit 2 ;;
 esac

@@ -151,13 +151,18 @@ void TSkinViewForm::FormCreate(TComponent*) {
 }
 
 bool TSkinViewForm::LoadSkinFile(const std::string& fileName) {
-  const TSkinPackageCheck check = CheckSkinPackageFile(fileName);
-  if (!check.Usable) {
-    Application->ShowMessageBox("Cannot load the skin file \"" + fileName + "\": " + check.Why + ".",
-                                MB_OK | MB_ICONERROR);
+  auto refuse = [&](const std::string& why) {
+    Application->ShowMessageBox("Cannot load the skin file \"" + fileName + "\": " + why + ".", MB_OK | MB_ICONERROR);
     return false;
+  };
+  const TSkinPackageCheck check = CheckSkinPackageFile(fileName);
+  if (!check.Usable)
+    return refuse(check.Why);
+  try {
+    SkinData1->SetSkinFile(fileName);
+  } catch (const Exception& e) {
+    return refuse(e.Message());  // a damaged picture: the skin in use stays
   }
-  SkinData1->SetSkinFile(fileName);
   skinName_ = check.Name.empty() ? SkinDisplayName(fileName) : check.Name;
   UpdateCaption();
   return true;

@@ -1,5 +1,6 @@
 #include "skin/controls/scroll_overlay.h"
 
+#include "framework/application.h"
 #include "skin/controls/scroll_bar_picture.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/optional_user32.h"
@@ -324,7 +325,14 @@ LRESULT CALLBACK TWScrollbar::WindowProc(HWND window, UINT msg, WPARAM wParam, L
   auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!self || msg == WM_NCCREATE)
     return DefWindowProcA(window, msg, wParam, lParam);
-  return self->OnMessage(msg, wParam, lParam);
+  // A failed message falls back to the default, which also validates a failed paint.
+  LRESULT result = 0;
+  bool handled = false;
+  CallGuarded([&] {
+    result = self->OnMessage(msg, wParam, lParam);
+    handled = true;
+  });
+  return handled ? result : DefWindowProcA(window, msg, wParam, lParam);
 }
 
 LRESULT TWScrollbar::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -1,5 +1,6 @@
 #include "skin/controls/skin_date_time.h"
 
+#include "framework/application.h"
 #include "skin/data/optional_user32.h"
 #include "skin/data/skin_data.h"
 
@@ -106,7 +107,15 @@ LRESULT CALLBACK TArrowButton::WindowProc(HWND window, UINT msg, WPARAM wParam, 
     return DefWindowProcA(window, msg, wParam, lParam);
   }
   auto* self = reinterpret_cast<TArrowButton*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  return self ? self->OnMessage(msg, wParam, lParam) : DefWindowProcA(window, msg, wParam, lParam);
+  // A failed message falls back to the default, which also validates a failed paint.
+  LRESULT result = 0;
+  bool handled = false;
+  if (self)
+    CallGuarded([&] {
+      result = self->OnMessage(msg, wParam, lParam);
+      handled = true;
+    });
+  return handled ? result : DefWindowProcA(window, msg, wParam, lParam);
 }
 
 LRESULT TArrowButton::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

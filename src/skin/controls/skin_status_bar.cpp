@@ -83,6 +83,23 @@ bool TSkinStatusBar::BeforeMessage(TSkinMessage& message) {
   }
 }
 
+// The last panel is drawn on to the bar's right end, past the part the control repaints for a
+// new text; without this the rest of the stretch would keep the old text.
+void TSkinStatusBar::AfterMessage(TSkinMessage& message) {
+  if (message.Msg == SB_SETTEXTA || message.Msg == SB_SETTEXTW) {
+    const int part = LOBYTE(LOWORD(message.WParam));
+    const int count = static_cast<int>(SendMessageA(windowHandle_, SB_GETPARTS, 0, 0));
+    RECT panel{};
+    if (part == count - 1 && SendMessageA(windowHandle_, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&panel))) {
+      RECT client{};
+      GetClientRect(windowHandle_, &client);
+      panel.right = client.right;
+      InvalidateRect(windowHandle_, &panel, FALSE);
+    }
+  }
+  TSkinControl::AfterMessage(message);
+}
+
 void TSkinStatusBar::DrawControl(HDC dc, const RECT& rect) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0 || !skinData_)

@@ -11,6 +11,7 @@ public:
 
 protected:
   bool BeforeMessage(TSkinMessage& message) override;
+  void AfterMessage(TSkinMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
 
 private:

@@ -5,6 +5,7 @@
 #include "framework/core/exceptions.h"
 #include "framework/form.h"
 #include "skin/model/bitmap_utils.h"
+#include "skin/model/skin_bitmap_loading.h"
 #include "skin/data/optional_user32.h"
 #include "skin/format/quick_ini.h"
 #include "skin/format/skin3rd_defaults.h"
@@ -137,10 +138,12 @@ bool TSkinData::LoadSkinFile(const std::string& fileName) {
     noSkin_ = true;
     return false;
   }
-  // A package that does not unpack must not cost the windows the skin they wear.
+  // A package that does not unpack, or holds a damaged picture, must not cost the windows the
+  // skin they wear; the damaged picture is named in the exception.
   TSkinReader reader;
   if (!reader.LoadPackage(candidate))
     return false;
+  DecodeEveryPicture(reader);
   skinStream_ = std::move(candidate);
   noSkin_ = true;
   ApplyPackage(reader);

@@ -60,7 +60,8 @@ public:
   // Loads the skin file in place of the stored skin; a missing file leaves no usable skin.
   void SetSkinFile(const std::string& fileName);
   // Loads and applies the skin package in the file. A missing file leaves no skin; a package
-  // that does not unpack leaves the current skin in place. False when the file's skin was not
+  // that does not unpack leaves the current skin in place (false), and so does one with a
+  // damaged picture (EInvalidGraphic naming the picture). False when the file's skin was not
   // taken.
   bool LoadSkinFile(const std::string& fileName);
   // "(none)" at run time, whether a skin is stored or not; the setter ignores the value.

@@ -1,5 +1,7 @@
 #include "skin/model/skin_bitmap_loading.h"
 
+#include "framework/core/exceptions.h"
+
 #include <windows.h>
 
 // The image this code is linked into: the program, or a DLL that carries the skin engine.
@@ -10,6 +12,15 @@ namespace {
 std::string FileNamePart(const std::string& path) {
   const size_t separator = path.find_last_of("\\:");
   return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+// A damaged picture is reported by its entry's name, so that the skin's author knows which.
+void LoadEntry(TBitmap& bitmap, const std::string& name, std::string_view entry) {
+  try {
+    bitmap.LoadFromBytes(entry.data(), entry.size());
+  } catch (const EInvalidGraphic& e) {
+    throw EInvalidGraphic(name + ": " + e.Message());
+  }
 }
 
 }  // namespace
@@ -26,7 +37,15 @@ void LoadSkinBitmap(const TSkinReader& reader, TBitmap& bitmap, const std::strin
     return;
   const std::string_view entry = reader.EntryBytes(FileNamePart(fileName));
   if (!entry.empty())
-    bitmap.LoadFromBytes(entry.data(), entry.size());
+    LoadEntry(bitmap, FileNamePart(fileName), entry);
+}
+
+void DecodeEveryPicture(const TSkinReader& reader) {
+  for (const std::string& name : reader.EntryNames())
+    if (IsSkinBitmapName(name)) {
+      TBitmap picture;
+      LoadEntry(picture, name, reader.EntryBytes(name));
+    }
 }
 
 void LoadEngineBitmap(TBitmap& bitmap, const char* name) {

@@ -12,9 +12,13 @@
 bool IsSkinBitmapName(const std::string& fileName);
 
 // Fills the bitmap from the package entry the name names, or empties it when the name is not a
-// picture name or the package has no such entry. EInvalidGraphic for an entry that is not a
-// BMP file.
+// picture name or the package has no such entry. EInvalidGraphic, with the entry's name before
+// the reason, for an entry that is not a BMP file.
 void LoadSkinBitmap(const TSkinReader& reader, TBitmap& bitmap, const std::string& fileName);
+
+// Decodes every picture of the package, used or not, and keeps none: EInvalidGraphic, naming
+// the first damaged one, is how a package is refused before it replaces a skin in use.
+void DecodeEveryPicture(const TSkinReader& reader);
 
 // The skin engine's own bitmap resource of that name ("TRACK", "TRACKVERT", "DURAZUREVIVU"),
 // from the module the engine is linked into. EResNotFound when it is missing.

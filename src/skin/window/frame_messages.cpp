@@ -414,7 +414,6 @@ void TWinSkinForm::ShowWindowMenu(POINT screen) {
   const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (rightToLeft_ ? TPM_RIGHTALIGN : 0);
   const UINT command = TrackPopupMenu(windowMenu_.Get(), flags, screen.x, screen.y, 0, handle_, nullptr);
   ownerDrawn_.Restore();
-  lastMenuClick_ = GetTickCount();
   if (command)
     PostMessageA(handle_, WM_SYSCOMMAND, command, 0);
 }

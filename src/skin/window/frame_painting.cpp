@@ -376,6 +376,22 @@ UniqueRgn TWinSkinForm::BorderRegion(int index, const RECT& rect) {
   return shape ? std::move(shape) : UniqueRgn(CreateRectRgn(0, 0, 0, 0));
 }
 
+void TWinSkinForm::InvalidateFrame() {
+  RECT window{}, client{};
+  GetWindowRect(handle_, &window);
+  GetClientRect(handle_, &client);
+  POINT origin{0, 0};
+  ClientToScreen(handle_, &origin);
+  // RedrawWindow takes client coordinates; with RDW_FRAME the parts outside the client count.
+  UniqueRgn frame(CreateRectRgn(window.left - origin.x, window.top - origin.y, window.right - origin.x,
+                                window.bottom - origin.y));
+  UniqueRgn inside(CreateRectRgnIndirect(&client));
+  if (!frame || !inside)
+    return;
+  CombineRgn(frame.Get(), frame.Get(), inside.Get(), RGN_DIFF);
+  RedrawWindow(handle_, nullptr, frame.Get(), RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+}
+
 void TWinSkinForm::BuildWindowRegion(bool redraw) {
   if (state_ == ssReleased || !skinFrame_ || !skinData_ || skinData_->NoSkin())
     return;

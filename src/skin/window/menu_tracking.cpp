@@ -1,5 +1,6 @@
 // Menus of the skinned menu bar: opening a button's submenu, moving along the bar with the mouse
 // and the arrow keys while one is open, and the skinned drawing of their items.
+#include "framework/application.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/element_drawing.h"
 #include "skin/window/popup_menu_skinner.h"
@@ -40,7 +41,7 @@ void SwitchTo(int index) {
   EndMenu();
 }
 
-LRESULT CALLBACK MenuFilter(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT FilterMenuMessage(int code, WPARAM wParam, LPARAM lParam) {
   const LRESULT next = CallNextHookEx(tracking.Hook, code, wParam, lParam);
   if (next || code != MSGF_MENU || !tracking.Form || !tracking.Form->MenuBar())
     return next;
@@ -77,6 +78,13 @@ LRESULT CALLBACK MenuFilter(int code, WPARAM wParam, LPARAM lParam) {
     }
   }
   return 0;
+}
+
+// The hook is called from the system's menu loop: nothing may be thrown into it.
+LRESULT CALLBACK MenuFilter(int code, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  CallGuarded([&] { result = FilterMenuMessage(code, wParam, lParam); });
+  return result;
 }
 
 }  // namespace

@@ -164,8 +164,11 @@ TWinControl* TSkinManage::FindFormObject(HWND window) {
 
 void TSkinManage::Purge() {
   for (size_t i = forms_.size(); i-- > 0;)
-    if (forms_[i]->State() == ssReleased && !forms_[i]->Busy())
+    if (forms_[i]->State() == ssReleased && !forms_[i]->Busy()) {
+      // Out of the list before it is freed: its destructor looks the list through again.
+      std::unique_ptr<TWinSkinForm> released = std::move(forms_[i]);
       forms_.erase(forms_.begin() + static_cast<std::ptrdiff_t>(i));
+    }
 }
 
 bool TSkinManage::SkinWindow(HWND window) {

@@ -197,11 +197,15 @@ void TWinSkinForm::InitSkin() {
       state_ = ssSettingUp;
       ResizeFrame(0);
       state_ = ssRunning;
-      // The frame change has just invalidated the whole window: the shape needs no redraw.
-      if (Maximized())
+      // The frame change has just invalidated the whole window: the shape needs no redraw of
+      // the client area. The frame is asked for again: a frame paint that came while the frame
+      // was set up painted nothing, and when it came differs from start to start.
+      if (Maximized()) {
         SetWindowPos(handle_, nullptr, 0, 0, 0, 0, kFrameChangedFlags);
-      else
+      } else {
         BuildWindowRegion(false);
+        InvalidateFrame();
+      }
     }
   }
   SkinApplied();

@@ -118,6 +118,8 @@ public:
   void PaintFrame(HDC dc = nullptr);
   // Shapes the window to the frame at its present size; REDRAW as SetWindowRgn's.
   void BuildWindowRegion(bool redraw = true);
+  // Asks for a paint of the frame alone, the client area left as it is.
+  void InvalidateFrame();
 
 private:
   // Set-up.

@@ -530,6 +530,47 @@ TEST_F(SkinViewTest, DamagedSkinFilesThroughOpenAreRefusedAndTheSkinStays) {
   EXPECT_FALSE(FindMessageBox(Pid()));
 }
 
+// A package whose pictures do not all decode is refused whole, naming the picture, before it
+// replaces the skin in use: on the command line and through Open, where a picture decoded at its
+// first paint once ended the viewer from inside the dialog's loop.
+TEST_F(SkinViewTest, APackageWithADamagedPictureIsRefusedByThePicturesName) {
+  const std::optional<std::string> checkbox = ReadFileBytes(JoinPath(WindowsPath(SKIN_SOURCES), "checkbox.bmp"));
+  ASSERT_TRUE(checkbox && checkbox->size() > 300);
+  struct Row {
+    const char* name;
+    std::string picture;
+  } rows[] = {
+      {"truncated", checkbox->substr(0, checkbox->size() / 3)},
+      {"mislabelled", "GIF89a\x01\x00\x01\x00 a picture of another kind"},
+      {"header only", checkbox->substr(0, 54)},
+  };
+  std::vector<std::string> packages;
+  for (const Row& row : rows) {
+    packages.push_back(ReadFileBytes(PackSkinVariant(program_->Folder(), {row.name, {}, {{"checkbox.bmp", row.picture}}}))
+                           .value_or(""));
+    ASSERT_FALSE(packages.back().empty()) << "skintool could not pack the " << row.name << " picture";
+  }
+  auto expectRefusal = [&](const char* what) {
+    const TMessageBox box = WaitForMessageBox(Pid(), kTitle, kWindowTimeoutMs);
+    EXPECT_NE(box.text.find("checkbox.bmp"), std::string::npos) << what << ": " << box.text;
+    DismissMessageBox(box, kReplyTimeoutMs);
+    WaitUntilActiveAgain();
+    ASSERT_TRUE(program_->IsRunning()) << what;
+    EXPECT_EQ(TextOf(Main()), kDefaultCaption) << what;
+  };
+  const std::string chosen = program_->PathOf("chosen.skin");
+  WriteFileBytes(chosen, packages[0]);
+  program_->SetEnvironment("SKINVIEW_OPEN_FILE", chosen);
+  program_->Start("chosen.skin");
+  expectRefusal("on the command line");
+  for (size_t i = 0; i < packages.size(); ++i) {
+    WriteFileBytes(chosen, packages[i]);
+    ChooseFromMenu('f', 'o');
+    expectRefusal(rows[i].name);
+  }
+  EXPECT_EQ(SendMessageA(Main(), kIsSkinned, 0, 0), 1) << "the skin in use was lost";
+}
+
 TEST_F(SkinViewTest, ASkinFileOnTheCommandLineLoadsOrIsReported) {
   const std::optional<std::string> package = ReadFileBytes(DEFAULT_SKIN);
   ASSERT_TRUE(package);
@@ -564,6 +605,88 @@ TEST_F(SkinViewTest, ArgumentsItDoesNotKnowAreReportedAndItEnds) {
     ASSERT_TRUE(process.WaitForExit(kExitTimeoutMs));
     EXPECT_EQ(process.ExitCode(), 2u);
   }
+}
+
+// The keys a person presses, as real key events: Escape and Enter on a window without a cancel or
+// default button do nothing (they once ran File > Open skin); Tab walks the controls; Alt and a
+// letter, F10 and Alt+Space open the menus they name and Escape closes them; Enter and Escape
+// close a skinned message box; Alt+F4 ends the viewer.
+TEST_F(SkinViewTest, KeysDoWhatTheyDoOnAnyWindowAndNothingElse) {
+  program_->Start();
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return GetMenu(Main()) == nullptr; }));
+  SetForegroundWindow(Main());
+  WaitUntilActiveAgain();
+  const std::vector<HWND> windowsBefore = ShownTopLevelWindows(Pid());
+  auto press = [&](std::initializer_list<WORD> keys) {
+    PressChord(keys);
+    Sleep(300);
+    SendMessageTimeoutA(Main(), WM_NULL, 0, 0, SMTO_NORMAL, kReplyTimeoutMs, nullptr);
+  };
+  auto onlyTheViewer = [&] { return ShownTopLevelWindows(Pid()) == windowsBefore; };
+  auto menuShown = [&] { return WaitForWindow("#32768", "", 0) != nullptr; };
+
+  for (WORD key : {VK_ESCAPE, VK_RETURN}) {
+    press({key});
+    EXPECT_TRUE(onlyTheViewer()) << "key " << key << " opened a window";
+    EXPECT_EQ(TextOf(Main()), kDefaultCaption);
+  }
+  for (int i = 0; i < 24; ++i) {
+    if (i % 3 == 2)
+      press({VK_SHIFT, VK_TAB});
+    else
+      press({VK_TAB});
+    HWND focus = FocusedWindow(Main());
+    EXPECT_TRUE(focus && IsChild(Main(), focus)) << "Tab " << i << " left the focus at " << focus;
+  }
+  EXPECT_TRUE(onlyTheViewer()) << "Tab opened a window";
+
+  struct Opener {
+    const char* what;
+    std::initializer_list<WORD> keys;
+  };
+  for (const Opener& opener : {Opener{"Alt, F", {VK_MENU}}, Opener{"F10", {VK_F10}}, Opener{"Alt+Space", {VK_MENU, VK_SPACE}}}) {
+    press(opener.keys);
+    if (opener.keys.size() == 1 && *opener.keys.begin() == VK_MENU)
+      press({'F'});
+    else if (*opener.keys.begin() == VK_F10)
+      press({VK_DOWN});
+    EXPECT_TRUE(WaitFor(kReplyTimeoutMs, menuShown)) << opener.what << " opened no menu";
+    press({VK_ESCAPE});
+    press({VK_ESCAPE});
+    EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !menuShown(); })) << "Escape left the menu of " << opener.what;
+    EXPECT_TRUE(onlyTheViewer()) << opener.what;
+  }
+
+  for (WORD key : {VK_RETURN, VK_ESCAPE}) {
+    ChooseFromMenu('h', 'm');
+    const TMessageBox box = WaitForMessageBox(Pid(), kTitle, kWindowTimeoutMs);
+    WaitFor(kReplyTimeoutMs, [&] { return GetForegroundWindow() == box.window; });
+    press({key});
+    EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !IsWindow(box.window); })) << "key " << key << " left the box";
+    WaitUntilActiveAgain();
+  }
+  EXPECT_TRUE(onlyTheViewer());
+
+  PressChord({VK_MENU, VK_F4});
+  EXPECT_TRUE(program_->Process().WaitForExit(kExitTimeoutMs)) << "still running after Alt+F4";
+}
+
+// In MDI mode Ctrl+F6 goes to the next document and Ctrl+F4 closes the active one.
+TEST_F(SkinViewTest, CtrlF6AndCtrlF4MoveBetweenAndCloseDocuments) {
+  program_->Start("--mdi");
+  HWND client = Descendants(Main(), "MDIClient").at(0);
+  auto documents = [&] { return Descendants(client, "TSkinViewDocument"); };
+  auto active = [&] { return reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)); };
+  ASSERT_EQ(documents().size(), 2u);
+  SetForegroundWindow(Main());
+  WaitUntilActiveAgain();
+  const HWND first = active();
+  PressChord({VK_CONTROL, VK_F6});
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return active() != first && active() != nullptr; }));
+  const HWND second = active();
+  PressChord({VK_CONTROL, VK_F4});
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return documents().size() == 1u && !IsWindow(second); }));
+  EXPECT_TRUE(IsWindowVisible(Main()));
 }
 
 TEST_F(SkinViewTest, ExitFromTheFileMenuEndsTheViewer) {

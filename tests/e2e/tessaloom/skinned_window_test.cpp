@@ -11,6 +11,7 @@
 #include "remote_controls.h"
 #include "scratch_files.h"
 #include "screenshot.h"
+#include "skin_pixels.h"
 #include "tray_menu.h"
 #include "window_search.h"
 
@@ -22,26 +23,8 @@ namespace {
 constexpr UINT kIsSkinned = 0x3523;  // a skinned window answers 1
 constexpr int kDesignedClientWidth = 554, kDesignedClientHeight = 464;
 
-// Row ROW of the first frame of a skin source picture.
 COLORREF SkinPicturePixel(const char* name, int x, int y) {
-  const std::string path = std::string(SKIN_SOURCES) + "\\" + name;
-  HBITMAP picture = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-  if (!picture)
-    return CLR_INVALID;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, picture);
-  const COLORREF pixel = GetPixel(dc, x, y);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  DeleteObject(picture);
-  return pixel;
-}
-
-COLORREF ScreenPixel(int x, int y) {
-  HDC screen = GetDC(nullptr);
-  const COLORREF pixel = GetPixel(screen, x, y);
-  ReleaseDC(nullptr, screen);
-  return pixel;
+  return PicturePixel(std::string(SKIN_SOURCES) + "\\" + name, x, y);
 }
 
 using SkinnedWindow = TessaloomTest;
@@ -85,12 +68,8 @@ TEST_F(SkinnedWindow, AClickOnTheSkinnedCloseButtonEndsTheProgram) {
 // The button's top-left corner, which the skin's button picture gives unscaled: frame FRAME of
 // the five in buttons.bmp.
 COLORREF ButtonPicturePixel(int frame) {
-  const std::string path = std::string(SKIN_SOURCES) + "\\buttons.bmp";
-  BITMAP info{};
-  HBITMAP picture = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-  GetObjectA(picture, sizeof info, &info);
-  DeleteObject(picture);
-  return SkinPicturePixel("buttons.bmp", (frame - 1) * info.bmWidth / 5 + 2, 2);
+  const SIZE size = PictureSize(std::string(SKIN_SOURCES) + "\\buttons.bmp");
+  return SkinPicturePixel("buttons.bmp", (frame - 1) * size.cx / 5 + 2, 2);
 }
 
 // Which of the picture's five frames the button's corner shows; 0 for none.
@@ -298,6 +277,38 @@ TEST_F(SkinnedWindow, TheTrayIconsMenuIsDrawnFromTheSkin) {
   SaveScreenshot(menu, FileNextToExe("tray-menu.bmp"));
   PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(WaitFor(kReplyTimeoutMs, [&] { return !IsWindowVisible(menu); }));
+}
+
+// The window has no taskbar button: once minimised by the skin's button, only the tray brings it
+// back, by its menu's first item (chosen with the keys) or by a click on the icon.
+TEST_F(SkinnedWindow, AWindowMinimisedByTheSkinnedButtonComesBackFromTheTray) {
+  const TTessaloomWindow window = Launch();
+  HWND main = window.Main();
+  ASSERT_TRUE(WaitFor(5000, [&] { return SendMessageA(main, kIsSkinned, 0, 0) == 1; }));
+  RECT shown{};
+  GetWindowRect(main, &shown);
+  auto minimise = [&] {
+    SetForegroundWindow(main);
+    window.Sync();
+    // The skin's minimise button: 82 pixels from the right edge, 5 from the top, 24 x 18.
+    ClickAt(shown.right - 82 + 12, shown.top + 5 + 9);
+    return WaitFor(kReplyTimeoutMs, [&] { return IsIconic(main) != FALSE; });
+  };
+  auto restoredInPlace = [&] {
+    RECT now{};
+    GetWindowRect(main, &now);
+    return !IsIconic(main) && IsWindowVisible(main) && EqualRect(&now, &shown);
+  };
+  ASSERT_TRUE(minimise()) << "the skinned minimise button did not minimise";
+  HWND menu = OpenTrayIconMenu(program_->Process().Id(), kWindowTimeoutMs);
+  ASSERT_NE(menu, nullptr);
+  PressKey(VK_DOWN);  // 显示窗体, the first item
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, restoredInPlace)) << "显示窗体 left the window minimised";
+
+  ASSERT_TRUE(minimise());
+  ASSERT_TRUE(ClickTrayIcon(kWindowTimeoutMs));
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, restoredInPlace)) << "a click on the icon left the window minimised";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "framework/popup_menu.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 using namespace frame_test;
@@ -204,6 +205,51 @@ TEST_F(SkinnedMenuBar, TheWindowMenuIsSkinnedOffersWhatTheFrameAllowsAndPostsThe
   MSG msg{};
   ASSERT_TRUE(PeekMessageA(&msg, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
   EXPECT_EQ(msg.wParam, static_cast<WPARAM>(SC_CLOSE));
+}
+
+// Only a double click on the icon closes the window: a click after the window menu has closed
+// opens it again, however soon after the menu closed.
+TEST_F(SkinnedMenuBar, AClickOnTheIconAfterTheWindowMenuClosedOpensItAgain) {
+  StartSkinning();
+  TTestForm& form = ShowForm("Icon");
+  HWND window = form.Handle();
+  TWinSkinForm* skinner = Skinner(window);
+  ASSERT_NE(skinner, nullptr);
+  RECT icon{};
+  for (const auto& button : skinner->CaptionButtons())
+    if (IsIconAction(button->Action()) && button->Visible)
+      icon = button->Bounds;
+  ASSERT_FALSE(IsRectEmpty(&icon));
+  RECT r{};
+  GetWindowRect(window, &r);
+  const LPARAM at = MAKELPARAM(r.left + (icon.left + icon.right) / 2, r.top + (icon.top + icon.bottom) / 2);
+  int menusOpened = 0;
+  auto hook = std::make_shared<TWinControl::THookId>(0);
+  *hook = form.AddMessageHook([&, hook](UINT msg, WPARAM w, LPARAM l) {
+    if (msg == WM_ENTERMENULOOP)
+      ++menusOpened;
+    return form.CallNextHook(*hook, msg, w, l);
+  });
+  TMenuWatcher watcher;
+  // Each menu stays open longer than a double click lasts, as when a person reads it.
+  watcher.Action = [&](HWND menuWindow, int) {
+    Sleep(GetDoubleClickTime() + 100);
+    PostMessageA(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+    watcher.Shown.clear();  // the next menu may get the same handle
+  };
+  auto click = [&] {
+    SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, at);
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, at);
+    SendMessageA(window, WM_NCLBUTTONUP, HTCAPTION, at);
+  };
+  WithOpenMenus(watcher, [&] {
+    click();
+    click();
+  });
+  form.RemoveMessageHook(*hook);
+  EXPECT_EQ(menusOpened, 2) << "the click right after the menu closed did not open it again";
+  MSG msg{};
+  EXPECT_FALSE(PeekMessageA(&msg, window, WM_CLOSE, WM_CLOSE, PM_NOREMOVE)) << "that click asked to close";
 }
 
 TEST_F(SkinnedMenuBar, AFormsPopupMenuIsDrawnFromTheSkinWhileTheFormIsSkinnedAndPlainAfter) {

@@ -111,6 +111,19 @@ TEST_F(SkinnedWindowTest, ActivationBeforeAnyWindowTakesEffectAtOnceAndTheFirstA
   EXPECT_EQ(SendMessageA(form.Handle(), SKM_ISSKINNED, 0, 0), 1);
 }
 
+TEST_F(SkinnedWindowTest, AWindowDestroyedBetweenOthersLeavesTheListWholeForTheNextWindow) {
+  StartSkinning();
+  for (const char* caption : {"first", "middle", "last"})
+    ShowForm(caption);
+  ASSERT_EQ(Manager().FormSkinnerCount(), 3);
+  forms_.erase(forms_.begin() + 1);  // its skinner stays listed, released, until the next window
+  TTestForm& next = ShowForm("next");
+  EXPECT_EQ(Manager().FormSkinnerCount(), 3);
+  for (const auto& form : forms_)
+    EXPECT_EQ(SendMessageA(form->Handle(), SKM_ISSKINNED, 0, 0), 1) << form->Caption();
+  EXPECT_NE(Skinner(next.Handle()), nullptr);
+}
+
 TEST_F(SkinnedWindowTest, SwitchingOffUnskinsEveryWindowOldestFirstAtItsClientSizeAndOnAgainReskins) {
   StartSkinning();
   std::vector<HWND> unskinned;
