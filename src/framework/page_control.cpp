@@ -18,6 +18,13 @@ TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
   SetAlign(TAlign::alClient);
 }
 
+// A container, like a panel: Tab and Shift+Tab go through its controls.
+TWinControl::TCreateParams TTabSheet::CreateParams() {
+  TCreateParams params = TWinControl::CreateParams();
+  params.ExStyle |= WS_EX_CONTROLPARENT;
+  return params;
+}
+
 LRESULT TTabSheet::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = TWinControl::DefaultHandler(msg, wParam, lParam);
   // A caption set while the window exists must reach the tab as well.
@@ -102,8 +109,10 @@ void TPageControl::ApplyStyle() {
 
 TWinControl::TCreateParams TPageControl::CreateParams() {
   RegisterTabClass();
+  // The pages are the strip's children: Tab and Shift+Tab go through the page shown.
   return {WC_TABCONTROLA,
-          WS_CHILD | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TabStyleBits(tabPosition_, style_), 0, ""};
+          WS_CHILD | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TabStyleBits(tabPosition_, style_),
+          WS_EX_CONTROLPARENT, ""};
 }
 
 // Runs before the sheets get their windows: only the active one is created visible.

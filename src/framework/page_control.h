@@ -21,6 +21,7 @@ public:
   LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 protected:
+  TCreateParams CreateParams() override;
   void HandleCreated() override;
 };
 

@@ -69,12 +69,15 @@ TEST_F(Keyboard, EscapeAndEnterOnTheListDoNothing) {
   GetWindowRect(window.FileList(), &list);
   ClickAt(list.left + 20, list.top + 5);  // the first entry: it is applied, as any click does
   window.Sync();
+  ASSERT_EQ(FocusedWindow(window.Main()), window.FileList()) << "the click left the focus at "
+                                                             << FocusedName(window.Main());
   const TProgramState before = State(window);
   for (WORD key : {VK_ESCAPE, VK_RETURN}) {
     Press(window, {key});
     EXPECT_TRUE(IsWindowVisible(window.Main())) << "key " << key;
     EXPECT_EQ(State(window), before) << "key " << key;
-    EXPECT_EQ(FocusedWindow(window.Main()), window.FileList()) << "key " << key;
+    EXPECT_EQ(FocusedWindow(window.Main()), window.FileList()) << "key " << key << " moved the focus to "
+                                                               << FocusedName(window.Main());
   }
 }
 
@@ -85,23 +88,30 @@ TEST_F(Keyboard, TabWalksTheControlsAndSpacePressesTheFocusedButton) {
   ClickAt(list.left + 20, list.bottom - 20);
   window.Sync();
   ASSERT_EQ(FocusedWindow(window.Main()), window.FileList());
+  // A whole round from the list: the page shown, then the buttons below it in their tab order,
+  // then the folder list kept out of sight, then the list again; Shift+Tab goes the same round
+  // backwards.
   const std::vector<std::string> order = {kAdd, kDelete, kClear, "开机自动更换桌面壁纸...", "托盘", kStart,
-                                          kStop, "关于", "检测更新"};
+                                          kStop, "关于", "检测更新", "ListBox", "ListBox"};
   std::vector<std::string> forward;
   for (size_t i = 0; i < order.size(); ++i) {
     Press(window, {VK_TAB});
     forward.push_back(FocusedName(window.Main()));
   }
   EXPECT_EQ(forward, order);
+  EXPECT_EQ(FocusedWindow(window.Main()), window.FileList()) << "Tab did not come round to the list";
   std::vector<std::string> backward;
-  for (size_t i = 1; i < order.size(); ++i) {
+  for (size_t i = 0; i < order.size(); ++i) {
     Press(window, {VK_SHIFT, VK_TAB});
     backward.push_back(FocusedName(window.Main()));
   }
-  EXPECT_EQ(backward, std::vector<std::string>(order.rbegin() + 1, order.rend()));
+  std::vector<std::string> reversed(order.rbegin() + 1, order.rend());
+  reversed.push_back("ListBox");
+  EXPECT_EQ(backward, reversed);
+  EXPECT_EQ(FocusedWindow(window.Main()), window.FileList()) << "Shift+Tab did not come round to the list";
 
   // Back on Start: Space presses it, and with an empty list that says so in a box.
-  for (int i = 0; i < 5 && FocusedName(window.Main()) != kStart; ++i)
+  for (size_t i = 0; i < order.size() && FocusedName(window.Main()) != kStart; ++i)
     Press(window, {VK_TAB});
   ASSERT_EQ(FocusedName(window.Main()), kStart);
   const TProgramState before = State(window);
