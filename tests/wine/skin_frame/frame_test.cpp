@@ -251,6 +251,45 @@ TEST_F(SkinnedWindowTest, ACaptionButtonsHintShowsAfterOneSecondAndGoesAfterThre
   SetCursorPos(0, 0);
 }
 
+// The maximise button works only for a window with a maximise box: there a click maximises and
+// a second click (on the restore button then shown in its place) restores; without one it is
+// drawn disabled and a click changes nothing.
+TEST_F(SkinnedWindowTest, TheMaximiseButtonMaximisesAndRestoresOnlyAWindowWithAMaximiseBox) {
+  StartSkinning();
+  auto click = [](HWND window, const RECT& bounds) {
+    const POINT centre{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+    SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(window, centre));
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(window, centre));
+    SendMessageA(window, WM_NCLBUTTONUP, HTCAPTION, ScreenPoint(window, centre));
+    Pump(200);
+  };
+  {
+    TTestForm& fixed = ShowForm("No maximise box");
+    const TWinSysButton* maximise = CaptionButton(*Skinner(fixed.Handle()), caMaximize);
+    ASSERT_NE(maximise, nullptr);
+    EXPECT_FALSE(maximise->Enabled);
+    click(fixed.Handle(), maximise->Bounds);
+    EXPECT_FALSE(IsZoomed(fixed.Handle()));
+  }
+  forms_.push_back(std::make_unique<TTestForm>("Maximise box"));
+  TTestForm& sizable = *forms_.back();
+  HWND window = sizable.Handle();
+  SetWindowLongPtrA(window, GWL_STYLE, GetWindowLongPtrA(window, GWL_STYLE) | WS_MAXIMIZEBOX | WS_THICKFRAME);
+  sizable.Show();
+  ASSERT_TRUE(PumpUntil([&] { return Skinner(window) && Skinner(window)->State() == ssRunning; }));
+  Pump(50);
+  const TWinSysButton* maximise = CaptionButton(*Skinner(window), caMaximize);
+  ASSERT_NE(maximise, nullptr);
+  EXPECT_TRUE(maximise->Enabled);
+  click(window, maximise->Bounds);
+  ASSERT_TRUE(PumpUntil([&] { return IsZoomed(window) != FALSE; }, 2000)) << "the click did not maximise";
+  Pump(100);
+  const TWinSysButton* restore = CaptionButton(*Skinner(window), caMaximize);  // the restore picture's
+  ASSERT_NE(restore, nullptr);
+  click(window, restore->Bounds);
+  EXPECT_TRUE(PumpUntil([&] { return !IsZoomed(window); }, 2000)) << "the second click did not restore";
+}
+
 TEST_F(SkinnedWindowTest, FrameCommandsFromTheWindowMenuArriveAsPostedSystemCommands) {
   StartSkinning();
   TTestForm& form = ShowForm("Commands");
