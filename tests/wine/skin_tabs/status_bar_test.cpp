@@ -45,6 +45,24 @@ TEST_F(TabsTest, StatusPanelsAreFramedTheLastReachesTheEdgeAndTextsAreReadable) 
   }
 }
 
+// The last panel is drawn to the bar's end, past the part the control itself repaints when the
+// panel's text changes: a shorter text must not leave the end of the longer one standing there.
+TEST_F(TabsTest, ANewTextInTheLastPanelRepaintsItToTheBarsEnd) {
+  TSkinData& data = Start();
+  TStatusBar& bar = Place<TStatusBar>(*form_, 0, 200, 360, 22);
+  bar.SetPanelWidths({120, 100});
+  ShowAndSkin();
+  MakeSolid(*data.Elements().StatusBarEdges, 3);
+  HWND window = bar.Handle();
+  const RECT pastThePart{224, 2, 356, 20};
+  bar.SetPanelText(1, "C:\\pictures\\a folder with a long name\\the sea at dawn.bmp");
+  RepaintNow(window);
+  ASSERT_GT(InkIn(window, pastThePart, StripColour(1)), 0) << "the long text reaches past the part";
+  bar.SetPanelText(1, "sea.bmp");
+  UpdateWindow(window);  // only what the new text invalidated
+  EXPECT_EQ(InkIn(window, pastThePart, StripColour(1)), 0) << "the old text's end is still shown";
+}
+
 TEST_F(TabsTest, APanelsBorderChoosesItsFrameFromTheSkinOrDrawsThreeDLinesWithout) {
   TSkinData& data = Start();
   ShowAndSkin();
