@@ -4,6 +4,7 @@
 
 #include "controls_fixture.h"
 
+#include "framework/combo_box.h"
 #include "framework/edit.h"
 #include "live_gdi_objects.h"
 #include "skin/controls/combo_list_bar.h"
@@ -333,15 +334,27 @@ TEST(DraggedListPositionTest, ADraggedThumbMapsToListPositionsWithinTheRange) {
     EXPECT_EQ(DraggedListPosition(c.offset, 100, 20, c.info), c.position) << c.what;
 }
 
+// The framework's drop-down combo gets the skin's bar in its list; one known only by its handle
+// (a foreign dialog's) keeps the system's list and bar.
 TEST_F(EditComboTest, TheDropDownListShowsTheSkinsBarAndDroppingDownLeaksNothing) {
   TSkinData& data = Start();
-  ShowAndSkin();
-  HWND combo = Child("ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 20, 20, 150, 120);
+  TComboBox& framework = Place<TComboBox>(*form_, 20, 20, 150, 24);
+  framework.SetStyle(TComboBoxStyle::csDropDownList);
+  std::vector<std::string> items;
   for (int i = 0; i < 50; ++i)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("item " + std::to_string(i)).c_str()));
-  auto* skinner = AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, combo);
+    items.push_back("item " + std::to_string(i));
+  framework.SetItems(items);
+  ShowAndSkin();
+  HWND raw = Child("ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 200, 20, 150, 120);
+  for (const std::string& item : items)
+    SendMessageA(raw, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  auto* rawSkinner = AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, raw);
+  ASSERT_NE(rawSkinner, nullptr);
+  EXPECT_EQ(rawSkinner->DropListSkinner(), nullptr) << "by handle: the list keeps the system's bar";
+  auto* skinner = dynamic_cast<TSkinComBox*>(SkinnerOf(framework));
   ASSERT_NE(skinner, nullptr);
   ASSERT_NE(skinner->DropListSkinner(), nullptr);
+  HWND combo = framework.Handle();
   HWND list = skinner->ListWindow();
   const auto dropAndLook = [&] {
     SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
@@ -366,7 +379,18 @@ TEST_F(EditComboTest, TheDropDownListShowsTheSkinsBarAndDroppingDownLeaksNothing
   for (int i = 0; i < 100; ++i)
     dropAndLook();
   EXPECT_EQ(LiveGdiObjects(), gdi);
-  DestroyWindow(combo);
+  SendMessageA(raw, CB_SHOWDROPDOWN, TRUE, 0);
+  Pump(40);
+  HWND rawList = rawSkinner->ListWindow();
+  SCROLLBARINFO bar{};
+  bar.cbSize = sizeof bar;
+  ASSERT_TRUE(GetScrollBarInfo(rawList, OBJID_VSCROLL, &bar));
+  const RECT rawWindow = ScreenRect(rawList);
+  EXPECT_NE(WindowPixel(rawList, bar.rcScrollBar.left - rawWindow.left + width / 2, bar.rcScrollBar.top - rawWindow.top + arrow / 2),
+            shown)
+      << "the system's up arrow in the list of the combo known by handle";
+  SendMessageA(raw, CB_SHOWDROPDOWN, FALSE, 0);
+  DestroyWindow(raw);
 }
 
 // The extended combo box is skinned through the combo inside it, as the raw windows of a dialog
@@ -391,7 +415,7 @@ TEST_F(EditComboTest, AnExtendedComboBoxIsSkinnedThroughItsInnerCombo) {
     auto* skinner = dynamic_cast<TSkinComBox*>(frame.FindControlSkinner(inner));
     ASSERT_NE(skinner, nullptr) << "style " << style;
     EXPECT_EQ(frame.FindControlSkinner(ex), nullptr) << "the outer window keeps its own look";
-    EXPECT_NE(skinner->DropListSkinner(), nullptr) << "style " << style;
+    EXPECT_EQ(skinner->DropListSkinner(), nullptr) << "style " << style << ": a list known by handle keeps its bar";
     SetFocus(form_->Handle());
     RepaintNow(inner);
     const RECT button = skinner->ButtonRect();
@@ -417,13 +441,20 @@ TEST_F(EditComboTest, AnExtendedComboBoxIsSkinnedThroughItsInnerCombo) {
 // and follow the list as it scrolls.
 TEST_F(EditComboTest, ASimpleCombosListGetsOverlaysThatFollowItsBar) {
   Start();
-  ShowAndSkin();
-  HWND combo = Child("ComboBox", CBS_SIMPLE | WS_VSCROLL, 20, 20, 150, 110);
+  TComboBox& framework = Place<TComboBox>(*form_, 20, 20, 150, 110);
+  framework.SetStyle(TComboBoxStyle::csSimple);
+  std::vector<std::string> items;
   for (int i = 0; i < 40; ++i)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("item " + std::to_string(i)).c_str()));
-  auto* skinner = AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, combo);
+    items.push_back("item " + std::to_string(i));
+  framework.SetItems(items);
+  ShowAndSkin();
+  HWND combo = framework.Handle();
+  auto* skinner = dynamic_cast<TSkinComBox*>(SkinnerOf(framework));
   ASSERT_NE(skinner, nullptr);
   ASSERT_NE(skinner->ListScrollSkinner(), nullptr);
+  HWND raw = Child("ComboBox", CBS_SIMPLE | WS_VSCROLL, 200, 20, 150, 110);
+  EXPECT_EQ(AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, raw)->ListScrollSkinner(), nullptr)
+      << "by handle: the list is discovery's to skin";
   EXPECT_EQ(skinner->DropListSkinner(), nullptr);
   HWND list = skinner->ListWindow();
   TWScrollbar& bar = *skinner->ListScrollSkinner()->VertBar();
@@ -449,7 +480,7 @@ TEST_F(EditComboTest, ASimpleCombosListGetsOverlaysThatFollowItsBar) {
     EXPECT_EQ(bar.ThumbStart(), info.xyThumbTop) << c.what;
   }
   EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 21) << "the list scrolled as the system scrolls it";
-  DestroyWindow(combo);
+  DestroyWindow(raw);
 }
 
 // The flat form: a one-frame-wide button inside the edge at the reading side, in the frame of
