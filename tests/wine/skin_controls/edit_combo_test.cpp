@@ -6,6 +6,8 @@
 
 #include "framework/combo_box.h"
 #include "framework/edit.h"
+#include "framework/list_box.h"
+#include "framework/memo.h"
 #include "live_gdi_objects.h"
 #include "skin/controls/combo_list_bar.h"
 #include "skin/controls/scroll_overlay.h"
@@ -126,6 +128,60 @@ TEST_F(EditComboTest, EditsWithABorderGetTheSkinnedEdgeAndBorderlessOnesNone) {
   EXPECT_EQ(edit.Text(), "42");
   DestroyWindow(plain);
   DestroyWindow(sunken);
+}
+
+// A window printed into a DC of its own asks each control to paint there: a list's and a memo's
+// border as the skin draws it, an edit itself with its text. Other marks are not answered.
+TEST_F(EditComboTest, ListsMemosAndEditsPaintIntoTheDCTheyAreGiven) {
+  Start();
+  TListBox& list = Place<TListBox>(*form_, 10, 10, 120, 80);
+  list.SetItems({"one", "two"});
+  TMemo& memo = Place<TMemo>(*form_, 140, 10, 120, 80);
+  memo.SetText("memo");
+  TEdit& edit = Place<TEdit>(*form_, 10, 100, 120, 24);
+  edit.SetText("WWWW");
+  ShowAndSkin();
+  const COLORREF shadow = static_cast<COLORREF>(ResolveColour(skinData_->ColourTable().Colours[ciButtonShadow]));
+  constexpr COLORREF kUnpainted = RGB(255, 0, 255);
+  const struct {
+    const char* what;
+    TWinControl& control;
+    UINT request;
+  } cases[] = {
+      {"list box", list, SKM_PAINTFRAMETO},
+      {"memo", memo, SKM_PAINTFRAMETO},
+      {"edit", edit, SKM_PAINTCONTROLTO},
+  };
+  for (const auto& c : cases) {
+    ASSERT_NE(SkinnerOf(c.control), nullptr) << c.what;
+    const RECT r = ScreenRect(c.control.Handle());
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const auto paint = [&](LPARAM mark, LRESULT& answer) {
+      TBitmap picture(width, height);
+      TMemoryDC dc(picture.Handle());
+      HBRUSH magenta = CreateSolidBrush(kUnpainted);
+      const RECT all{0, 0, width, height};
+      FillRect(dc.Get(), &all, magenta);
+      DeleteObject(magenta);
+      answer = SendMessageA(c.control.Handle(), c.request, reinterpret_cast<WPARAM>(dc.Get()), mark);
+      int painted = 0;
+      for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+          painted += GetPixel(dc.Get(), x, y) != kUnpainted;
+      return std::make_pair(painted, GetPixel(dc.Get(), 0, 0));
+    };
+    LRESULT answer = 0;
+    const auto [painted, corner] = paint(kSkinAppliedMark, answer);
+    EXPECT_EQ(answer, kSkinAppliedMark) << c.what;
+    if (c.request == SKM_PAINTFRAMETO) {
+      EXPECT_EQ(corner, shadow) << c.what << ": the skin's border";
+      EXPECT_EQ(painted, 2 * (width + height) - 4 + 2 * (width + height - 4) - 4) << c.what << ": the border's two rings only";
+    } else {
+      EXPECT_GT(painted, 20) << c.what << ": the edit's text and background";
+    }
+    EXPECT_NE(paint(1, answer).first, painted) << c.what << ": another mark";
+    EXPECT_NE(answer, kSkinAppliedMark) << c.what << ": another mark";
+  }
 }
 
 TEST_F(EditComboTest, ASpinInsideAnEditKeepsThreePixelsFromTheEditsEdges) {
