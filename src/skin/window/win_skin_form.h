@@ -160,6 +160,7 @@ private:
   LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
   LRESULT OnMenuChanged(unsigned id, WPARAM wParam, LPARAM lParam);
   LRESULT OnDialogChar(unsigned id, WPARAM wParam, LPARAM lParam);
+  LRESULT PassDialogChar(WPARAM wParam, LPARAM lParam) const;
   LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
   bool ActiveMDIChildMaximized() const;
 

@@ -151,3 +151,37 @@ TEST_F(SkinnedMDI, ASkinOfOtherBorderSizesReframesEveryDocumentAroundItsClientAr
     EXPECT_EQ(client.cy, clients[i].cy) << "document " << i;
   }
 }
+
+// Alt and a letter that no button of a form's own bar takes reach the bar that may: a document's
+// frame's, another form's main form's (here the frame is the main form).
+TEST_F(SkinnedMDI, AltAndALetterInADocumentOrAnotherFormOpenTheMainBarsMenu) {
+  Open(2);
+  HWND frame = frame_->Handle();
+  TForm* frameForm = frame_.get();
+  app_.AddForm(std::move(frame_));
+  ASSERT_EQ(app_.MainForm(), frameForm);
+  forms_.push_back(std::make_unique<TTestForm>("Tool"));
+  TTestForm& tool = *forms_.back();
+  tool.Show();
+  PumpUntil([&] { return Skinner(tool.Handle()) && Skinner(tool.Handle())->State() == ssRunning; });
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  const BYTE alt = keys[VK_MENU];
+  keys[VK_MENU] = 0x80;
+  SetKeyboardState(keys);
+  const struct {
+    const char* what;
+    HWND from;
+  } cases[] = {{"a document", documents_[0]->Handle()}, {"another form", tool.Handle()}};
+  for (const auto& c : cases) {
+    MSG posted{};
+    while (PeekMessageA(&posted, frame, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE)) {
+    }
+    EXPECT_EQ(SendMessageA(c.from, CM_DIALOGCHAR, 'f', 0), 1) << c.what;
+    ASSERT_TRUE(PeekMessageA(&posted, frame, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE)) << c.what;
+    EXPECT_EQ(posted.wParam, static_cast<WPARAM>(HTMENU)) << c.what;
+    EXPECT_EQ(SendMessageA(c.from, CM_DIALOGCHAR, 'q', 0), 0) << c.what << ": no button takes Q";
+  }
+  keys[VK_MENU] = alt;
+  SetKeyboardState(keys);
+}
