@@ -56,12 +56,15 @@ LRESULT CALLBACK MenuFilter(int code, WPARAM wParam, LPARAM lParam) {
     int position = -1;
     const HMENU tracked = bar.Button(tracking.OpenIndex)->SubMenu;
     const bool selected = DeepestHighlight(tracked, owner, position);
+    // The keys keep their meaning inside the (unmirrored) submenus; along a right-to-left bar the
+    // left arrow goes on to the next button.
+    const int step = (msg.wParam == VK_RIGHT) != tracking.Form->RightToLeft() ? 1 : count - 1;
     if (msg.wParam == VK_LEFT && (!selected || owner == tracked)) {
-      SwitchTo((tracking.OpenIndex + count - 1) % count);
+      SwitchTo((tracking.OpenIndex + step) % count);
       return 1;
     }
     if (msg.wParam == VK_RIGHT && (!selected || !GetSubMenu(owner, position))) {
-      SwitchTo((tracking.OpenIndex + 1) % count);
+      SwitchTo((tracking.OpenIndex + step) % count);
       return 1;
     }
   } else if (msg.message == WM_MOUSEMOVE) {

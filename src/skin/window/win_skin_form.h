@@ -76,6 +76,8 @@ public:
   RECT Borders() const { return {borderLeft_, borderTop_, borderRight_, borderBottom_}; }
   int MenuBarHeight() const { return menuBarHeight_; }
   bool SkinFrame() const { return skinFrame_; }
+  // The window reads from right to left: its menu bar is laid out from the right.
+  bool RightToLeft() const { return rightToLeft_; }
 
   // The MDI maximise switch of the manager: drops or rebuilds the region of an MDI child.
   void MDIMaximizedChanged(bool maximized);

@@ -3,7 +3,9 @@
 
 #include "frame_fixture.h"
 
+#include "framework/colour.h"
 #include "framework/popup_menu.h"
+#include "skin/window/menu_bar.h"
 
 #include <functional>
 #include <vector>
@@ -62,9 +64,11 @@ void PressKey(WORD key) {
 
 class SkinnedMenuBar : public SkinnedWindowTest {
 protected:
-  void ShowWithMenu() {
+  void ShowWithMenu(bool rightToLeft = false) {
     forms_.push_back(std::make_unique<TTestForm>("Menus", 300, 200));
     form_ = forms_.back().get();
+    if (rightToLeft)
+      SetWindowLongPtrA(form_->Handle(), GWL_EXSTYLE, GetWindowLongPtrA(form_->Handle(), GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
     SetMenu(form_->Handle(), MakeMenu(file_, edit_));
     clientBefore_ = ClientSize(form_->Handle());
     form_->Show();
@@ -163,6 +167,50 @@ TEST_F(SkinnedMenuBar, TheRightArrowMovesAlongTheBarAndTheFirstItemIsSelectedAtO
   EXPECT_TRUE(watcher.FirstSelected[0]);
   EXPECT_TRUE(watcher.FirstSelected[1]);
   EXPECT_FALSE(Skinner(Window())->TrackingMenu());
+}
+
+// A right-to-left window's bar runs from the right, and there the left arrow goes on along it.
+TEST_F(SkinnedMenuBar, ARightToLeftBarRunsFromTheRightAndTheLeftArrowGoesOnAlongIt) {
+  StartSkinning();
+  ShowWithMenu(true);
+  TWinSkinForm* skinner = Skinner(Window());
+  ASSERT_TRUE(skinner->RightToLeft());
+  TWinSkinMenu& bar = *skinner->MenuBar();
+  RECT window{};
+  GetWindowRect(Window(), &window);
+  const int width = window.right - window.left;
+  EXPECT_GT(bar.Button(0)->Bounds.right, width * 3 / 4) << "the first button at the right";
+  for (int i = 1; i < bar.Count(); ++i)
+    EXPECT_EQ(bar.Button(i)->Bounds.right, bar.Button(i - 1)->Bounds.left) << "button " << i << " left of the one before";
+  EXPECT_LT(bar.Button(2)->Bounds.left, bar.Button(0)->Bounds.left);
+  // What is painted there: the captions' ink in the right half of the bar.
+  const COLORREF text = ColorToRGB(skinData_->ColourTable().Colours[ciMenuBarText]);
+  int inkRight = 0, inkLeft = 0;
+  {
+    TWindowDC dc(Window());
+    for (int x = skinner->Borders().left; x < width - skinner->Borders().right; ++x)
+      for (int y = bar.Button(0)->Bounds.top; y < bar.Button(0)->Bounds.bottom; ++y)
+        if (GetPixel(dc.Get(), x, y) == text)
+          (x > width / 2 ? inkRight : inkLeft) += 1;
+  }
+  EXPECT_GT(inkRight, 20) << "the captions at the right";
+  EXPECT_GT(inkRight, 4 * inkLeft) << "little of the caption colour on the left";
+
+  SetForegroundWindow(Window());
+  Pump(100);
+  TMenuWatcher watcher;
+  watcher.Action = [](HWND, int seen) {
+    if (seen == 1) {
+      Sleep(100);
+      PressKey(VK_LEFT);
+    } else {
+      EndMenu();
+    }
+  };
+  WithOpenMenus(watcher, [&] { skinner->OpenMenuButton(bar.Button(0)); });
+  ASSERT_EQ(watcher.Shown.size(), 2u);
+  EXPECT_EQ(watcher.Shown[0], file_);
+  EXPECT_EQ(watcher.Shown[1], edit_) << "the left arrow went on to the next button";
 }
 
 TEST_F(SkinnedMenuBar, TheWindowMenuIsSkinnedOffersWhatTheFrameAllowsAndPostsTheChosenCommand) {
