@@ -23,6 +23,7 @@
 class TComponent;
 class TForm;
 class TGraphicControl;
+class TMenuItem;
 class TSkinData;
 class TWinControl;
 
@@ -159,6 +160,7 @@ private:
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+  TMenuItem* BarItem(UINT command) const;
   LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
   LRESULT OnMenuChanged(unsigned id, WPARAM wParam, LPARAM lParam);
   LRESULT OnDialogChar(unsigned id, WPARAM wParam, LPARAM lParam);

@@ -4,8 +4,13 @@
 #include "frame_fixture.h"
 
 #include "framework/colour.h"
+#include "framework/main_menu.h"
+#include "framework/menu_item.h"
 #include "framework/popup_menu.h"
+#include "skin/model/memory_dc.h"
 #include "skin/window/menu_bar.h"
+
+#include <commctrl.h>
 
 #include <functional>
 #include <vector>
@@ -211,6 +216,69 @@ TEST_F(SkinnedMenuBar, ARightToLeftBarRunsFromTheRightAndTheLeftArrowGoesOnAlong
   ASSERT_EQ(watcher.Shown.size(), 2u);
   EXPECT_EQ(watcher.Shown[0], file_);
   EXPECT_EQ(watcher.Shown[1], edit_) << "the left arrow went on to the next button";
+}
+
+// A framework form's bar opens submenus drawn from its items, with the images of the bar's list.
+TEST_F(SkinnedMenuBar, AFrameworkBarsSubmenuShowsItsItemsImages) {
+  StartSkinning();
+  constexpr COLORREF kImage = RGB(250, 10, 20);
+  TBitmap square(16, 16, 24);
+  {
+    TMemoryDC dc(square.Handle());
+    HBRUSH brush = CreateSolidBrush(kImage);
+    const RECT all{0, 0, 16, 16};
+    FillRect(dc.Get(), &all, brush);
+    DeleteObject(brush);
+  }
+  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
+  ASSERT_EQ(ImageList_Add(images, square.Handle(), nullptr), 0);
+  forms_.push_back(std::make_unique<TTestForm>("Images", 300, 200));
+  TTestForm& form = *forms_.back();
+  auto* bar = new TMainMenu(&form);
+  bar->SetImages(images);
+  auto* file = new TMenuItem(&form);
+  file->SetCaption("&File");
+  const struct {
+    const char* caption;
+    int image;
+  } items[] = {{"&Open", 0}, {"&Close", -1}};
+  for (const auto& i : items) {
+    auto* item = new TMenuItem(&form);
+    item->SetCaption(i.caption);
+    item->SetImageIndex(i.image);
+    file->Add(item);
+  }
+  bar->Add(file);
+  form.SetMenu(bar);
+  form.Show();
+  PumpUntil([&] { return Skinner(form.Handle()) && Skinner(form.Handle())->State() == ssRunning; });
+  Pump(100);
+  TWinSkinForm* skinner = Skinner(form.Handle());
+  ASSERT_NE(skinner->MenuBar(), nullptr);
+  std::vector<int> imageRows;  // rows of the menu window holding the image's colour
+  TMenuWatcher watcher;
+  watcher.Action = [&](HWND menuWindow, int) {
+    UpdateWindow(menuWindow);
+    RECT r{};
+    GetWindowRect(menuWindow, &r);
+    TWindowDC dc(menuWindow, true);
+    for (int y = 0; y < r.bottom - r.top; ++y) {
+      int inRow = 0;
+      for (int x = 0; x < 40 && x < r.right - r.left; ++x)
+        inRow += GetPixel(dc.Get(), x, y) == kImage;
+      if (inRow >= 12)
+        imageRows.push_back(y);
+    }
+    EndMenu();
+  };
+  WithOpenMenus(watcher, [&] { skinner->OpenMenuButton(skinner->MenuBar()->Button(0)); });
+  ASSERT_EQ(watcher.Shown.size(), 1u);
+  ASSERT_FALSE(imageRows.empty()) << "the first item's image";
+  EXPECT_GE(imageRows.size(), 14u) << "a 16-pixel square";
+  EXPECT_LE(imageRows.size(), 16u) << "only the first item has one";
+  forms_.clear();
+  Pump(20);
+  ImageList_Destroy(images);
 }
 
 TEST_F(SkinnedMenuBar, TheWindowMenuIsSkinnedOffersWhatTheFrameAllowsAndPostsTheChosenCommand) {
