@@ -19,6 +19,7 @@
 #include "skin/controls/skinner_kinds.h"
 #include "skin/model/bitmap_utils.h"
 #include "skin/model/memory_dc.h"
+#include "test_skin.h"
 
 #include <commctrl.h>
 
@@ -157,12 +158,8 @@ TEST_F(EditComboTest, ListsMemosAndEditsPaintIntoTheDCTheyAreGiven) {
     const RECT r = ScreenRect(c.control.Handle());
     const int width = r.right - r.left, height = r.bottom - r.top;
     const auto paint = [&](LPARAM mark, LRESULT& answer) {
-      TBitmap picture(width, height);
+      TBitmap picture = test_skin::Solid(width, height, kUnpainted);
       TMemoryDC dc(picture.Handle());
-      HBRUSH magenta = CreateSolidBrush(kUnpainted);
-      const RECT all{0, 0, width, height};
-      FillRect(dc.Get(), &all, magenta);
-      DeleteObject(magenta);
       answer = SendMessageA(c.control.Handle(), c.request, reinterpret_cast<WPARAM>(dc.Get()), mark);
       int painted = 0;
       for (int y = 0; y < height; ++y)

@@ -7,8 +7,8 @@
 #include "framework/main_menu.h"
 #include "framework/menu_item.h"
 #include "framework/popup_menu.h"
-#include "skin/model/memory_dc.h"
 #include "skin/window/menu_bar.h"
+#include "test_skin.h"
 
 #include <commctrl.h>
 
@@ -222,14 +222,7 @@ TEST_F(SkinnedMenuBar, ARightToLeftBarRunsFromTheRightAndTheLeftArrowGoesOnAlong
 TEST_F(SkinnedMenuBar, AFrameworkBarsSubmenuShowsItsItemsImages) {
   StartSkinning();
   constexpr COLORREF kImage = RGB(250, 10, 20);
-  TBitmap square(16, 16, 24);
-  {
-    TMemoryDC dc(square.Handle());
-    HBRUSH brush = CreateSolidBrush(kImage);
-    const RECT all{0, 0, 16, 16};
-    FillRect(dc.Get(), &all, brush);
-    DeleteObject(brush);
-  }
+  const TBitmap square = test_skin::Solid(16, 16, kImage);
   HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
   ASSERT_EQ(ImageList_Add(images, square.Handle(), nullptr), 0);
   forms_.push_back(std::make_unique<TTestForm>("Images", 300, 200));
