@@ -165,9 +165,11 @@ TEST_F(GlyphButtonsTest, ASpeedButtonsCaptionTakesEachSecondColourOnlyInItsOwnFr
   for (const auto& c : cases) {
     c.act();
     EXPECT_GT(count(c.caption), 20) << c.what;
-    for (COLORREF other : {kNormal, kPressed})
-      if (other != c.caption)
+    for (COLORREF other : {kNormal, kPressed}) {
+      if (other != c.caption) {
         EXPECT_EQ(count(other), 0) << c.what;
+      }
+    }
   }
 }
 

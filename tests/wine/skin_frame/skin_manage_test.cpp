@@ -4,6 +4,7 @@
 #include "frame_fixture.h"
 
 #include "framework/main_menu.h"
+#include "skin/model/bitmap_utils.h"
 
 #include <algorithm>
 #include <functional>
