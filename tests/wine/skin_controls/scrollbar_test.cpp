@@ -556,11 +556,12 @@ TEST_F(ScrollbarTest, ASkinnerFreedWhileTheSystemTracksItsBarIsNotTouchedAfterwa
     POINT screen = press;
     ClientToScreen(overlay, &screen);
     SetCursorPos(screen.x, screen.y);
+    const std::weak_ptr<const void> oldLife = old->LifeToken();
     bool oldGoneInside = false;
     std::vector<std::function<void()>> steps{c.act};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 15; ++i)
       steps.push_back([] {});
-    steps.push_back([&] { oldGoneInside = !IsWindow(overlay) && SkinnerOf(list) != old; });
+    steps.push_back([&] { oldGoneInside = oldLife.expired() && !IsWindow(overlay); });
     steps.push_back([&] { PostMessageA(list.Handle(), WM_LBUTTONUP, 0, 0); });
     PressOverlay(overlay, press, steps);
     Pump(60);
@@ -579,6 +580,7 @@ TEST_F(ScrollbarTest, ASkinnerFreedWhileTheSystemTracksItsBarIsNotTouchedAfterwa
   PumpUntil([&] { return Skinner(form_->Handle()) && SkinnerOf(list); });
   Pump(60);
   ExpectOverBar(*ScrollSkinner(list).VertBar(), list.Handle(), OBJID_VSCROLL, "skinned again");
+  SetCursorPos(0, 0);  // off the controls of the tests that follow
 }
 
 // A window's own bars given ranges the system must cope with: the overlay shows and hides with

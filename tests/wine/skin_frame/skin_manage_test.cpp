@@ -96,7 +96,7 @@ TEST_F(SkinnedWindowTest, OnlyWindowsPassingEveryAcceptanceTestAreSkinned) {
 
 // The skinned frame switched off leaves the rest: a framework form still takes the skin's face
 // colour and owner-drawn menu items, and gives both back when skinning ends. The skinning events
-// name the form, or nothing for a window known by its handle.
+// name the form; the one after skinning names nothing for a window known by its handle.
 TEST_F(SkinnedWindowTest, AFormWithoutTheSkinnedFrameStillTakesTheFaceColourAndTheEventsNameIt) {
   TSkinData& data = StartSkinning();
   TSkinControls kinds = data.SkinControls();
@@ -135,8 +135,7 @@ TEST_F(SkinnedWindowTest, AFormWithoutTheSkinnedFrameStillTakesTheFaceColourAndT
   ASSERT_TRUE(Manager().SkinWindow(raw));
   PumpUntil([&] { return Skinner(raw) && Skinner(raw)->State() == ssRunning; });
   Pump(50);
-  ASSERT_EQ(before.size(), 2u);
-  EXPECT_EQ(before[1], std::make_pair(static_cast<TComponent*>(nullptr), raw));
+  EXPECT_EQ(before.size(), 1u) << "the event before is a framework form's";
   ASSERT_EQ(after.size(), 2u);
   EXPECT_EQ(after[1], std::make_pair(static_cast<TComponent*>(nullptr), raw));
   DestroyWindow(raw);
