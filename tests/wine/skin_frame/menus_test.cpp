@@ -193,7 +193,7 @@ TEST_F(SkinnedMenuBar, ARightToLeftBarRunsFromTheRightAndTheLeftArrowGoesOnAlong
   // in the right half of the bar.
   int inkRight = 0, inkLeft = 0;
   {
-    TWindowDC dc(Window());
+    TWindowDC dc(Window(), true);
     const int left = skinner->Borders().left + 8, right = width - skinner->Borders().right - 8;
     for (int y = bar.Button(0)->Bounds.top + 2; y < bar.Button(0)->Bounds.bottom - 2; ++y) {
       std::map<COLORREF, int> counts;
