@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 TWindowSubclass::TWindowSubclass(HWND window, Filter filter)
-    : window_(window), filter_(std::move(filter)) {
+    : window_(window), filter_(std::make_shared<const Filter>(std::move(filter))) {
   // The object's address tells its subclass apart from others on the same window.
   installed_ = window_ && SetWindowSubclass(window_, &TWindowSubclass::SubclassProc,
                                             reinterpret_cast<UINT_PTR>(this),
@@ -25,10 +25,11 @@ void TWindowSubclass::Remove() {
 
 LRESULT CALLBACK TWindowSubclass::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                                UINT_PTR, DWORD_PTR data) {
-  auto* subclass = reinterpret_cast<TWindowSubclass*>(data);
+  // A nested message loop inside the filter may free the subclass object.
+  const std::shared_ptr<const Filter> filter = reinterpret_cast<TWindowSubclass*>(data)->filter_;
   LRESULT result = 0;
   CallGuarded([&] {
-    if (!subclass->filter_ || !subclass->filter_(msg, wParam, lParam, result))
+    if (!*filter || !(*filter)(msg, wParam, lParam, result))
       result = DefSubclassProc(hwnd, msg, wParam, lParam);
   });
   return result;

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 
 // Puts a filter in front of a window's procedure (comctl32's SetWindowSubclass, which keeps
 // several subclassers of one window in order and removes any of them safely) and takes it out
@@ -18,8 +19,8 @@ public:
   TWindowSubclass(const TWindowSubclass&) = delete;
   TWindowSubclass& operator=(const TWindowSubclass&) = delete;
 
-  // Takes the filter out of the window now; safe from inside the filter itself (the filter
-  // object lives on until this object goes).
+  // Takes the filter out of the window now; safe from inside the filter itself, and so is
+  // destroying this object there (a message passing the filter keeps it alive).
   void Remove();
   HWND Window() const { return window_; }
   bool Installed() const { return installed_; }
@@ -29,6 +30,6 @@ private:
                                        UINT_PTR id, DWORD_PTR data);
 
   HWND window_;      // the window filtered
-  Filter filter_;    // sees each message first
+  std::shared_ptr<const Filter> filter_;  // sees each message first
   bool installed_;   // SetWindowSubclass succeeded
 };

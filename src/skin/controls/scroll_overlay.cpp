@@ -253,11 +253,14 @@ void TWScrollbar::OnButtonDown(POINT point) {
   tracking_ = true;
   Invalidate();
   ReleaseCapture();
+  const std::weak_ptr<const void> life = life_;
   if (mode_ == smControl)
     SendMessageA(target_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
   else
     SendMessageA(target_, WM_NCLBUTTONDOWN, mode_ == smVertical ? HTVSCROLL : HTHSCROLL,
                  MAKELPARAM(screen.x, screen.y));
+  if (life.expired())
+    return;
   tracking_ = false;
   ReleaseCapture();
   Invalidate();

@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 class TSkinControl;
 class TSkinData;
 
@@ -97,4 +99,7 @@ private:
   bool barVisible_ = false;    // the overlay is shown
   bool tracking_ = false;      // the left button is down on the overlay
   TScratchBitmap picture_;     // the bar composed off screen, copied in one blit
+  // Expires with the overlay, which the system's tracking loop may outlive (a reskin or the
+  // skin switched off while the button is held).
+  std::shared_ptr<const void> life_ = std::make_shared<char>();
 };

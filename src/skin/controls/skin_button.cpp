@@ -145,6 +145,20 @@ COLORREF TSkinButton::TextColour(int frame, COLORREF normal) const {
   return colour;
 }
 
+COLORREF TSkinButton::FrameTextColour(int frame, COLORREF normal) const {
+  const TDataSkinButton& buttons = skinData_->Elements().Buttons;
+  COLORREF colour = normal;
+  if (frame == kNormalFrame && buttons.HasNormalColour2)
+    colour = static_cast<COLORREF>(ResolveColour(buttons.NormalColour2));
+  else if (frame == kHotFrame && buttons.HasMouseOverColour2)
+    colour = static_cast<COLORREF>(ResolveColour(buttons.MouseOverColour2));
+  else if (frame == kPressedFrame && buttons.HasPressedColour2)
+    colour = static_cast<COLORREF>(ResolveColour(buttons.PressedColour2));
+  if (!isEnabled_)
+    colour = GetSysColor(COLOR_BTNSHADOW);
+  return colour;
+}
+
 void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
   if (!skinData_ || skinData_->Elements().Buttons.Image.Empty())
     return;

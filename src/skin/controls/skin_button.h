@@ -27,6 +27,8 @@ protected:
   void PaintFace(HDC buffer, const RECT& rect, int frame);
   // The text colour of a frame: the skin's second colours where it gives them.
   COLORREF TextColour(int frame, COLORREF normal) const;
+  // The text colour of speed and menu buttons: each second colour in its own frame only.
+  COLORREF FrameTextColour(int frame, COLORREF normal) const;
   // The caption centred (or spread over RECT's width) with its first "||" as a line break.
   void DrawCentredCaption(HDC dc, const RECT& rect, UINT format);
   // Runs the click the press ended in.

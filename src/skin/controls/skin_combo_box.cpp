@@ -38,22 +38,25 @@ void TSkinComBox::AttachControl(TSkinnerHost* ownerForm, TSkinData* skinData, bo
     return;
   TSkinControl::AttachControl(ownerForm, skinData, manageColor, canvas);
   if (skinnedControl_)
-    BindParts();
+    BindParts(true);
 }
 
+// A combo known only by its handle (a foreign dialog's) keeps the system's list: its drop-down
+// list gets no thumb-drag loop of ours, and a simple combo's list is a child window that
+// discovery finds and skins on its own.
 void TSkinComBox::AttachWindow(HWND window, TSkinData* skinData, TSkinnerHost* ownerForm, HDC canvas) {
   TSkinControl::AttachWindow(window, skinData, ownerForm, canvas);
-  BindParts();
+  BindParts(false);
 }
 
-void TSkinComBox::BindParts() {
+void TSkinComBox::BindParts(bool skinList) {
   comboStyle_ = static_cast<DWORD>(GetWindowLongA(windowHandle_, GWL_STYLE));
   COMBOBOXINFO info;
   const bool known = ComboInfo(windowHandle_, info);
   if (known)
     listWindow_ = info.hwndList;
   if ((comboStyle_ & 3) != CBS_SIMPLE) {
-    if (known && listWindow_ && !dropListSkinner_) {
+    if (skinList && known && listWindow_ && !dropListSkinner_) {
       dropListSkinner_ = new TComboxScrollBar(this);
       dropListSkinner_->AttachWindow(listWindow_, skinData_, ownerForm_, drawCanvas_);
     }
@@ -61,7 +64,7 @@ void TSkinComBox::BindParts() {
     return;
   }
   const DWORD listStyle = listWindow_ ? static_cast<DWORD>(GetWindowLongA(listWindow_, GWL_STYLE)) : 0;
-  if (known && !listScrollSkinner_ && !(listStyle & WS_POPUP) && (listStyle & WS_CHILD)) {
+  if (skinList && known && !listScrollSkinner_ && !(listStyle & WS_POPUP) && (listStyle & WS_CHILD)) {
     listScrollSkinner_ = new TSkinScrollbarH(this);
     listScrollSkinner_->AttachWindow(listWindow_, skinData_, ownerForm_, drawCanvas_);
   }

@@ -37,8 +37,8 @@ protected:
   // The host may free the list skinners first when it drops its skinners.
   void Notification(TComponent* component, TOperation operation) override;
 
-  // The list and edit windows of the combo; the list gets the skin's scroll bars.
-  void BindParts();
+  // The list and edit windows of the combo; with SKINLIST the list gets the skin's scroll bars.
+  void BindParts(bool skinList);
   static void FreeListSkinner(TSkinControl* skinner);
   void SubclassEdit();
   bool EditFilter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);

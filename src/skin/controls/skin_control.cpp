@@ -143,8 +143,10 @@ void TSkinControl::SkinWndProc(TSkinMessage& message) {
     return;
   }
   if (BeforeMessage(message)) {
+    const std::weak_ptr<const void> life = life_;
     CallOriginal(message);
-    AfterMessage(message);
+    if (!life.expired())
+      AfterMessage(message);
   }
 }
 

@@ -87,6 +87,9 @@ public:
   void SetKindVariant(int variant) { kindVariant_ = variant; }
   TSkinData* SkinData() const { return skinData_; }
   TColor FaceColour() const;
+  // Expires when the skinner goes. A message may run a nested loop (the system tracking a
+  // scroll bar) that frees the skinner: whoever goes on after such a call looks first.
+  std::weak_ptr<const void> LifeToken() const { return life_; }
 
   // Drawing routines the kinds and their helper windows share.
   static void FillColor(HDC dc, const RECT& rect, COLORREF colour);
@@ -174,6 +177,7 @@ protected:
   void Unhook();
 
 private:
+  std::shared_ptr<const void> life_ = std::make_shared<char>();  // LifeToken's source
   unsigned hookId_ = 0;                        // the control's message hook, 0 when none
   std::unique_ptr<TWindowSubclass> subclass_;  // the raw window's subclass
 };

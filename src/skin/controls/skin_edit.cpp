@@ -50,6 +50,18 @@ void TSkinEdit::AfterMessage(TSkinMessage& message) {
         ReleaseDC(windowHandle_, own);
       }
       break;
+    case SKM_PAINTCONTROLTO:
+      if (message.LParam != kSkinAppliedMark) {
+        TSkinControl::AfterMessage(message);
+        break;
+      }
+      // The edit paints its text into a WM_PAINT's DC when it is given one.
+      if (message.WParam) {
+        TSkinMessage paint{WM_PAINT, message.WParam, 0, 0};
+        CallOriginal(paint);
+      }
+      message.Result = kSkinAppliedMark;
+      break;
     default:
       TSkinControl::AfterMessage(message);
       break;

@@ -174,16 +174,8 @@ void TSkinMenuButton::DrawControl(HDC dc, const RECT& rect) {
   if (strip)
     DrawButtonGlyph(canvas, *strip, 1, 1, {margin, (height - glyphSize.cy) / 2});
 
-  const TDataSkinButton& buttons = skinData_->Elements().Buttons;
-  COLORREF textColour = SkinColour(ciButtonText), arrowColour = GetSysColor(COLOR_WINDOWTEXT);
-  if (frame == 1 && buttons.HasNormalColour2)
-    textColour = static_cast<COLORREF>(ResolveColour(buttons.NormalColour2));
-  else if (frame == 4 && buttons.HasMouseOverColour2)
-    textColour = static_cast<COLORREF>(ResolveColour(buttons.MouseOverColour2));
-  else if (frame == 2 && buttons.HasPressedColour2)
-    textColour = static_cast<COLORREF>(ResolveColour(buttons.PressedColour2));
-  if (!isEnabled_)
-    textColour = arrowColour = GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF textColour = FrameTextColour(frame, SkinColour(ciButtonText));
+  const COLORREF arrowColour = GetSysColor(isEnabled_ ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW);
 
   const int textX = margin + glyphSize.cx + spacing, textY = (height - text.cy + 1) / 2;
   const int arrowX = textX + 2 * spacing + text.cx, arrowY = (height - 3) / 2;

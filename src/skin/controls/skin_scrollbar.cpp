@@ -199,6 +199,15 @@ void TSkinScrollbar::AfterMessage(TSkinMessage& message) {
     case WM_STYLECHANGED:
       StyleChanged(message.WParam, *reinterpret_cast<const STYLESTRUCT*>(message.LParam));
       break;
+    case SKM_PAINTFRAMETO:
+      if (message.LParam != kSkinAppliedMark) {
+        TSkinControl::AfterMessage(message);
+        break;
+      }
+      if (message.WParam)
+        PaintBorder(reinterpret_cast<HDC>(message.WParam));
+      message.Result = kSkinAppliedMark;
+      break;
     default:
       TSkinControl::AfterMessage(message);
       break;
@@ -220,21 +229,25 @@ void TSkinScrollbar::DrawControl(HDC dc, const RECT&) {
   PaintFrameParts(dc);
 }
 
+void TSkinScrollbar::PaintBorder(HDC dc) {
+  if (!skinData_ || !drawBorder_)
+    return;
+  RECT r{};
+  GetWindowRect(windowHandle_, &r);
+  OffsetRect(&r, -r.left, -r.top);
+  HBRUSH shadow = CreateSolidBrush(SkinColour(ciButtonShadow));
+  FrameRect(dc, &r, shadow);
+  DeleteObject(shadow);
+  InflateRect(&r, -1, -1);
+  HBRUSH face = CreateSolidBrush(FaceColour());
+  FrameRect(dc, &r, face);
+  DeleteObject(face);
+}
+
 void TSkinScrollbar::PaintFrameParts(HDC dc) {
   if (!skinData_)
     return;
-  if (drawBorder_) {
-    RECT r{};
-    GetWindowRect(windowHandle_, &r);
-    OffsetRect(&r, -r.left, -r.top);
-    HBRUSH shadow = CreateSolidBrush(SkinColour(ciButtonShadow));
-    FrameRect(dc, &r, shadow);
-    DeleteObject(shadow);
-    InflateRect(&r, -1, -1);
-    HBRUSH face = CreateSolidBrush(FaceColour());
-    FrameRect(dc, &r, face);
-    DeleteObject(face);
-  }
+  PaintBorder(dc);
   RECT corner{};
   if (bars_.Corner(windowHandle_, corner))
     FillFace(dc, corner);

@@ -58,6 +58,8 @@ protected:
 
   // The border and the size-box corner, over what the system drew in the non-client area.
   void PaintFrameParts(HDC dc);
+  // The skin's flat border, for a bordered control.
+  void PaintBorder(HDC dc);
   // A style change the overlays cannot follow asks the host for a fresh skinner.
   void StyleChanged(WPARAM which, const STYLESTRUCT& style);
 

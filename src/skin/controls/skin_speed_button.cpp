@@ -118,7 +118,7 @@ void TSkinSpeedButton::PaintButton(HDC dc, const RECT& rect) {
     const TDataSkinButton& buttons = skinData_->Elements().Buttons;
     DrawElementFrame(canvas, local, buttons.FrameCount, frame, buttons);
   }
-  SetTextColor(canvas, TextColour(frame, SkinColour(ciButtonText)));
+  SetTextColor(canvas, FrameTextColour(frame, SkinColour(ciButtonText)));
   if (ReadGlyph(graphicControl_).Size.cx > 0)
     DrawGlyphAndCaption(canvas, local, graphicControl_, glyphIndex, false, 1);
   else

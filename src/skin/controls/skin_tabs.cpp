@@ -214,8 +214,9 @@ bool TSkinTab::ClickCloseBox(POINT point) {
     if (!PtInRect(&boxes[static_cast<size_t>(index)], point))
       continue;
     hit = true;
-    const LRESULT answer = SendMessageA(GetAncestor(windowHandle_, GA_ROOT), SKM_CLOSETAB,
-                                        reinterpret_cast<WPARAM>(windowHandle_), index);
+    // The form the page control is skinned with: an MDI document's, not its frame's.
+    HWND form = ownerForm_ ? ownerForm_->HostWindow() : GetAncestor(windowHandle_, GA_ROOT);
+    const LRESULT answer = SendMessageA(form, SKM_CLOSETAB, reinterpret_cast<WPARAM>(windowHandle_), index);
     if (answer != 0)
       continue;
     auto* pages = dynamic_cast<TPageControl*>(skinnedControl_);

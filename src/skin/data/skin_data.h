@@ -28,7 +28,8 @@ public:
   using TSkinControlEvent = std::function<void(TComponent* sender, TSkinData* skinData, TComponent* form,
                                                TComponent* control, const std::string& controlClass,
                                                TComponent*& skinnedControl)>;
-  using TSkinFormEvent = std::function<void(TSkinData* sender, HWND window, const std::string& className)>;
+  // SENDER is the framework form being skinned, or null for a window known only by its handle.
+  using TSkinFormEvent = std::function<void(TComponent* sender, HWND window, const std::string& className)>;
   using TSkinChangedEvent = std::function<void(TSkinData* sender)>;
 
   static constexpr const char* kVersion = "5.40.07.15";

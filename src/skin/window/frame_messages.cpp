@@ -1,6 +1,7 @@
 // The frame skinner's window procedures: the skinned window's, its MDI client's and the
 // framework form's message hook, with the size, command and system-command handlers and the
 // window menu.
+#include "framework/application.h"
 #include "framework/form.h"
 #include "skin/data/skin_data.h"
 #include "skin/window/skin_manage.h"
@@ -322,13 +323,22 @@ LRESULT TWinSkinForm::OnDialogChar(unsigned id, WPARAM wParam, LPARAM lParam) {
     return handled;
   const bool altOnly = (GetKeyState(VK_MENU) & 0x8000) && !(GetKeyState(VK_CONTROL) & 0x8000) &&
                        !(GetKeyState(VK_SHIFT) & 0x8000);
-  if (!menuBar_ || !altOnly)
-    return 0;
-  const TMenuBtn* button = menuBar_->AcceleratorButton(static_cast<wchar_t>(wParam));
+  const TMenuBtn* button = menuBar_ && altOnly ? menuBar_->AcceleratorButton(static_cast<wchar_t>(wParam)) : nullptr;
   if (!button)
-    return 0;
+    return PassDialogChar(wParam, lParam);
   PostMenuButtonClick(*button);
   return 1;
+}
+
+// A character no button of this form's bar takes goes to the form whose bar may: an MDI
+// document's frame, or the application's main form.
+LRESULT TWinSkinForm::PassDialogChar(WPARAM wParam, LPARAM lParam) const {
+  HWND to = nullptr;
+  if (formKind_ == fkMDIChild)
+    to = GetAncestor(handle_, GA_ROOT);
+  else if (TForm* main = Application ? Application->MainForm() : nullptr; main && main != form_)
+    to = main->Handle();
+  return to && to != handle_ ? SendMessageA(to, CM_DIALOGCHAR, wParam, lParam) : 0;
 }
 
 bool TWinSkinForm::ClientFilter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -104,12 +104,15 @@ int TWinSkinMenu::StartX(int width) const {
   const TDataSkinObject* element = skinData_.Elements().MenuBar.get();
   if (!element || element->Image.Empty())
     return 6;
-  const int start = element->Margins.Left + 4;
+  const int start = form_.RightToLeft() ? element->Margins.Right + 8 : element->Margins.Left + 4;
   return width < start ? 12 : start;
 }
 
-void TWinSkinMenu::PlaceButtons(HDC dc, const RECT& bar, int x) {
+// A right-to-left bar starts at the right and places each button left of the one before.
+void TWinSkinMenu::PlaceButtons(HDC dc, const RECT& bar, int start) {
   const int height = Height(bar);
+  const bool rightToLeft = form_.RightToLeft();
+  int x = rightToLeft ? Width(bar) - start : start;
   UniqueDC measureDc;
   if (!dc) {
     measureDc.Reset(CreateCompatibleDC(nullptr));
@@ -126,13 +129,14 @@ void TWinSkinMenu::PlaceButtons(HDC dc, const RECT& bar, int x) {
     DrawTextW(dc, button->Caption.c_str(), static_cast<int>(button->Caption.size()), &measure,
               DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE);
     const int width = button->Caption.empty() ? 0 : Width(measure) + 10;
+    const int left = rightToLeft ? x - width : x;
     if (!measureDc) {
       SetTextColor(dc, button->ItemEnabled ? SkinColour(skinData_, ciMenuBarText) : GetSysColor(COLOR_BTNSHADOW));
-      RECT text{x, 0, x + width, height - 1};
+      RECT text{left, 0, left + width, height - 1};
       DrawTextW(dc, button->Caption.c_str(), static_cast<int>(button->Caption.size()), &text, kCaptionFlags);
     }
-    button->Bounds = {x + bar.left, bar.top, x + width + bar.left, bar.bottom - 1};
-    x += width;
+    button->Bounds = {left + bar.left, bar.top, left + width + bar.left, bar.bottom - 1};
+    x = rightToLeft ? left : x + width;
   }
 }
 

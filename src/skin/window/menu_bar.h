@@ -57,8 +57,9 @@ public:
 
 private:
   void AddItems(HMENU menu, bool skipEmpty);
-  // Lays the buttons out; paints their captions into DC when it is not null.
-  void PlaceButtons(HDC dc, const RECT& bar, int startX);
+  // Lays the buttons out from START pixels inside the bar's reading edge; paints their captions
+  // into DC when it is not null.
+  void PlaceButtons(HDC dc, const RECT& bar, int start);
   int StartX(int width) const;
 
   TWinSkinForm& form_;

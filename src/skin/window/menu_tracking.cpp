@@ -1,11 +1,20 @@
 // Menus of the skinned menu bar: opening a button's submenu, moving along the bar with the mouse
 // and the arrow keys while one is open, and the skinned drawing of their items.
 #include "framework/application.h"
+#include "framework/form.h"
+#include "framework/main_menu.h"
+#include "framework/menu_item.h"
+#include "framework/menu_item_paint.h"
+#include "framework/system/gdi_handles.h"
 #include "skin/data/skin_data.h"
 #include "skin/model/element_drawing.h"
+#include "skin/window/form_menus.h"
+#include "skin/window/menu_item_painter.h"
 #include "skin/window/popup_menu_skinner.h"
 #include "skin/window/skin_manage.h"
 #include "skin/window/win_skin_form.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -57,12 +66,15 @@ LRESULT FilterMenuMessage(int code, WPARAM wParam, LPARAM lParam) {
     int position = -1;
     const HMENU tracked = bar.Button(tracking.OpenIndex)->SubMenu;
     const bool selected = DeepestHighlight(tracked, owner, position);
+    // The keys keep their meaning inside the (unmirrored) submenus; along a right-to-left bar the
+    // left arrow goes on to the next button.
+    const int step = (msg.wParam == VK_RIGHT) != tracking.Form->RightToLeft() ? 1 : count - 1;
     if (msg.wParam == VK_LEFT && (!selected || owner == tracked)) {
-      SwitchTo((tracking.OpenIndex + count - 1) % count);
+      SwitchTo((tracking.OpenIndex + step) % count);
       return 1;
     }
     if (msg.wParam == VK_RIGHT && (!selected || !GetSubMenu(owner, position))) {
-      SwitchTo((tracking.OpenIndex + 1) % count);
+      SwitchTo((tracking.OpenIndex + step) % count);
       return 1;
     }
   } else if (msg.message == WM_MOUSEMOVE) {
@@ -166,8 +178,30 @@ void TWinSkinForm::PaintMenuBarButtons(HDC dc, const RECT& bar) {
   }
 }
 
+// The framework item of the form's menu bar with that command; null for a foreign window and
+// for items of other menus (the window menu, popup menus).
+TMenuItem* TWinSkinForm::BarItem(UINT command) const {
+  if (!form_ || !form_->Menu())
+    return nullptr;
+  TMenuItem* item = TMenuItem::FindByCommand(command);
+  return item && item->Menu() == form_->Menu() ? item : nullptr;
+}
+
+// A submenu item of a framework form's bar is measured and drawn from its framework item:
+// caption, state and the bar's images, which the native item does not carry.
 LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam) {
   auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+  if (measure.CtlType == ODT_MENU && skinData_) {
+    if (TMenuItem* item = BarItem(measure.itemID)) {
+      TWindowDC screen(nullptr);
+      TSelectObject keep(screen.Get(), MenuFont());
+      int width = 0, height = 0;
+      item->MeasureDefault(screen.Get(), width, height);
+      measure.itemWidth = static_cast<UINT>(std::max(0, MeasureBarItem(width, form_->Menu()->Images() != nullptr, *skinData_)));
+      measure.itemHeight = static_cast<UINT>(std::max(0, height));
+      return TRUE;
+    }
+  }
   if (skinData_ && ownerDrawn_.Measure(measure, *skinData_))
     return TRUE;
   return Default(WM_MEASUREITEM, wParam, lParam);
@@ -185,6 +219,10 @@ LRESULT TWinSkinForm::OnDrawItem(WPARAM wParam, LPARAM lParam) {
         manager->MarkPopupsFromMenuBar();
       if (TWinSkinPopMenu* popup = manager->PopupFor(menu); popup && !popup->Background().Empty())
         background = &popup->Background();
+    }
+    if (TMenuItem* item = BarItem(draw.itemID)) {
+      DrawMenuItem(draw.hDC, draw.rcItem, LookOf(*item), (draw.itemState & ODS_SELECTED) != 0, *skinData_, background);
+      return TRUE;
     }
     if (ownerDrawn_.Draw(draw, *skinData_, background, skinData_->MenuGlyphs()))
       return TRUE;

@@ -24,10 +24,6 @@ inline constexpr UINT SKM_MENUATPOINT = 0x3518;
 // Sent to the skinned window itself (wParam 0, lParam kSkinAppliedMark) after set-up and after
 // a skin change.
 inline constexpr UINT SKM_SKINAPPLIED = 0xBC4E;
-inline constexpr LPARAM kSkinAppliedMark = 0x41A2;
-// Through a framework form's message hooks: paint the frame into the DC in wParam; answers
-// kSkinAppliedMark.
-inline constexpr UINT SKM_PAINTFRAMETO = 0xBC4B;
 // Through a framework form's message hooks: answers kSkinAppliedMark when lParam is that mark,
 // else 1.
 inline constexpr UINT SKM_SKINQUERY = 0xBC4D;

@@ -59,14 +59,17 @@ TWinSkinForm::~TWinSkinForm() {
 
 // ---- Attaching -------------------------------------------------------------------------------
 
+// Only the form's message hook needs the skinned frame: a form whose frame stays the system's
+// still takes the skin's face colour and owner-drawn menu items.
 void TWinSkinForm::AttachForm(TSkinData& skinData) {
   if (skinData.OnBeforeSkinForm)
-    skinData.OnBeforeSkinForm(&skinData, handle_, className_);
+    skinData.OnBeforeSkinForm(form_, handle_, className_);
   InstallFrame(skinData);
-  if (!form_ || !skinFrame_)
+  if (!form_)
     return;
-  formHook_ = form_->AddMessageHook(
-      [this](UINT msg, WPARAM wParam, LPARAM lParam) { return FormHook(formHook_, msg, wParam, lParam); });
+  if (skinFrame_)
+    formHook_ = form_->AddMessageHook(
+        [this](UINT msg, WPARAM wParam, LPARAM lParam) { return FormHook(formHook_, msg, wParam, lParam); });
   savedColor_ = form_->Color();
   form_->SetColor(ResolveColour(skinData.ColourTable().Colours[ciButtonFace]));
   if (skinData.SkinControls().Contains(xcMenuItem))
@@ -232,7 +235,7 @@ void TWinSkinForm::DiscoverControls() {
 void TWinSkinForm::SkinApplied() {
   SendMessageA(handle_, SKM_SKINAPPLIED, 0, kSkinAppliedMark);
   if (skinData_ && skinData_->OnAfterSkinForm)
-    skinData_->OnAfterSkinForm(skinData_, handle_, className_);
+    skinData_->OnAfterSkinForm(form_, handle_, className_);
 }
 
 void TWinSkinForm::ResizeFrame(int recompute) {
@@ -335,7 +338,7 @@ void TWinSkinForm::RestoreFrame(bool resize) {
     if (skinData_->SkinControls().Contains(xcMenuItem))
       PrepareMainMenus(*form_, *skinData_, false);
   }
-  if (form_ && skinFrame_ && state_ != ssDestroying)
+  if (form_ && state_ != ssDestroying)
     form_->SetColor(savedColor_);
   if (!skinFrame_)
     return;
@@ -392,7 +395,8 @@ void TWinSkinForm::ApplySkinChange() {
   state_ = ssApplyingSkin;
   if (form_ && skinFrame_)
     PrepareFormMenus(*form_, *skinData_, true);
-  if (skinFrame_ && !child_) {
+  // An MDI document is a child window, but it wears a frame of its own that the new skin sizes.
+  if (skinFrame_ && (!child_ || formKind_ == fkMDIChild)) {
     ResizeFrame(1);
     BuildWindowRegion();
     RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);

@@ -23,6 +23,7 @@
 class TComponent;
 class TForm;
 class TGraphicControl;
+class TMenuItem;
 class TSkinData;
 class TWinControl;
 
@@ -76,6 +77,8 @@ public:
   RECT Borders() const { return {borderLeft_, borderTop_, borderRight_, borderBottom_}; }
   int MenuBarHeight() const { return menuBarHeight_; }
   bool SkinFrame() const { return skinFrame_; }
+  // The window reads from right to left: its menu bar is laid out from the right.
+  bool RightToLeft() const { return rightToLeft_; }
 
   // The MDI maximise switch of the manager: drops or rebuilds the region of an MDI child.
   void MDIMaximizedChanged(bool maximized);
@@ -159,9 +162,11 @@ private:
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+  TMenuItem* BarItem(UINT command) const;
   LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
   LRESULT OnMenuChanged(unsigned id, WPARAM wParam, LPARAM lParam);
   LRESULT OnDialogChar(unsigned id, WPARAM wParam, LPARAM lParam);
+  LRESULT PassDialogChar(WPARAM wParam, LPARAM lParam) const;
   LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
   bool ActiveMDIChildMaximized() const;
 

@@ -4,7 +4,10 @@
 
 #include "controls_fixture.h"
 
+#include "framework/combo_box.h"
 #include "framework/edit.h"
+#include "framework/list_box.h"
+#include "framework/memo.h"
 #include "live_gdi_objects.h"
 #include "skin/controls/combo_list_bar.h"
 #include "skin/controls/scroll_overlay.h"
@@ -16,6 +19,7 @@
 #include "skin/controls/skinner_kinds.h"
 #include "skin/model/bitmap_utils.h"
 #include "skin/model/memory_dc.h"
+#include "test_skin.h"
 
 #include <commctrl.h>
 
@@ -125,6 +129,56 @@ TEST_F(EditComboTest, EditsWithABorderGetTheSkinnedEdgeAndBorderlessOnesNone) {
   EXPECT_EQ(edit.Text(), "42");
   DestroyWindow(plain);
   DestroyWindow(sunken);
+}
+
+// A window printed into a DC of its own asks each control to paint there: a list's and a memo's
+// border as the skin draws it, an edit itself with its text. Other marks are not answered.
+TEST_F(EditComboTest, ListsMemosAndEditsPaintIntoTheDCTheyAreGiven) {
+  Start();
+  TListBox& list = Place<TListBox>(*form_, 10, 10, 120, 80);
+  list.SetItems({"one", "two"});
+  TMemo& memo = Place<TMemo>(*form_, 140, 10, 120, 80);
+  memo.SetText("memo");
+  TEdit& edit = Place<TEdit>(*form_, 10, 100, 120, 24);
+  edit.SetText("WWWW");
+  ShowAndSkin();
+  const COLORREF shadow = static_cast<COLORREF>(ResolveColour(skinData_->ColourTable().Colours[ciButtonShadow]));
+  constexpr COLORREF kUnpainted = RGB(255, 0, 255);
+  const struct {
+    const char* what;
+    TWinControl& control;
+    UINT request;
+  } cases[] = {
+      {"list box", list, SKM_PAINTFRAMETO},
+      {"memo", memo, SKM_PAINTFRAMETO},
+      {"edit", edit, SKM_PAINTCONTROLTO},
+  };
+  for (const auto& c : cases) {
+    ASSERT_NE(SkinnerOf(c.control), nullptr) << c.what;
+    const RECT r = ScreenRect(c.control.Handle());
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const auto paint = [&](LPARAM mark, LRESULT& answer) {
+      TBitmap picture = test_skin::Solid(width, height, kUnpainted);
+      TMemoryDC dc(picture.Handle());
+      answer = SendMessageA(c.control.Handle(), c.request, reinterpret_cast<WPARAM>(dc.Get()), mark);
+      int painted = 0;
+      for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+          painted += GetPixel(dc.Get(), x, y) != kUnpainted;
+      return std::make_pair(painted, GetPixel(dc.Get(), 0, 0));
+    };
+    LRESULT answer = 0;
+    const auto [painted, corner] = paint(kSkinAppliedMark, answer);
+    EXPECT_EQ(answer, kSkinAppliedMark) << c.what;
+    if (c.request == SKM_PAINTFRAMETO) {
+      EXPECT_EQ(corner, shadow) << c.what << ": the skin's border";
+      EXPECT_EQ(painted, 2 * (width + height) - 4 + 2 * (width + height - 4) - 4) << c.what << ": the border's two rings only";
+    } else {
+      EXPECT_GT(painted, 20) << c.what << ": the edit's text and background";
+    }
+    EXPECT_NE(paint(1, answer).first, painted) << c.what << ": another mark";
+    EXPECT_NE(answer, kSkinAppliedMark) << c.what << ": another mark";
+  }
 }
 
 TEST_F(EditComboTest, ASpinInsideAnEditKeepsThreePixelsFromTheEditsEdges) {
@@ -333,15 +387,27 @@ TEST(DraggedListPositionTest, ADraggedThumbMapsToListPositionsWithinTheRange) {
     EXPECT_EQ(DraggedListPosition(c.offset, 100, 20, c.info), c.position) << c.what;
 }
 
+// The framework's drop-down combo gets the skin's bar in its list; one known only by its handle
+// (a foreign dialog's) keeps the system's list and bar.
 TEST_F(EditComboTest, TheDropDownListShowsTheSkinsBarAndDroppingDownLeaksNothing) {
   TSkinData& data = Start();
-  ShowAndSkin();
-  HWND combo = Child("ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 20, 20, 150, 120);
+  TComboBox& framework = Place<TComboBox>(*form_, 20, 20, 150, 24);
+  framework.SetStyle(TComboBoxStyle::csDropDownList);
+  std::vector<std::string> items;
   for (int i = 0; i < 50; ++i)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("item " + std::to_string(i)).c_str()));
-  auto* skinner = AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, combo);
+    items.push_back("item " + std::to_string(i));
+  framework.SetItems(items);
+  ShowAndSkin();
+  HWND raw = Child("ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, 200, 20, 150, 120);
+  for (const std::string& item : items)
+    SendMessageA(raw, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  auto* rawSkinner = AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, raw);
+  ASSERT_NE(rawSkinner, nullptr);
+  EXPECT_EQ(rawSkinner->DropListSkinner(), nullptr) << "by handle: the list keeps the system's bar";
+  auto* skinner = dynamic_cast<TSkinComBox*>(SkinnerOf(framework));
   ASSERT_NE(skinner, nullptr);
   ASSERT_NE(skinner->DropListSkinner(), nullptr);
+  HWND combo = framework.Handle();
   HWND list = skinner->ListWindow();
   const auto dropAndLook = [&] {
     SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
@@ -366,7 +432,18 @@ TEST_F(EditComboTest, TheDropDownListShowsTheSkinsBarAndDroppingDownLeaksNothing
   for (int i = 0; i < 100; ++i)
     dropAndLook();
   EXPECT_EQ(LiveGdiObjects(), gdi);
-  DestroyWindow(combo);
+  SendMessageA(raw, CB_SHOWDROPDOWN, TRUE, 0);
+  Pump(40);
+  HWND rawList = rawSkinner->ListWindow();
+  SCROLLBARINFO bar{};
+  bar.cbSize = sizeof bar;
+  ASSERT_TRUE(GetScrollBarInfo(rawList, OBJID_VSCROLL, &bar));
+  const RECT rawWindow = ScreenRect(rawList);
+  EXPECT_NE(WindowPixel(rawList, bar.rcScrollBar.left - rawWindow.left + width / 2, bar.rcScrollBar.top - rawWindow.top + arrow / 2),
+            shown)
+      << "the system's up arrow in the list of the combo known by handle";
+  SendMessageA(raw, CB_SHOWDROPDOWN, FALSE, 0);
+  DestroyWindow(raw);
 }
 
 // The extended combo box is skinned through the combo inside it, as the raw windows of a dialog
@@ -391,7 +468,7 @@ TEST_F(EditComboTest, AnExtendedComboBoxIsSkinnedThroughItsInnerCombo) {
     auto* skinner = dynamic_cast<TSkinComBox*>(frame.FindControlSkinner(inner));
     ASSERT_NE(skinner, nullptr) << "style " << style;
     EXPECT_EQ(frame.FindControlSkinner(ex), nullptr) << "the outer window keeps its own look";
-    EXPECT_NE(skinner->DropListSkinner(), nullptr) << "style " << style;
+    EXPECT_EQ(skinner->DropListSkinner(), nullptr) << "style " << style << ": a list known by handle keeps its bar";
     SetFocus(form_->Handle());
     RepaintNow(inner);
     const RECT button = skinner->ButtonRect();
@@ -417,13 +494,20 @@ TEST_F(EditComboTest, AnExtendedComboBoxIsSkinnedThroughItsInnerCombo) {
 // and follow the list as it scrolls.
 TEST_F(EditComboTest, ASimpleCombosListGetsOverlaysThatFollowItsBar) {
   Start();
-  ShowAndSkin();
-  HWND combo = Child("ComboBox", CBS_SIMPLE | WS_VSCROLL, 20, 20, 150, 110);
+  TComboBox& framework = Place<TComboBox>(*form_, 20, 20, 150, 110);
+  framework.SetStyle(TComboBoxStyle::csSimple);
+  std::vector<std::string> items;
   for (int i = 0; i < 40; ++i)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("item " + std::to_string(i)).c_str()));
-  auto* skinner = AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, combo);
+    items.push_back("item " + std::to_string(i));
+  framework.SetItems(items);
+  ShowAndSkin();
+  HWND combo = framework.Handle();
+  auto* skinner = dynamic_cast<TSkinComBox*>(SkinnerOf(framework));
   ASSERT_NE(skinner, nullptr);
   ASSERT_NE(skinner->ListScrollSkinner(), nullptr);
+  HWND raw = Child("ComboBox", CBS_SIMPLE | WS_VSCROLL, 200, 20, 150, 110);
+  EXPECT_EQ(AttachRaw<TSkinComBox>(TSkinnerKind::skComBox, raw)->ListScrollSkinner(), nullptr)
+      << "by handle: the list is discovery's to skin";
   EXPECT_EQ(skinner->DropListSkinner(), nullptr);
   HWND list = skinner->ListWindow();
   TWScrollbar& bar = *skinner->ListScrollSkinner()->VertBar();
@@ -449,7 +533,7 @@ TEST_F(EditComboTest, ASimpleCombosListGetsOverlaysThatFollowItsBar) {
     EXPECT_EQ(bar.ThumbStart(), info.xyThumbTop) << c.what;
   }
   EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 21) << "the list scrolled as the system scrolls it";
-  DestroyWindow(combo);
+  DestroyWindow(raw);
 }
 
 // The flat form: a one-frame-wide button inside the edge at the reading side, in the frame of

@@ -8,6 +8,8 @@
 #include "skin/model/bitmap_utils.h"
 #include "skin/model/memory_dc.h"
 
+#include <functional>
+
 namespace controls_test {
 namespace {
 
@@ -121,6 +123,54 @@ TEST_F(GlyphButtonsTest, ASpeedButtonShowsItsFramesOnTheParentAndAFlatOneOnlyWhe
   delete &plain;
   EXPECT_EQ(Skinner(window)->ControlSkinners().size(), listed - 1);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+// A speed button's caption takes a second colour only in that colour's own frame: hot without a
+// hot colour of the skin's is the plain text colour, not the normal frame's.
+TEST_F(GlyphButtonsTest, ASpeedButtonsCaptionTakesEachSecondColourOnlyInItsOwnFrame) {
+  TSkinData& data = StartWithClasses();
+  constexpr COLORREF kNormal = RGB(250, 0, 0), kPressed = RGB(0, 0, 250);
+  TDataSkinButton& buttons = data.Elements().Buttons;
+  buttons.HasNormalColour2 = true;
+  buttons.NormalColour2 = kNormal;
+  buttons.HasMouseOverColour2 = false;
+  buttons.HasPressedColour2 = true;
+  buttons.PressedColour2 = kPressed;
+  TSpeedButton& button = Place<TSpeedButton>(*form_, 20, 20, 120, 30, "WWWWWWWW");
+  button.SetGroupIndex(1);
+  HWND window = ShowAndSkin();
+  const COLORREF text = static_cast<COLORREF>(ResolveColour(data.ColourTable().Colours[ciButtonText]));
+  const auto count = [&](COLORREF colour) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    TWindowDC dc(window);
+    int n = 0;
+    for (int y = 0; y < button.Height(); ++y)
+      for (int x = 0; x < button.Width(); ++x)
+        n += GetPixel(dc.Get(), button.Left() + x, button.Top() + y) == colour;
+    return n;
+  };
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    COLORREF caption;
+  } cases[] = {
+      {"normal", [] {}, kNormal},
+      {"hot, no hot colour given", [&] { button.Perform(CM_MOUSEENTER, 0, 0); }, text},
+      {"down", [&] {
+         button.Perform(CM_MOUSELEAVE, 0, 0);
+         button.SetDown(true);
+       },
+       kPressed},
+  };
+  for (const auto& c : cases) {
+    c.act();
+    EXPECT_GT(count(c.caption), 20) << c.what;
+    for (COLORREF other : {kNormal, kPressed}) {
+      if (other != c.caption) {
+        EXPECT_EQ(count(other), 0) << c.what;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -523,6 +523,66 @@ TEST_F(ScrollbarTest, AStyleChangeReplacesTheScrollSkinnerWithAFreshOneOfItsClas
   EXPECT_EQ(SendMessageA(list.Handle(), LB_GETTOPINDEX, 0, 0), 100) << "the list kept its place";
 }
 
+// The system's tracking loop runs inside the overlay's press and dispatches whatever comes: a
+// fresh skinner asked for, or the skin switched off, frees the skinner and its overlay before the
+// press returns. Neither may be touched then, and the list goes on as the new state says.
+TEST_F(ScrollbarTest, ASkinnerFreedWhileTheSystemTracksItsBarIsNotTouchedAfterwards) {
+  TSkinData& data = Start();
+  TListBox& list = LongList(10, 10, 150, 200, 400);
+  ShowAndSkin();
+  const auto removeBorder = [&] {
+    SetWindowLongPtrA(list.Handle(), GWL_EXSTYLE, GetWindowLongPtrA(list.Handle(), GWL_EXSTYLE) & ~WS_EX_CLIENTEDGE);
+    SetWindowLongPtrA(list.Handle(), GWL_STYLE, GetWindowLongPtrA(list.Handle(), GWL_STYLE) & ~WS_BORDER);
+    SetWindowPos(list.Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  };
+  const struct {
+    const char* what;
+    std::function<void()> act;
+    bool skinnedAfter;  // a skinner covers the list when the press returns
+  } cases[] = {
+      {"a fresh skinner asked for", removeBorder, true},
+      {"the skin switched off", [&] { data.SetActive(false); }, false},
+  };
+  for (const auto& c : cases) {
+    Pump(40);
+    TSkinScrollbar* old = &ScrollSkinner(list);
+    HWND overlay = old->VertBar()->Handle();
+    ASSERT_TRUE(IsWindowVisible(overlay)) << c.what;
+    const SCROLLBARINFO before = BarInfo(list.Handle(), OBJID_VSCROLL);
+    RECT r{};
+    GetClientRect(overlay, &r);
+    // The page below the thumb: the system scrolls it by pages while the button is held.
+    const POINT press{r.right / 2, before.xyThumbBottom + 5};
+    POINT screen = press;
+    ClientToScreen(overlay, &screen);
+    SetCursorPos(screen.x, screen.y);
+    const std::weak_ptr<const void> oldLife = old->LifeToken();
+    bool oldGoneInside = false;
+    std::vector<std::function<void()>> steps{c.act};
+    for (int i = 0; i < 15; ++i)
+      steps.push_back([] {});
+    steps.push_back([&] { oldGoneInside = oldLife.expired() && !IsWindow(overlay); });
+    steps.push_back([&] { PostMessageA(list.Handle(), WM_LBUTTONUP, 0, 0); });
+    PressOverlay(overlay, press, steps);
+    Pump(60);
+    EXPECT_TRUE(oldGoneInside) << c.what << ": the skinner and its overlay went inside the loop";
+    EXPECT_GT(SendMessageA(list.Handle(), LB_GETTOPINDEX, 0, 0), 0) << c.what << ": the list scrolled";
+    if (c.skinnedAfter) {
+      TSkinScrollbar& fresh = ScrollSkinner(list);
+      EXPECT_FALSE(fresh.VertBar()->Tracking()) << c.what;
+      ExpectOverBar(*fresh.VertBar(), list.Handle(), OBJID_VSCROLL, c.what);
+    } else {
+      EXPECT_EQ(SkinnerOf(list), nullptr) << c.what;
+    }
+    SendMessageA(list.Handle(), LB_SETTOPINDEX, 0, 0);
+  }
+  data.SetActive(true);
+  PumpUntil([&] { return Skinner(form_->Handle()) && SkinnerOf(list); });
+  Pump(60);
+  ExpectOverBar(*ScrollSkinner(list).VertBar(), list.Handle(), OBJID_VSCROLL, "skinned again");
+  SetCursorPos(0, 0);  // off the controls of the tests that follow
+}
+
 // A window's own bars given ranges the system must cope with: the overlay shows and hides with
 // the native bar and puts its thumb where the native one is, and painting it breaks nothing.
 TEST_F(ScrollbarTest, OverlaysFollowAWindowsOwnBarsThroughEmptyNegativeAndHugeRanges) {

@@ -100,6 +100,7 @@ TEST_F(ControlsTest, TheWindowsLastMessageReachesTheControlBeforeTheSkinnerLetsG
   TButton& button = Place<TButton>(*form_, 20, 20, 90, 28, "Last");
   ShowAndSkin();
   TWinSkinForm& frame = *Skinner(form_->Handle());
+  button.SetColor(clWindow);  // not the face colour the skinned form now has
   const TColor original = button.Color();
   std::vector<TColor> seen;
   auto id = std::make_shared<TWinControl::THookId>(0);

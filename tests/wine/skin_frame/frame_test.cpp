@@ -2,7 +2,7 @@
 // and hints, and skins made to break it.
 
 #include "frame_fixture.h"
-#include "test_skin.h"
+#include "plain_frame_skin.h"
 
 #include <string>
 #include <vector>
@@ -51,41 +51,10 @@ LPARAM ScreenPoint(HWND window, POINT windowPoint) {
   return MAKELPARAM(r.left + windowPoint.x, r.top + windowPoint.y);
 }
 
-// A skin whose frame pictures are plain colours: borders LEFT wide etc.
-TTestSkin PlainFrameSkin(int left, int top, int right, int bottom, int trans) {
-  TTestSkin skin;
-  const std::string t = std::to_string(trans);
-  skin.Description =
-      "[Personality]\nLeft=left.bmp\nLeftFrame=2\nLeftTrans=" + t + "\nRight=right.bmp\nRightFrame=2\nRightTrans=" + t +
-      "\nTop=top.bmp\nTopFrame=2\nTopTrans=" + t + "\nBottom=bottom.bmp\nBottomFrame=2\nBottomTrans=" + t +
-      "\nTextBack=textback.bmp\nTextAlignment=1\nTXTBackleft=6\nTXTBackRight=8\n"
-      "[Button0]\nAction=0\nAlign=1\nXcoord=24\nYcoord=3\nVisibility=0\nVisibility1=0\nButtonImage=close.bmp\nframe=4\n"
-      "[Colours]\nButtonFace=236 233 216\n";
-  TBitmap leftPicture = Solid(2 * left, 40, 0x203040);
-  SetPixel(leftPicture, 0, 0, kColourKey);  // a rounded corner where the border is shaped
-  skin.Add("left.bmp", leftPicture);
-  skin.Add("right.bmp", Solid(2 * right, 40, 0x203040));
-  skin.Add("top.bmp", Solid(40, 2 * top, 0x604020));
-  skin.Add("bottom.bmp", Solid(40, 2 * bottom, 0x203040));
-  skin.Add("textback.bmp", Solid(30, 2 * top, 0x102030));
-  TBitmap close(4 * 18, 16, 24);
-  const TColour frames[] = {0x0000C0, 0x00C000, 0xC00000, 0x808080};
-  for (int f = 0; f < 4; ++f)
-    for (int y = 0; y < 16; ++y)
-      for (int x = 0; x < 18; ++x)
-        SetPixel(close, f * 18 + x, y, frames[f]);
-  skin.Add("close.bmp", close);
-  return skin;
-}
-
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) {
   return FALSE;
 }
 
-std::string Compressed(const TTestSkin& skin) {
-  const std::vector<uint8_t> bytes = skin.Compressed();
-  return std::string(bytes.begin(), bytes.end());
-}
 
 }  // namespace
 

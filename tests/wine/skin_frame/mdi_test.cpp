@@ -2,6 +2,7 @@
 // its caption buttons to the frame's skinned menu bar, and tiling gives them frames back.
 
 #include "frame_fixture.h"
+#include "plain_frame_skin.h"
 
 #include "framework/main_menu.h"
 
@@ -116,4 +117,71 @@ TEST_F(SkinnedMDI, AMaximisedDocumentGivesItsButtonsToTheFramesBarAndTilingTakes
   EXPECT_FALSE(Manager().MDIMaximized());
   for (TForm* each : documents_)
     EXPECT_NE(GetWindowRgn(each->Handle(), region.Get()), ERROR) << each->Caption();
+}
+
+// A skin of other border sizes reaches every document too: each gets a frame of the new sizes
+// around the client area it had.
+TEST_F(SkinnedMDI, ASkinOfOtherBorderSizesReframesEveryDocumentAroundItsClientArea) {
+  Open(2);
+  const auto size = [](HWND window, bool client) {
+    RECT r{};
+    if (client)
+      GetClientRect(window, &r);
+    else
+      GetWindowRect(window, &r);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+  };
+  std::vector<SIZE> clients;
+  for (TForm* document : documents_)
+    clients.push_back(size(document->Handle(), true));
+  const RECT old = Skinner(documents_[0]->Handle())->Borders();
+  skinData_->ReadSkinStream(StreamOf(Compressed(PlainFrameSkin(old.left + 5, old.top + 7, old.right + 3, old.bottom + 4, 0))));
+  skinData_->SkinChanged();
+  Pump(300);
+  for (size_t i = 0; i < documents_.size(); ++i) {
+    HWND document = documents_[i]->Handle();
+    TWinSkinForm* skinner = Skinner(document);
+    ASSERT_NE(skinner, nullptr) << i;
+    const RECT borders = skinner->Borders();
+    EXPECT_EQ(borders.left, old.left + 5) << i << ": the new skin's borders";
+    const SIZE window = size(document, false), client = size(document, true);
+    EXPECT_EQ(window.cx - client.cx, borders.left + borders.right) << "document " << i;
+    EXPECT_EQ(window.cy - client.cy, borders.top + borders.bottom + skinner->MenuBarHeight()) << "document " << i;
+    EXPECT_EQ(client.cx, clients[i].cx) << "document " << i;
+    EXPECT_EQ(client.cy, clients[i].cy) << "document " << i;
+  }
+}
+
+// Alt and a letter that no button of a form's own bar takes reach the bar that may: a document's
+// frame's, another form's main form's (here the frame is the main form).
+TEST_F(SkinnedMDI, AltAndALetterInADocumentOrAnotherFormOpenTheMainBarsMenu) {
+  Open(2);
+  HWND frame = frame_->Handle();
+  TForm* frameForm = frame_.get();
+  app_.AddForm(std::move(frame_));
+  ASSERT_EQ(app_.MainForm(), frameForm);
+  forms_.push_back(std::make_unique<TTestForm>("Tool"));
+  TTestForm& tool = *forms_.back();
+  tool.Show();
+  PumpUntil([&] { return Skinner(tool.Handle()) && Skinner(tool.Handle())->State() == ssRunning; });
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  const BYTE alt = keys[VK_MENU];
+  keys[VK_MENU] = 0x80;
+  SetKeyboardState(keys);
+  const struct {
+    const char* what;
+    HWND from;
+  } cases[] = {{"a document", documents_[0]->Handle()}, {"another form", tool.Handle()}};
+  for (const auto& c : cases) {
+    MSG posted{};
+    while (PeekMessageA(&posted, frame, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE)) {
+    }
+    EXPECT_EQ(SendMessageA(c.from, CM_DIALOGCHAR, 'f', 0), 1) << c.what;
+    ASSERT_TRUE(PeekMessageA(&posted, frame, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE)) << c.what;
+    EXPECT_EQ(posted.wParam, static_cast<WPARAM>(HTMENU)) << c.what;
+    EXPECT_EQ(SendMessageA(c.from, CM_DIALOGCHAR, 'q', 0), 0) << c.what << ": no button takes Q";
+  }
+  keys[VK_MENU] = alt;
+  SetKeyboardState(keys);
 }

@@ -3,9 +3,17 @@
 
 #include "frame_fixture.h"
 
+#include "framework/main_menu.h"
+#include "framework/menu_item.h"
 #include "framework/popup_menu.h"
+#include "skin/window/menu_bar.h"
+#include "test_skin.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -63,9 +71,11 @@ void PressKey(WORD key) {
 
 class SkinnedMenuBar : public SkinnedWindowTest {
 protected:
-  void ShowWithMenu() {
+  void ShowWithMenu(bool rightToLeft = false) {
     forms_.push_back(std::make_unique<TTestForm>("Menus", 300, 200));
     form_ = forms_.back().get();
+    if (rightToLeft)
+      SetWindowLongPtrA(form_->Handle(), GWL_EXSTYLE, GetWindowLongPtrA(form_->Handle(), GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
     SetMenu(form_->Handle(), MakeMenu(file_, edit_));
     clientBefore_ = ClientSize(form_->Handle());
     form_->Show();
@@ -164,6 +174,114 @@ TEST_F(SkinnedMenuBar, TheRightArrowMovesAlongTheBarAndTheFirstItemIsSelectedAtO
   EXPECT_TRUE(watcher.FirstSelected[0]);
   EXPECT_TRUE(watcher.FirstSelected[1]);
   EXPECT_FALSE(Skinner(Window())->TrackingMenu());
+}
+
+// A right-to-left window's bar runs from the right, and there the left arrow goes on along it.
+TEST_F(SkinnedMenuBar, ARightToLeftBarRunsFromTheRightAndTheLeftArrowGoesOnAlongIt) {
+  StartSkinning();
+  ShowWithMenu(true);
+  TWinSkinForm* skinner = Skinner(Window());
+  ASSERT_TRUE(skinner->RightToLeft());
+  TWinSkinMenu& bar = *skinner->MenuBar();
+  RECT window{};
+  GetWindowRect(Window(), &window);
+  const int width = window.right - window.left;
+  EXPECT_GT(bar.Button(0)->Bounds.right, width * 3 / 4) << "the first button at the right";
+  for (int i = 1; i < bar.Count(); ++i)
+    EXPECT_EQ(bar.Button(i)->Bounds.right, bar.Button(i - 1)->Bounds.left) << "button " << i << " left of the one before";
+  EXPECT_LT(bar.Button(2)->Bounds.left, bar.Button(0)->Bounds.left);
+  // What is painted there: the captions' ink (what differs from its row's commonest colour)
+  // in the right half of the bar.
+  int inkRight = 0, inkLeft = 0;
+  {
+    TWindowDC dc(Window(), true);
+    const int left = skinner->Borders().left + 8, right = width - skinner->Borders().right - 8;
+    for (int y = bar.Button(0)->Bounds.top + 2; y < bar.Button(0)->Bounds.bottom - 2; ++y) {
+      std::map<COLORREF, int> counts;
+      std::vector<COLORREF> row;
+      for (int x = left; x < right; ++x)
+        ++counts[row.emplace_back(GetPixel(dc.Get(), x, y))];
+      const COLORREF back =
+          std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+      for (int x = left; x < right; ++x)
+        if (row[static_cast<size_t>(x - left)] != back)
+          (x > width / 2 ? inkRight : inkLeft) += 1;
+    }
+  }
+  EXPECT_GT(inkRight, 20) << "the captions at the right";
+  EXPECT_GT(inkRight, 4 * inkLeft) << "little ink on the left";
+
+  SetForegroundWindow(Window());
+  Pump(100);
+  TMenuWatcher watcher;
+  watcher.Action = [](HWND, int seen) {
+    if (seen == 1) {
+      Sleep(100);
+      PressKey(VK_LEFT);
+    } else {
+      EndMenu();
+    }
+  };
+  WithOpenMenus(watcher, [&] { skinner->OpenMenuButton(bar.Button(0)); });
+  ASSERT_EQ(watcher.Shown.size(), 2u);
+  EXPECT_EQ(watcher.Shown[0], file_);
+  EXPECT_EQ(watcher.Shown[1], edit_) << "the left arrow went on to the next button";
+}
+
+// A framework form's bar opens submenus drawn from its items, with the images of the bar's list.
+TEST_F(SkinnedMenuBar, AFrameworkBarsSubmenuShowsItsItemsImages) {
+  StartSkinning();
+  constexpr COLORREF kImage = RGB(250, 10, 20);
+  const TBitmap square = test_skin::Solid(16, 16, kImage);
+  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
+  ASSERT_EQ(ImageList_Add(images, square.Handle(), nullptr), 0);
+  forms_.push_back(std::make_unique<TTestForm>("Images", 300, 200));
+  TTestForm& form = *forms_.back();
+  auto* bar = new TMainMenu(&form);
+  bar->SetImages(images);
+  auto* file = new TMenuItem(&form);
+  file->SetCaption("&File");
+  const struct {
+    const char* caption;
+    int image;
+  } items[] = {{"&Open", 0}, {"&Close", -1}};
+  for (const auto& i : items) {
+    auto* item = new TMenuItem(&form);
+    item->SetCaption(i.caption);
+    item->SetImageIndex(i.image);
+    file->Add(item);
+  }
+  bar->Add(file);
+  form.SetMenu(bar);
+  form.Show();
+  PumpUntil([&] { return Skinner(form.Handle()) && Skinner(form.Handle())->State() == ssRunning; });
+  Pump(100);
+  TWinSkinForm* skinner = Skinner(form.Handle());
+  ASSERT_NE(skinner->MenuBar(), nullptr);
+  std::vector<int> imageRows;  // rows of the menu window holding the image's colour
+  TMenuWatcher watcher;
+  watcher.Action = [&](HWND menuWindow, int) {
+    UpdateWindow(menuWindow);
+    RECT r{};
+    GetWindowRect(menuWindow, &r);
+    TWindowDC dc(menuWindow, true);
+    for (int y = 0; y < r.bottom - r.top; ++y) {
+      int inRow = 0;
+      for (int x = 0; x < 40 && x < r.right - r.left; ++x)
+        inRow += GetPixel(dc.Get(), x, y) == kImage;
+      if (inRow >= 12)
+        imageRows.push_back(y);
+    }
+    EndMenu();
+  };
+  WithOpenMenus(watcher, [&] { skinner->OpenMenuButton(skinner->MenuBar()->Button(0)); });
+  ASSERT_EQ(watcher.Shown.size(), 1u);
+  ASSERT_FALSE(imageRows.empty()) << "the first item's image";
+  EXPECT_GE(imageRows.size(), 14u) << "a 16-pixel square";
+  EXPECT_LE(imageRows.size(), 16u) << "only the first item has one";
+  forms_.clear();
+  Pump(20);
+  ImageList_Destroy(images);
 }
 
 TEST_F(SkinnedMenuBar, TheWindowMenuIsSkinnedOffersWhatTheFrameAllowsAndPostsTheChosenCommand) {

@@ -3,6 +3,9 @@
 
 #include "frame_fixture.h"
 
+#include "framework/main_menu.h"
+#include "skin/model/bitmap_utils.h"
+
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -89,6 +92,58 @@ TEST_F(SkinnedWindowTest, OnlyWindowsPassingEveryAcceptanceTestAreSkinned) {
       DestroyWindow(c.window);
   DestroyWindow(plain);
   Pump(50);
+}
+
+// The skinned frame switched off leaves the rest: a framework form still takes the skin's face
+// colour and owner-drawn menu items, and gives both back when skinning ends. The skinning events
+// name the form; the one after skinning names nothing for a window known by its handle.
+TEST_F(SkinnedWindowTest, AFormWithoutTheSkinnedFrameStillTakesTheFaceColourAndTheEventsNameIt) {
+  TSkinData& data = StartSkinning();
+  TSkinControls kinds = data.SkinControls();
+  kinds.Exclude(xcMainMenu);
+  kinds.Include(xcMenuItem);
+  data.SetSkinControls(kinds);
+  std::vector<std::pair<TComponent*, HWND>> before, after;
+  data.OnBeforeSkinForm = [&](TComponent* sender, HWND window, const std::string&) { before.push_back({sender, window}); };
+  data.OnAfterSkinForm = [&](TComponent* sender, HWND window, const std::string&) { after.push_back({sender, window}); };
+  forms_.push_back(std::make_unique<TTestForm>("System frame"));
+  TTestForm& form = *forms_.back();
+  auto* bar = new TMainMenu(&form);
+  auto* file = new TMenuItem(&form);
+  file->SetCaption("&File");
+  auto* open = new TMenuItem(&form);
+  open->SetCaption("&Open");
+  file->Add(open);
+  bar->Add(file);
+  form.SetMenu(bar);
+  const TColor own = form.Color();
+  form.Show();
+  PumpUntil([&] { return Skinner(form.Handle()) && Skinner(form.Handle())->State() == ssRunning; });
+  Pump(50);
+  ASSERT_NE(Skinner(form.Handle()), nullptr);
+  EXPECT_FALSE(Skinner(form.Handle())->SkinFrame());
+  const TColor face = ResolveColour(data.ColourTable().Colours[ciButtonFace]);
+  ASSERT_NE(own, face);
+  EXPECT_EQ(form.Color(), face);
+  EXPECT_TRUE(bar->OwnerDraw());
+  const std::vector<std::pair<TComponent*, HWND>> formOnly{{&form, form.Handle()}};
+  EXPECT_EQ(before, formOnly);
+  EXPECT_EQ(after, formOnly);
+
+  RegisterClassNamed("TPlainTestWindow", GetModuleHandleA(nullptr));
+  HWND raw = RawWindow("TPlainTestWindow");
+  ASSERT_TRUE(Manager().SkinWindow(raw));
+  PumpUntil([&] { return Skinner(raw) && Skinner(raw)->State() == ssRunning; });
+  Pump(50);
+  EXPECT_EQ(before.size(), 1u) << "the event before is a framework form's";
+  ASSERT_EQ(after.size(), 2u);
+  EXPECT_EQ(after[1], std::make_pair(static_cast<TComponent*>(nullptr), raw));
+  DestroyWindow(raw);
+
+  data.SetActive(false);
+  PumpUntil([&] { return !Skinner(form.Handle()); });
+  EXPECT_EQ(form.Color(), own);
+  EXPECT_FALSE(bar->OwnerDraw());
 }
 
 TEST_F(SkinnedWindowTest, DialogBoxesTakeTheDialogComponentsSkinOthersTheMainOne) {

@@ -276,6 +276,41 @@ TEST_F(TabsTest, CloseBoxesAskTheFormAndCloseThePageOnlyWhenNobodyAnswers) {
     pages.SetVisible(false);
   }
   form_->RemoveMessageHook(closeHook);
+
+  // A page control skinned for another form (an MDI document inside its frame) asks that form.
+  class TOtherHost : public TSkinnerHost {
+  public:
+    explicit TOtherHost(HWND window) : window_(window) {}
+    bool RegisterControlSkinner(TSkinControl*) override { return false; }
+    void UnregisterControlSkinner(TSkinControl*) override {}
+    HWND HostWindow() const override { return window_; }
+
+  private:
+    HWND window_;
+  };
+  frame_test::TTestForm document("Document", 200, 100);
+  LPARAM documentAsked = -1;
+  TWinControl::THookId documentHook = 0;
+  documentHook = document.AddMessageHook([&](UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (msg != SKM_CLOSETAB)
+      return document.CallNextHook(documentHook, msg, wParam, lParam);
+    documentAsked = lParam;
+    return 1;
+  });
+  TTabbedPages& pages = *controls[0];
+  pages.SetVisible(true);
+  TOtherHost other(document.Handle());
+  TSkinControl* skinner = CreateControlSkinner(TSkinnerKind::skTab, &pages);
+  skinner->AttachControl(&other, skinData_.get(), false, Skinner(form_->Handle())->ControlCanvas());
+  RepaintNow(pages.Handle());
+  auto& tabSkinner = dynamic_cast<TSkinTab&>(*skinner);
+  ASSERT_FALSE(tabSkinner.TabRects().empty());
+  const RECT box = tabSkinner.TabRects()[0];
+  Click(pages.Handle(), {box.left + 3, box.top + 3});
+  Pump(20);
+  EXPECT_EQ(documentAsked, 0) << "the document's form was asked";
+  EXPECT_EQ(pages.PageCount(), 2) << "and kept the page";
+  delete skinner;
 }
 
 TEST_F(TabsTest, TabControlsWithoutTabsWithManyWithHugeTabsOrWithoutPicturesStillPaint) {

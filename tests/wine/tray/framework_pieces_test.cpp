@@ -149,6 +149,23 @@ TEST_F(FrameworkPiecesTest, SubclassesOfOneWindowChainAndComeOffInAnyOrder) {
   c.reset();
   b.reset();
   EXPECT_EQ(SendMessageA(window.Handle(), WM_APP, 0, 0), 1);
+
+  // A filter may free its own subclass while a message is inside it (a nested loop that ends
+  // its skinner): the filter, and what it holds, lasts until the message is through.
+  std::unique_ptr<TWindowSubclass> self;
+  const std::string held(40, 'd');
+  self = std::make_unique<TWindowSubclass>(window.Handle(), [&, held](UINT msg, WPARAM, LPARAM, LRESULT& result) {
+    if (msg != WM_APP)
+      return false;
+    self.reset();
+    seen.push_back(held);
+    result = 7;
+    return true;
+  });
+  seen.clear();
+  EXPECT_EQ(SendMessageA(window.Handle(), WM_APP, 0, 0), 7);
+  EXPECT_EQ(seen, std::vector<std::string>{held});
+  EXPECT_EQ(SendMessageA(window.Handle(), WM_APP, 0, 0), 1) << "gone after the message";
 }
 
 // ---- Popup menus ----
