@@ -330,6 +330,31 @@ TEST_P(SkinPictures, TheTitleBarIsTheTopPictureTiledOrStretched) {
     columns += same;
   }
   EXPECT_GE(columns * 3, span) << columns << " of " << span << " title-bar columns as in the skin";
+
+  // A centred title: what covers the bar between the buttons of both ends (the text and its
+  // plate) is centred on the window.
+  if (Description().Integer("Personality", "TextAlignment", 0) != 1)
+    return;
+  int from = left, to = screen.Width() - right;
+  for (const std::string& section : Description().CaptionButtons()) {
+    const int x = Description().Integer(section, "Xcoord", 0);
+    if (Description().Integer(section, "Align", 0) == 0)
+      from = std::max(from, x + 26);
+    else
+      to = std::min(to, screen.Width() - x - 2);
+  }
+  int first = -1, last = -1;
+  for (int x = from; x < to; ++x) {
+    const int px = tiled ? (x - left) % top.Width() : (x - left) * top.Width() / span;
+    bool same = true;
+    for (int y = 0; y < top.Height() && same; ++y) same = screen.At(x, y) == top.At(px, y);
+    if (!same) {
+      if (first < 0) first = x;
+      last = x;
+    }
+  }
+  ASSERT_GE(first, 0) << "no title between " << from << " and " << to;
+  EXPECT_NEAR((first + last + 1) / 2.0, screen.Width() / 2.0, 2.0) << "title from " << first << " to " << last;
 }
 
 // Close, maximise and minimise are drawn where the description puts them, from its left or
