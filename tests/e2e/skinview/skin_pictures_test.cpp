@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -155,7 +156,7 @@ public:
       if (line.front() == '[') {
         if (inside)
           return {};
-        inside = Lower(line) == "[" + Lower(section) + "]";
+        inside = line.back() == ']' && Lower(line.substr(1, line.size() - 2)) == Lower(section);
         continue;
       }
       const size_t eq = line.find('=');
@@ -374,7 +375,10 @@ TEST_P(SkinPictures, CaptionButtonsAreTheSkinsPicturesWhereTheSkinPutsThem) {
     const TPixels strip = LoadPicture(Source(file));
     const int frames = Description().Integer(section, "frame", 0);
     ASSERT_GT(frames, 0);
-    const TPixels normal = FrameOf(strip, frames, 1);
+    // A maximise button of a window without the maximise box is shown disabled: the fourth frame
+    // of a strip that has one.
+    const bool disabled = action == 1 && !(StyleOf(Main()) & WS_MAXIMIZEBOX) && frames >= 4;
+    const TPixels normal = FrameOf(strip, frames, disabled ? 4 : 1);
     const int x = Description().Integer(section, "Xcoord", 0), y = Description().Integer(section, "Ycoord", 0);
     const int align = Description().Integer(section, "Align", 0);
     const int left = align == 1 ? screen.Width() - x : x;
@@ -416,8 +420,9 @@ TEST_P(SkinPictures, PushButtonCornersAndTheCheckMarkAreTheSkins) {
   EXPECT_GE(found, 0.95) << "the checked mark, " << mark.Width() << " x " << mark.Height();
 }
 
-// The page strip's tabs: the selected one's upper corners are the selected frame's.
-TEST_P(SkinPictures, TheSelectedTabIsTheSkinsPicture) {
+// The viewer's pages are chosen by button tabs: the page shown is the skin's pressed push
+// button, corners unscaled, and the control around the page wears the skin's face.
+TEST_P(SkinPictures, TheShownPagesButtonTabIsPressedAndItsFrameTheFace) {
   ASSERT_TRUE(Start());
   RECT w{};
   const TPixels screen = Window(w);
@@ -425,18 +430,29 @@ TEST_P(SkinPictures, TheSelectedTabIsTheSkinsPicture) {
   RECT tab = TabItemRect(program_->Process().Handle(), tabs, 0);
   MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&tab), 2);
   OffsetRect(&tab, -w.left, -w.top);
-  const TPixels strip = Picture("Tabs", "Image");
-  const int l = Description().Integer("Tabs", "LeftWidth", 0), t = Description().Integer("Tabs", "TopHeight", 0);
-  const int r = Description().Integer("Tabs", "RightWidth", 0);
+  const TPixels pressed = FrameOf(Picture("Buttons", "Bitmap"), 5, 2);
+  const int l = Description().Integer("Buttons", "LeftWidth", 0), t = Description().Integer("Buttons", "TopHeight", 0);
+  const int r = Description().Integer("Buttons", "RightWidth", 0);
   double best = 0;
-  for (int frame : {2, 5}) {  // selected, selected and focused
-    const TPixels f = FrameOf(strip, 5, frame);
-    for (int dy = -3; dy <= 3; ++dy)
-      for (int dx = -3; dx <= 3; ++dx)
-        best = std::max(best, std::min(Match(screen, Corner(f, l, t, false, false), tab.left + dx, tab.top + dy),
-                                       Match(screen, Corner(f, r, t, true, false), tab.right - r + dx, tab.top + dy)));
-  }
-  EXPECT_GE(best, 0.95) << "the selected tab's upper corners";
+  for (int dy = -2; dy <= 2; ++dy)
+    for (int dx = -2; dx <= 2; ++dx)
+      best = std::max(best, std::min(Match(screen, Corner(pressed, l, t, false, false), tab.left + dx, tab.top + dy),
+                                     Match(screen, Corner(pressed, r, t, true, false), tab.right - r + dx, tab.top + dy)));
+  EXPECT_GE(best, 0.95) << "the pressed tab's upper corners";
+
+  // Between the control's edge and its page, left of the page.
+  const std::string face = Description().String("Colours", "ButtonFace");
+  int red = 0, green = 0, blue = 0;
+  ASSERT_EQ(std::sscanf(face.c_str(), "%d %d %d", &red, &green, &blue), 3) << face;
+  const RECT control = InWindow(tabs);
+  HWND page = GetWindow(tabs, GW_CHILD);
+  while (page && !IsWindowVisible(page)) page = GetWindow(page, GW_HWNDNEXT);
+  ASSERT_NE(page, nullptr);
+  const RECT sheet = InWindow(page);
+  ASSERT_GT(sheet.left, control.left);
+  const int y = (sheet.top + sheet.bottom) / 2;
+  for (int x = control.left; x < sheet.left; ++x)
+    EXPECT_EQ(screen.At(x, y), static_cast<COLORREF>(RGB(red, green, blue))) << "at " << x << "," << y;
 }
 
 // The Edits page's list box: the up arrow of its bar is the skin's, stretched over the arrow's
