@@ -4,6 +4,7 @@
 // of other sizes, frame counts and button places finds whatever the engine takes for granted.
 #include "deadline.h"
 #include "harness.h"
+#include "message_box.h"
 #include "real_input.h"
 #include "remote_controls.h"
 #include "scratch_files.h"
@@ -496,6 +497,35 @@ TEST_P(SkinPictures, ScrollArrowAndMenuBarAreTheSkins) {
   const int rightBorder = FrameOf(Picture("Personality", "Right"), BorderFrames("Right"), 1).Width();
   EXPECT_GE(Match(screen, column, screen.Width() - rightBorder - 30, captionHeight, 1, barHeight), 0.9)
       << "a column of the menu bar, " << barHeight << " high";
+}
+
+// Skin > Check skin… finds nothing to fix in a shipped skin, and says so in a box whose text is
+// drawn in the skin's text colour on the skin's face, as the user typed Alt+S, C.
+TEST_P(SkinPictures, CheckSkinFindsNothingAndItsBoxReadsInTheSkinsColours) {
+  ASSERT_TRUE(Start());
+  PostMessageA(Main(), WM_SYSCHAR, 's', 1 << 29);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitFor(kReplyTimeoutMs, [&] {
+    for (HWND window : TopLevelWindows(program_->Process().Id(), "#32768"))
+      if (IsWindowVisible(window)) menu = window;
+    return menu != nullptr;
+  })) << "Alt+S opened no menu";
+  PostMessageA(Main(), WM_CHAR, 'c', 0);
+  const TMessageBox box = WaitForMessageBox(program_->Process().Id(), "Skin viewer", kWindowTimeoutMs);
+  EXPECT_EQ(box.text, std::string("No problems found in the skin ") + GetParam().Name + ".");
+  HWND text = FindDescendant(box.window, "Static", box.text);
+  ASSERT_NE(text, nullptr);
+  Sleep(500);
+  RECT r{};
+  GetWindowRect(text, &r);
+  const TPixels shown = CaptureScreen(r);
+  int red = 0, green = 0, blue = 0;
+  ASSERT_EQ(std::sscanf(Description().String("Colours", "WindowText").c_str(), "%d %d %d", &red, &green, &blue), 3);
+  int inText = 0;
+  for (int y = 0; y < shown.Height(); ++y)
+    for (int x = 0; x < shown.Width(); ++x) inText += shown.At(x, y) == static_cast<COLORREF>(RGB(red, green, blue));
+  EXPECT_GE(inText, 20) << "pixels of the skin's text colour in the box's text";
+  DismissMessageBox(box, kReplyTimeoutMs);
 }
 
 const TSkinUnderTest kSkins[] = {
