@@ -3,6 +3,7 @@
 // window menu.
 #include "framework/form.h"
 #include "skin/data/skin_data.h"
+#include "skin/model/bitmap_utils.h"
 #include "skin/window/skin_manage.h"
 #include "skin/window/skin_messages.h"
 #include "skin/window/win_skin_form.h"
