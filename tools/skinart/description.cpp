@@ -19,12 +19,7 @@ std::string n(int value) { return std::to_string(value); }
 Keys margins(int left, int top, int right, int bottom) { return margin_keys(left, top, right, bottom); }
 
 Keys border(const std::string& side, const std::string& file, int start, int end, int trans) {
-    return {{side, file},
-            {side + "Frame", "2"},
-            {side + "TopHeight", n(start)},
-            {side + "BotHeight", n(end)},
-            {side + "Stretch", "1"},
-            {side + "Trans", n(trans)}};
+    return border_keys(side, file, start, end, 1, trans);
 }
 
 Section personality() {
@@ -98,9 +93,8 @@ Section buttons() {
             "Push buttons: normal, pressed, disabled, hot, focused; marks: unchecked, checked (, mixed) x normal, hot, pressed, disabled"};
 }
 
-// A plain element: one picture, its slicing and whether magenta is see-through.
 Section element(const std::string& name, const std::string& file, Keys slicing, int trans, Keys extra = {}) {
-    return {name, joined(joined({{"Image", file}, {"Trans", n(trans)}}, slicing), extra)};
+    return element_section(name, file, std::move(slicing), trans, extra);
 }
 
 Section colours() {

@@ -16,11 +16,6 @@ std::string n(int value) { return std::to_string(value); }
 
 Keys margins(int left, int top, int right, int bottom) { return margin_keys(left, top, right, bottom); }
 
-Keys border_keys(const std::string& side, const std::string& file, int start, int end, int stretch, int trans) {
-    return {{side, file},          {side + "Frame", "2"},          {side + "TopHeight", n(start)},
-            {side + "BotHeight", n(end)}, {side + "Stretch", n(stretch)}, {side + "Trans", n(trans)}};
-}
-
 Section personality() {
     // The side borders carry the rounded corners, so they alone are shaped.
     Keys keys = border_keys("Left", "left.bmp", caption, border, 1, 1);
@@ -71,7 +66,7 @@ Section window_icon_button() {
 }
 
 Section element(const std::string& name, const std::string& file, Keys slicing, int trans, Keys extra = {}) {
-    return {name, joined(joined({{"Image", file}, {"Trans", n(trans)}}, slicing), extra)};
+    return element_section(name, file, std::move(slicing), trans, extra);
 }
 
 std::vector<Section> sections() {

@@ -62,13 +62,6 @@ Image left_side(bool active) {
     return art;
 }
 
-Image mirrored(const Image& art) {
-    Image out(art.width(), art.height());
-    for (int y = 0; y < art.height(); ++y)
-        for (int x = 0; x < art.width(); ++x) out.at(art.width() - 1 - x, y) = art.at(x, y);
-    return out;
-}
-
 Bitmap24 keyed(const Image& art) { return flatten(art, face, true); }
 
 // One tile of the title bar: the caption's rows with a faint groove every tile, so that the
