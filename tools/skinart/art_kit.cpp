@@ -89,4 +89,11 @@ void crisp(Image& image) {
     }
 }
 
+Image mirrored(const Image& art) {
+    Image out(art.width(), art.height());
+    for (int y = 0; y < art.height(); ++y)
+        for (int x = 0; x < art.width(); ++x) out.at(art.width() - 1 - x, y) = art.at(x, y);
+    return out;
+}
+
 }  // namespace skinart

@@ -42,6 +42,9 @@ void stroke(Image& image, Point a, Point b, float width, Rgba colour);
 void chevron(Image& image, Point centre, float span, float depth, Direction to, float width,
              Rgba colour);
 
+// The layer flipped left to right: a right border from a left one.
+Image mirrored(const Image& art);
+
 // Rounds every pixel's coverage to none or full: glyphs drawn on the key colour must not have
 // soft edges, which would be mixed with magenta.
 void crisp(Image& image);

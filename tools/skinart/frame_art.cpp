@@ -52,13 +52,6 @@ Image left_side(bool active) {
     return art;
 }
 
-Image mirrored(const Image& art) {
-    Image out(art.width(), art.height());
-    for (int y = 0; y < art.height(); ++y)
-        for (int x = 0; x < art.width(); ++x) out.at(art.width() - 1 - x, y) = art.at(x, y);
-    return out;
-}
-
 Bitmap24 keyed(const Image& art) { return flatten(art, p::face, true); }
 
 Image top_side(bool active) {

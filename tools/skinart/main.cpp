@@ -10,6 +10,7 @@
 #include "byte_writer.h"
 #include "catalog.h"
 #include "description.h"
+#include "ember_catalog.h"
 #include "preview.h"
 #include "text.h"
 
@@ -27,28 +28,39 @@ void remove_stale_files(const std::filesystem::path& dir, const std::set<std::st
     }
 }
 
+// Every picture of a skin and its description into OUT; the pictures drawn, by file name.
+std::map<std::string, Bitmap24> write_skin(const std::filesystem::path& out, const std::vector<SkinPicture>& pictures,
+                                           const std::string& description_file, const std::string& text) {
+    std::filesystem::create_directories(out);
+    std::set<std::string> written{description_file};
+    std::map<std::string, Bitmap24> drawn;
+    for (const SkinPicture& picture : pictures) {
+        const Bitmap24& bitmap = drawn[picture.file] = picture.draw();
+        assetgen::write_file(out / picture.file, encode_bmp24(bitmap));
+        written.insert(picture.file);
+    }
+    assetgen::write_file(out / description_file, std::vector<std::uint8_t>(text.begin(), text.end()));
+    remove_stale_files(out, written);
+    return drawn;
+}
+
 }  // namespace
 
 // Writes the default skin's bitmaps and its description into OUTPUT_DIR, and a mock-up of a
-// window drawn with them into PREVIEW_BMP; FONT labels the mock-up.
+// window drawn with them into PREVIEW_BMP; FONT labels the mock-up. With --ember, writes the
+// second skin's into OUTPUT_DIR.
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: skinart OUTPUT_DIR PREVIEW_BMP FONT\n");
+    const bool ember = argc == 3 && std::string(argv[1]) == "--ember";
+    if (argc != 4 && !ember) {
+        std::fprintf(stderr, "usage: skinart OUTPUT_DIR PREVIEW_BMP FONT\n       skinart --ember OUTPUT_DIR\n");
         return 2;
     }
     try {
-        const std::filesystem::path out = argv[1];
-        std::filesystem::create_directories(out);
-        std::set<std::string> written{kDescriptionFile};
-        std::map<std::string, Bitmap24> drawn;
-        for (const SkinPicture& picture : skin_pictures()) {
-            const Bitmap24& bitmap = drawn[picture.file] = picture.draw();
-            assetgen::write_file(out / picture.file, encode_bmp24(bitmap));
-            written.insert(picture.file);
+        if (ember) {
+            write_skin(argv[2], ember::skin_pictures(), ember::kDescriptionFile, ember::skin_description());
+            return 0;
         }
-        const std::string text = skin_description();
-        assetgen::write_file(out / kDescriptionFile, std::vector<std::uint8_t>(text.begin(), text.end()));
-        remove_stale_files(out, written);
+        const auto drawn = write_skin(argv[1], skin_pictures(), kDescriptionFile, skin_description());
         const assetgen::Font font(argv[3], 0);
         assetgen::write_file(argv[2], encode_bmp24(draw_preview(drawn, font)));
     } catch (const std::exception& e) {

@@ -10,6 +10,7 @@
 #include "skin/format/lzh.h"
 #include "lzh_encoder.h"
 #include "package_writer.h"
+#include "skin/format/skin_check.h"
 #include "skin/format/skin_reader.h"
 
 namespace fs = std::filesystem;
@@ -98,9 +99,24 @@ int PackCommand(const std::string& dir, const std::string& out) {
                 " bytes, more than the program loads");
   const std::vector<uint8_t> compressed = LzhCompress(package);
   WriteWholeFile(out, compressed);
+  // The author sees what to fix; the package is written all the same, to be looked at.
+  TMemoryStream written(compressed);
+  for (const TSkinProblem& problem : CheckSkinFile(written))
+    if (problem.Level != TSkinProblemLevel::Note)
+      std::fprintf(stderr, "%s\n", problem.Line().c_str());
   std::printf("packed %zu entries, %zu bytes, into %s (%zu bytes)\n", entries.size(),
               package.size(), out.c_str(), compressed.size());
   return ExitOk;
+}
+
+int CheckCommand(const std::string& skin) {
+  TMemoryStream compressed(ReadWholeFile(skin));
+  const std::vector<TSkinProblem> problems = CheckSkinFile(compressed);
+  for (const TSkinProblem& problem : problems)
+    std::printf("%s\n", problem.Line().c_str());
+  if (problems.empty())
+    std::printf("%s: no problems found\n", skin.c_str());
+  return HasFaults(problems) ? ExitFailure : ExitOk;
 }
 
 int ListCommand(const std::string& skin) {

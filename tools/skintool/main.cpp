@@ -19,6 +19,14 @@ const char* const Usage =
     "  pack DIR OUT         packs every .bmp file of DIR, in name order, and the one .ini\n"
     "                       description file of DIR (stored last) into the skin package OUT\n"
     "                       (version 70000, compressed)\n"
+    "  check SKIN           reads SKIN as the program does and prints every problem its\n"
+    "                       author should fix, one a line, most serious first: error (the\n"
+    "                       program falls back: a picture missing or unreadable, no\n"
+    "                       description), warning (drawn, but not as meant: frame counts,\n"
+    "                       margins, caption buttons outside the title bar, colours outside\n"
+    "                       0-255, sections and keys the program never reads) and note (a\n"
+    "                       picture nothing uses); pack prints the errors and warnings of the\n"
+    "                       package it writes\n"
     "  list SKIN            prints the package version, then each entry's size and name\n"
     "  extract SKIN DIR     writes every entry of SKIN as a file into DIR (created if missing)\n"
     "  compress IN OUT      writes the compressed form of any file IN: its size as 4 bytes,\n"
@@ -31,7 +39,8 @@ const char* const Usage =
     "\n"
     "Entry names are stored as the file names; the program looks them up in lower case.\n"
     "\n"
-    "exit status: 0 done, 1 bad input or a file error, 2 wrong verb or arguments\n";
+    "exit status: 0 done, 1 bad input or a file error (check: an error or a warning found),\n"
+    "2 wrong verb or arguments\n";
 
 struct TVerb {
   const char* Name;
@@ -40,9 +49,11 @@ struct TVerb {
 };
 
 int RunList(const std::string& skin, const std::string&) { return ListCommand(skin); }
+int RunCheck(const std::string& skin, const std::string&) { return CheckCommand(skin); }
 
 const TVerb Verbs[] = {
     {"pack", 2, PackCommand},
+    {"check", 1, RunCheck},
     {"list", 1, RunList},
     {"extract", 2, ExtractCommand},
     {"compress", 2, CompressCommand},

@@ -5,6 +5,7 @@
 #include "framework/form_layout.h"
 #include "framework/popup_menu.h"
 #include "skin/data/skin_data.h"
+#include "skin/format/skin_check.h"
 
 #include "sample_buttons.h"
 #include "sample_dialog.h"
@@ -106,6 +107,7 @@ TNotifyEvent TSkinViewForm::MethodAddress(const std::string& name) {
       {"ExitClick", &TSkinViewForm::ExitClick},
       {"SkinActiveClick", &TSkinViewForm::SkinActiveClick},
       {"HintsClick", &TSkinViewForm::HintsClick},
+      {"CheckSkinClick", &TSkinViewForm::CheckSkinClick},
       {"TileClick", &TSkinViewForm::TileClick},
       {"CascadeClick", &TSkinViewForm::CascadeClick},
       {"MessageBoxClick", &TSkinViewForm::MessageBoxClick},
@@ -198,6 +200,22 @@ void TSkinViewForm::HintsClick(TComponent*) {
   SkinData1->SetOptions(options);
   NHints->SetChecked(hints);
   PHints->SetChecked(hints);
+}
+
+// The skin in use, checked as skintool check does; its lines in a message box.
+void TSkinViewForm::CheckSkinClick(TComponent*) {
+  constexpr size_t kMostLines = 40;  // a box taller than the screen shows none of its buttons
+  const TMemoryStream& stored = SkinData1->SkinStream();
+  TMemoryStream compressed(stored.Contents());
+  const std::vector<TSkinProblem> problems = CheckSkinFile(compressed);
+  std::string text;
+  for (size_t i = 0; i < problems.size() && i < kMostLines; ++i)
+    text += problems[i].Line() + "\n";
+  if (problems.size() > kMostLines)
+    text += "... and " + std::to_string(problems.size() - kMostLines) + " more (skintool check lists them all)\n";
+  if (problems.empty())
+    text = "No problems found in the skin " + skinName_ + ".";
+  Application->ShowMessageBox(text, MB_OK | (HasFaults(problems) ? MB_ICONWARNING : MB_ICONINFORMATION));
 }
 
 void TSkinViewForm::TileClick(TComponent*) {

@@ -31,6 +31,7 @@ public:
   void ExitClick(TComponent* sender);
   void SkinActiveClick(TComponent* sender);  // Skin > Off/On
   void HintsClick(TComponent* sender);       // Skin > Hints: the caption buttons' hints
+  void CheckSkinClick(TComponent* sender);   // Skin > Check skin: what the skin's author should fix
   void TileClick(TComponent* sender);
   void CascadeClick(TComponent* sender);
   void MessageBoxClick(TComponent* sender);

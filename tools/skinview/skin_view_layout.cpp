@@ -46,6 +46,7 @@ TFormLayout MakeSkinViewLayout() {
       Item("NSkin", "MainMenu1", "&Skin"),
       Item("NSkinActive", "NSkin", "&Off/On", {{"Checked", true}, Handler("SkinActiveClick")}),
       Item("NHints", "NSkin", "&Hints", {{"Checked", true}, Handler("HintsClick")}),
+      Item("NCheckSkin", "NSkin", "&Check skin…", {Handler("CheckSkinClick")}),
       Item("NWindows", "MainMenu1", "&Windows", {{"Visible", false}}),
       Item("NTile", "NWindows", "&Tile", {Handler("TileClick")}),
       Item("NCascade", "NWindows", "&Cascade", {Handler("CascadeClick")}),

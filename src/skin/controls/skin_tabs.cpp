@@ -371,6 +371,13 @@ void TSkinTabBtn::DrawControl(HDC dc, const RECT& rect) {
   }
   SelectObject(buffer.Get(), oldFont);
   BitBlt(dc, strip.left, strip.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
+  // Button tabs have no pane: around the page lies the skin's face, not the system's colour.
+  RECT page = rect;
+  SendMessageA(windowHandle_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  const int saved = SaveDC(dc);
+  ExcludeClipRect(dc, page.left, page.top, page.right, page.bottom);
+  FillFace(dc, {rect.left, strip.bottom, rect.right, rect.bottom});
+  RestoreDC(dc, saved);
 }
 
 // ---- Pages -----------------------------------------------------------------------------------

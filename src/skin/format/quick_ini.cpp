@@ -84,6 +84,8 @@ int32_t TQuickIni::SectionIndex(const std::string& section) const {
 
 std::string TQuickIni::ReadString(const std::string& section, const std::string& key,
                                   const std::string& defaultValue) const {
+  if (observer_)
+    observer_(section, key);
   const int32_t header = SectionIndex(section);
   if (lines_.empty() || header < 0 || key.empty())
     return defaultValue;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,12 +27,19 @@ public:
   // programming error and throws std::logic_error.
   void ReadSections(std::vector<std::string>* list) const;
 
+  // Called with every section and key asked for, before the answer is looked up: for the test
+  // that holds the engine's look-ups against the names the skin check knows.
+  void SetLookupObserver(std::function<void(const std::string& section, const std::string& key)> observer) {
+    observer_ = std::move(observer);
+  }
+
   const std::vector<std::string>& Lines() const { return lines_; }
   const std::vector<TSection>& Sections() const { return sections_; }
 
 private:
   std::vector<std::string> lines_;     // every kept line, trimmed, in file order
   std::vector<TSection> sections_;     // one entry per header line, in file order
+  std::function<void(const std::string&, const std::string&)> observer_;  // empty but in that test
 };
 
 // Helpers shared with the element model: the description's own text rules.

@@ -1,5 +1,6 @@
 #include "skin/model/caption_buttons_loader.h"
 
+#include "skin/format/description_vocabulary.h"
 #include "skin/model/bitmap_pieces.h"
 #include "skin/model/skin_bitmap_loading.h"
 
@@ -11,12 +12,6 @@ constexpr int32_t kMdiFirstAction = 7;  // 7, 8, 9: the MDI child's restore, min
 constexpr int kMdiButtonCount = 3;
 constexpr int kMdiFramesPerButton = 4;
 constexpr int32_t kMdiPlacement = 100;
-constexpr double kThreeFrameRatio = 3.8;
-
-// Sections named like buttons that hold push buttons, check boxes or radio buttons.
-bool IsControlButtonSection(const std::string& upper) {
-  return upper == "BUTTONS" || upper == "BUTTON.RADIO" || upper == "BUTTON.CHECKBOX" || upper == "BUTTON";
-}
 
 // A button without an action that is not explicitly always shown never appears.
 bool IsHiddenPlaceholder(const TQuickIni& ini, const std::string& section) {
@@ -74,20 +69,14 @@ std::unique_ptr<TDataSkinSysButton> MdiButton(int32_t action) {
 std::vector<std::string> CaptionButtonSections(const TQuickIni& ini, const std::vector<std::string>& sections) {
   std::vector<std::string> kept;
   for (const std::string& section : sections) {
-    const std::string upper = AsciiUpper(section);
-    if (upper.rfind("BUTTON", 0) == 0 && !IsControlButtonSection(upper) && !IsHiddenPlaceholder(ini, section))
+    if (IsCaptionButtonSectionName(section) && !IsHiddenPlaceholder(ini, section))
       kept.push_back(section);
   }
   return kept;
 }
 
 int32_t CaptionButtonFrameCount(const TBitmap& image, int32_t action) {
-  if (action < 0)
-    return 6;
-  if (image.Empty())
-    return 6;
-  const double ratio = static_cast<double>(image.Width()) / image.Height();
-  return ratio <= kThreeFrameRatio ? 3 : 6;
+  return image.Empty() ? 6 : CaptionStripFrameCount(image.Width(), image.Height(), action);
 }
 
 void LoadSysButtons(const TQuickIni& ini, const TSkinReader& reader,

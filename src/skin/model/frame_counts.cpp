@@ -1,5 +1,7 @@
 #include "skin/model/frame_counts.h"
 
+#include "skin/format/description_vocabulary.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -13,10 +15,7 @@ void SetCount(const std::unique_ptr<Element>& slot, int32_t count) {
 
 }  // namespace
 
-int32_t GlyphStripFrameCount(const TBitmap& strip) {
-  const int glyph = strip.Height() < 16 ? 13 : 16;
-  return std::max(strip.Width() / glyph, 4);
-}
+int32_t GlyphStripFrameCount(const TBitmap& strip) { return MarkStripFrameCount(strip.Width(), strip.Height()); }
 
 void SetFrameCounts(const TQuickIni& ini, TSkinElementTable& e) {
   e.Buttons.FrameCount = 5;

@@ -55,8 +55,8 @@ void TSkinElementLoader::ApplyDescription() {
   }
 
   LoadElement(e.ToolBars, "ToolBars");
-  // "****" never names a key: the combo button's second picture is made here, mirrored.
-  LoadBorderElement(e.ComboButton, "ComboButton", "****");
+  // No key names the combo button's second picture: it is made here, mirrored.
+  LoadBorderElement(e.ComboButton, "ComboButton", "");
   LoadElement(e.SunkEdge, "SunkEdge");
   if (e.ComboButton && !e.ComboButton->Image.Empty())
     e.ComboButton->Image2 = Mirrored(e.ComboButton->Image, 24);
@@ -148,7 +148,7 @@ void TSkinElementLoader::LoadBorderElement(std::unique_ptr<TDataSkinBorder>& slo
   if (!element)
     return;
   ReadStateColours(*element, section);
-  const std::string second = ini_.ReadString(section, secondKey, "");
+  const std::string second = secondKey.empty() ? std::string() : ini_.ReadString(section, secondKey, "");
   if (!second.empty())
     LoadSkinBitmap(reader_, element->Image2, second);
   slot = std::move(element);

@@ -4,6 +4,7 @@
 #include "framework/application.h"
 #include "framework/form.h"
 #include "skin/data/skin_data.h"
+#include "skin/model/bitmap_utils.h"
 #include "skin/window/skin_manage.h"
 #include "skin/window/skin_messages.h"
 #include "skin/window/win_skin_form.h"
@@ -99,6 +100,9 @@ LRESULT TWinSkinForm::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (form_ || !skinData_)
         return result;
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      // On the skin's face the skin's text colour reads; the system's may not (a dark skin).
+      if (skinData_->ColourTable().ColourSet[ciWindowText])
+        SetTextColor(reinterpret_cast<HDC>(wParam), ResolveColour(skinData_->ColourTable().Colours[ciWindowText]));
       return reinterpret_cast<LRESULT>(skinData_->ButtonFaceBrush());
     }
     case SKM_INITSKIN:

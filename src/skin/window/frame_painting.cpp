@@ -214,10 +214,11 @@ void TWinSkinForm::DrawTitleText(HDC dc, const RECT& r) {
   const int width = Width(r);
   int x = 0;
   if (!rightToLeft_) {
+    // Centred and right-aligned titles are placed within the caption, between the borders.
     switch (title.TextAlignment) {
       case 0: x = textShift; break;
-      case 1: x = (width - a) / 2; break;
-      case 2: x = width - textRightClip - a; break;
+      case 1: x = r.left + (width - a) / 2; break;
+      case 2: x = r.right - textRightClip - a; break;
     }
   } else {
     switch (title.TextAlignment) {

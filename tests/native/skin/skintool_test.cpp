@@ -179,3 +179,29 @@ TEST_F(SkintoolTest, PreviewAsksForTheWindowsBuild) {
 }
 
 }  // namespace
+
+TEST_F(SkintoolTest, CheckSaysWhatToFixAndPackSaysItToo) {
+  fs::create_directories(dir / "skin");
+  const std::string ini = "[Buttons]\r\nBitmap = buttons.bmp\r\nTopHieght = 3\r\n";
+  WriteFile(dir / "skin" / "skin.ini", Bytes(ini));
+  const TRun pack = Skintool("pack " + P("skin") + " " + P("out.skn"), true);
+  EXPECT_EQ(pack.exitCode, 0);  // packed all the same, to be looked at
+  EXPECT_NE(pack.out.find("error: [Buttons] Bitmap (buttons.bmp): no picture of that name in the package\n"),
+            std::string::npos) << pack.out;
+  EXPECT_NE(pack.out.find("warning: [Buttons] TopHieght: did you mean TopHeight?"), std::string::npos) << pack.out;
+  ASSERT_TRUE(fs::exists(dir / "out.skn"));
+
+  const TRun check = Skintool("check " + P("out.skn"));
+  EXPECT_EQ(check.exitCode, 1);
+  EXPECT_EQ(check.out,
+            "error: [Buttons] Bitmap (buttons.bmp): no picture of that name in the package\n"
+            "warning: [Buttons] TopHieght: did you mean TopHeight? (the engine never reads this key)\n");
+
+  WriteFile(dir / "clean.skn", BuildCompressedPackage({{"skin.ini", Bytes("[Fonts]\r\nFontHeight = 12\r\n")}}));
+  const TRun clean = Skintool("check " + P("clean.skn"));
+  EXPECT_EQ(clean.exitCode, 0);
+  EXPECT_EQ(clean.out, P("clean.skn") + ": no problems found\n");
+  EXPECT_EQ(Skintool("check").exitCode, 2);
+  EXPECT_EQ(Skintool("check a b").exitCode, 2);
+  EXPECT_EQ(Skintool("check " + P("missing.skn")).exitCode, 1);
+}

@@ -168,7 +168,8 @@ TEST_F(SkinnedWindowTest, ACentredTitleSitsHalfTheFreeWidthFromTheCaptionsStart)
   RECT text{};
   const std::wstring caption = L" Centred  ";
   DrawTextW(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &text, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
-  EXPECT_EQ(skinner->CaptionTextRect().left, (captionWidth - text.right - 6 - 8) / 2);
+  // The caption starts after the 4-pixel left border.
+  EXPECT_EQ(skinner->CaptionTextRect().left, 4 + (captionWidth - text.right - 6 - 8) / 2);
 }
 
 TEST_F(SkinnedWindowTest, ADialogBoxNarrowerThanItsCaptionIsWidenedAndItsControlsMovedToTheMiddle) {

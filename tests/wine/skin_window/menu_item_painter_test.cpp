@@ -353,7 +353,7 @@ TEST_F(MenuItemPainter, NativeTextIsMeasuredWithRoomForTheGlyphColumn) {
   TSelectObject keep(screen.Get(), MenuFont());
   TEXTMETRICW metrics{};
   GetTextMetricsW(screen.Get(), &metrics);
-  const SIZE empty = MeasureNativeMenuText(screen.Get(), L"", *skin_);
+  const SIZE empty = MeasureNativeMenuText(screen.Get(), std::wstring(), *skin_);
   EXPECT_EQ(empty.cy, 8);
   const SIZE one = MeasureNativeMenuText(screen.Get(), L"Wall", *skin_);
   const SIZE two = MeasureNativeMenuText(screen.Get(), L"WallWall", *skin_);
