@@ -85,8 +85,10 @@ TAutoStartPlace RegisterAutoStart(const std::string& command) {
     WriteFailed();
   // A machine-wide value already starts the program (written by an administrator): a second
   // one for the user would start it twice at logon.
-  if (!ReadRunValue(HKEY_LOCAL_MACHINE).empty())
+  if (!ReadRunValue(HKEY_LOCAL_MACHINE).empty()) {
+    DeleteRunValue(HKEY_CURRENT_USER);
     return TAutoStartPlace::MachineKept;
+  }
   if (WriteRunValue(HKEY_CURRENT_USER, command) != ERROR_SUCCESS)
     WriteFailed();
   return TAutoStartPlace::User;

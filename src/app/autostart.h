@@ -21,8 +21,8 @@ enum class TAutoStartPlace {
   MachineKept,  // refused, but the machine-wide value is there already: left as it is
 };
 
-// Writes COMMAND as the value. After a machine-wide write the current user's value is removed,
-// so that the program is not started twice. A failure other than a refusal raises
+// Writes COMMAND as the value. Where the machine-wide value is (written or kept) the current
+// user's value is removed, so that the program is not started twice. A failure other than a refusal raises
 // ERegistryException "Failed to set data for 'Kestova'".
 TAutoStartPlace RegisterAutoStart(const std::string& command);
 
