@@ -24,7 +24,7 @@ TCoverScaler::Cells TCoverScaler::CellsOf(int32_t src, int32_t dst, int64_t num,
 }
 
 TCoverScaler::TCoverScaler(int32_t srcWidth, int32_t srcHeight, int32_t dstWidth, int32_t dstHeight)
-    : srcWidth_(srcWidth), dstWidth_(dstWidth), dstHeight_(dstHeight) {
+    : dstWidth_(dstWidth), dstHeight_(dstHeight) {
   if (srcWidth <= 0 || srcHeight <= 0 || dstWidth <= 0 || dstHeight <= 0)
     throw std::invalid_argument("TCoverScaler: sizes must be above 0");
   // The cover scale is the larger of dstWidth/srcWidth and dstHeight/srcHeight, kept as a

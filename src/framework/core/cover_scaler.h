@@ -30,7 +30,6 @@ private:
   static Cells CellsOf(int32_t src, int32_t dst, int64_t num, int64_t den);
   void EmitRows(uint8_t* topRow, ptrdiff_t rowStep);
 
-  int32_t srcWidth_;
   int32_t dstWidth_, dstHeight_;  // the target's size
   Cells columns_, rows_;          // cells across and down
   int32_t nextRow_ = 0;           // the first target row not yet written

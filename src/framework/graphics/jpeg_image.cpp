@@ -112,9 +112,10 @@ unsigned CoverScale(JDIMENSION width, JDIMENSION height, int coverWidth, int cov
 
 void ReadJpegRows(const std::string& path, int coverWidth, int coverHeight, TPictureRows& rows) {
   TFileStream file(path, TFileStream::fmOpenRead);
-  // As in DecodeJpeg, everything living across the jump is declared before setjmp.
-  Decompressor d;
+  // As in DecodeJpeg, everything living across the jump is declared before setjmp; the source
+  // outlives the decompressor that reads from it.
   auto source = std::make_unique<FileSource>();
+  Decompressor d;
   std::vector<uint8_t> bgr, cmykRow;
   d.cinfo.err = jpeg_std_error(&d.errors.base);
   d.errors.base.error_exit = JumpOnError;

@@ -11,6 +11,7 @@
 #include "window_search.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 
 namespace e2e {
@@ -144,7 +145,7 @@ TEST_F(Photos, BadPhotosAreSkippedWithTheirReasonWhileTheRotationGoesOn) {
   WriteFileBytes(good, TinyBitmap(120));
   const std::string whole = EncodeJpeg(64, 64, [](int x, int) { return ThreeBands(x, 64); });
   std::string badCrc = EncodePng(64, 64, [](int, int y) { return uint32_t(y * 4) << 8; });
-  badCrc[badCrc.find("IDAT") + 8] ^= 0x55;  // a byte of the compressed data: its checksum no longer fits
+  badCrc[badCrc.find("IDAT") + 8] = static_cast<char>(badCrc[badCrc.find("IDAT") + 8] ^ 0x55);  // a byte of the compressed data: its checksum no longer fits
   const struct {
     const char* name;
     std::string bytes;
