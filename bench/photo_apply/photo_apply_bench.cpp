@@ -8,6 +8,7 @@
 #include "app/wallpaper_apply.h"
 #include "app/wallpaper_picture.h"
 #include "framework/core/bmp_format.h"
+#include "framework/core/exceptions.h"
 #include "framework/system/file_stream.h"
 #include "photo_files.h"
 
@@ -65,11 +66,16 @@ int MeasureOne(const std::string& kind, const std::string& path, int rounds) {
   std::vector<double> ms;
   for (int i = 0; i < rounds; ++i) {
     QueryPerformanceCounter(&start);
-    if (kind == "bmp") {
-      ApplyWallpaper(path);
-    } else {
-      WritePhotoWallpaper(path, w, h, current);
-      ApplyWallpaper(current);
+    try {
+      if (kind == "bmp") {
+        ApplyWallpaper(path);
+      } else {
+        WritePhotoWallpaper(path, w, h, current);
+        ApplyWallpaper(current);
+      }
+    } catch (const Exception& e) {
+      std::printf("%-28s refused: %s\n", kind.c_str(), e.Message().c_str());
+      return 1;
     }
     QueryPerformanceCounter(&end);
     ms.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));

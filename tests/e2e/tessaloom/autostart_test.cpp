@@ -73,6 +73,7 @@ TEST_F(AutoStart, ARefusedMachineWideWriteGoesToTheUsersKeyAndTheStatusBarSaysSo
 
 TEST_F(AutoStart, WhereTheMachineWideKeyTakesTheValueTheUsersOneIsRemoved) {
   user_.Write("\"C:\\old place\\Tessaloom.exe\"");
+  PrepareListOfBitmaps(1);  // an automatic start with an empty list says so in a box
   const TTessaloomWindow window = Launch();  // started from the user's value
   window.Sync();
   BringIntoView(window);
@@ -109,6 +110,7 @@ TEST_F(AutoStart, UntickingRemovesBothValuesAndReportsARefusedMachineWideDelete)
        "无权删除全机开机启动项，开机仍会自动启动（请以管理员身份运行后取消）"},
       {false, "", false, ""},
   };
+  PrepareListOfBitmaps(1);  // an automatic start with an empty list says so in a box
   for (const auto& c : cases) {
     program_->SetEnvironment(kRefuse, c.refused ? "1" : "");
     machine_.Write("\"C:\\admin\\Tessaloom.exe\"");

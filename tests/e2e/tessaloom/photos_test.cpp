@@ -145,7 +145,13 @@ TEST_F(Photos, BadPhotosAreSkippedWithTheirReasonWhileTheRotationGoesOn) {
   WriteFileBytes(good, TinyBitmap(120));
   const std::string whole = EncodeJpeg(64, 64, [](int x, int) { return ThreeBands(x, 64); });
   std::string badCrc = EncodePng(64, 64, [](int, int y) { return uint32_t(y * 4) << 8; });
-  badCrc[badCrc.find("IDAT") + 8] = static_cast<char>(badCrc[badCrc.find("IDAT") + 8] ^ 0x55);  // a byte of the compressed data: its checksum no longer fits
+  {
+    // The first byte of the picture data's checksum, which follows the data: the data no longer fits it.
+    const size_t type = badCrc.find("IDAT");
+    const size_t length = size_t{uint8_t(badCrc[type - 4])} << 24 | size_t{uint8_t(badCrc[type - 3])} << 16 |
+                          size_t{uint8_t(badCrc[type - 2])} << 8 | uint8_t(badCrc[type - 1]);
+    badCrc[type + 4 + length] = static_cast<char>(badCrc[type + 4 + length] ^ 0x55);
+  }
   const struct {
     const char* name;
     std::string bytes;
