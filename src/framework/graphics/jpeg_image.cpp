@@ -35,11 +35,23 @@ void JumpOnError(j_common_ptr cinfo) {
 // Warnings (corrupt data the decoder steps over) and trace messages are not shown.
 void IgnoreMessage(j_common_ptr, int) {}
 
-// Owns the decompressor; a zeroed one may be destroyed before it was created.
+// Owns the decompressor, its errors routed to JumpOnError; a zeroed one may be destroyed
+// before it was created.
 struct Decompressor {
   jpeg_decompress_struct cinfo{};
   JpegErrors errors{};
+  Decompressor() {
+    cinfo.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = JumpOnError;
+    errors.base.emit_message = IgnoreMessage;
+  }
   ~Decompressor() { jpeg_destroy_decompress(&cinfo); }
+  Decompressor(const Decompressor&) = delete;
+  Decompressor& operator=(const Decompressor&) = delete;
+  // The error the decoder reported, once it has jumped back.
+  [[noreturn]] void ThrowError() const {
+    throw EInvalidGraphic(Format("JPEG error #%d: %s", errors.code, errors.message));
+  }
 };
 
 // Adobe's CMYK pictures store the inks inverted (0 = full ink), others plainly.
@@ -117,11 +129,8 @@ void ReadJpegRows(const std::string& path, int coverWidth, int coverHeight, TPic
   auto source = std::make_unique<FileSource>();
   Decompressor d;
   std::vector<uint8_t> bgr, cmykRow;
-  d.cinfo.err = jpeg_std_error(&d.errors.base);
-  d.errors.base.error_exit = JumpOnError;
-  d.errors.base.emit_message = IgnoreMessage;
   if (setjmp(d.errors.escape))
-    throw EInvalidGraphic(Format("JPEG error #%d: %s", d.errors.code, d.errors.message));
+    d.ThrowError();
 
   jpeg_create_decompress(&d.cinfo);
   d.cinfo.mem->max_memory_to_use = static_cast<long>(kMaxPictureMemory);
@@ -167,11 +176,8 @@ TBitmap DecodeJpeg(const void* data, size_t size) {
   // destructor; after the jump they are destroyed by the throw as usual.
   Decompressor d;
   TBitmap bitmap;
-  d.cinfo.err = jpeg_std_error(&d.errors.base);
-  d.errors.base.error_exit = JumpOnError;
-  d.errors.base.emit_message = IgnoreMessage;
   if (setjmp(d.errors.escape))
-    throw EInvalidGraphic(Format("JPEG error #%d: %s", d.errors.code, d.errors.message));
+    d.ThrowError();
 
   jpeg_create_decompress(&d.cinfo);
   const unsigned long length =

@@ -5,46 +5,14 @@
 
 #include "deadline.h"
 #include "message_box.h"
+#include "tessaloom/run_value.h"
 #include "window_search.h"
 
 namespace e2e {
 namespace {
 
-constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kRunValue[] = "Kestova";
 constexpr char kRefuse[] = "TESSALOOM_REFUSE_MACHINE_RUN";
 constexpr char kBox[] = "开机自动更换桌面壁纸...";
-
-// The value under the Run key of ROOT; whatever a test leaves there is removed again.
-class TRunValueAt {
-public:
-  explicit TRunValueAt(HKEY root) : root_(root) {}
-  ~TRunValueAt() { Remove(); }
-  void Write(const std::string& data) const {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(root_, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr), ERROR_SUCCESS);
-    RegSetValueExA(key, kRunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                   static_cast<DWORD>(data.size() + 1));
-    RegCloseKey(key);
-  }
-  std::optional<std::string> Read() const {
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer;
-    if (RegGetValueA(root_, kRunKey, kRunValue, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
-      return std::nullopt;
-    return std::string(buffer);
-  }
-  void Remove() const {
-    HKEY key;
-    if (RegOpenKeyExA(root_, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-      RegDeleteValueA(key, kRunValue);
-      RegCloseKey(key);
-    }
-  }
-
-private:
-  HKEY root_;
-};
 
 class AutoStart : public TessaloomTest {
 protected:
