@@ -31,8 +31,7 @@ protected:
 TEST_F(AutoStart, ARefusedMachineWideWriteGoesToTheUsersKeyAndTheStatusBarSaysSo) {
   program_->SetEnvironment(kRefuse, "1");
   const TTessaloomWindow window = Launch();
-  window.ClickReally(Box(window));
-  EXPECT_EQ(SendMessageA(Box(window), BM_GETCHECK, 0, 0), BST_CHECKED);
+  ASSERT_TRUE(window.ClickTickBox(Box(window), true));
   EXPECT_EQ(user_.Read(), std::optional<std::string>(Quoted()));
   EXPECT_FALSE(machine_.Read().has_value());
   EXPECT_EQ(window.Panel(1), "无权写入全机开机启动项，已写入当前用户的开机启动项");
@@ -45,8 +44,8 @@ TEST_F(AutoStart, WhereTheMachineWideKeyTakesTheValueTheUsersOneIsRemoved) {
   const TTessaloomWindow window = Launch();  // started from the user's value
   window.Sync();
   BringIntoView(window);
-  window.ClickReally(Box(window));  // unticked
-  window.ClickReally(Box(window));  // ticked again
+  ASSERT_TRUE(window.ClickTickBox(Box(window), false));
+  ASSERT_TRUE(window.ClickTickBox(Box(window), true));
   EXPECT_EQ(machine_.Read(), std::optional<std::string>(Quoted()));
   EXPECT_FALSE(user_.Read().has_value()) << "both values would start the program twice";
   EXPECT_EQ(window.Panel(1), "");
@@ -90,8 +89,7 @@ TEST_F(AutoStart, UntickingRemovesBothValuesAndReportsARefusedMachineWideDelete)
     EXPECT_EQ(window.Panel(1), c.startPanel);
     EXPECT_FALSE(user_.Read().has_value()) << c.refused;
     EXPECT_EQ(machine_.Read(), std::optional<std::string>(c.refused ? "\"C:\\admin\\Tessaloom.exe\"" : Quoted()));
-    window.ClickReally(Box(window));
-    EXPECT_EQ(SendMessageA(Box(window), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    ASSERT_TRUE(window.ClickTickBox(Box(window), false));
     EXPECT_FALSE(user_.Read().has_value()) << c.refused;
     EXPECT_EQ(machine_.Read().has_value(), c.machineLeft) << c.refused;
     EXPECT_EQ(window.Panel(1), c.panel);

@@ -78,8 +78,7 @@ TEST_F(Photos, AddCollectsJpegAndPngOnlyOnceTheBoxIsTickedAndSaveKeepsIt) {
   HWND box = FindDescendant(window.Main(), "Button", kAllPicturesBox);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  window.ClickReally(box);
-  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+  ASSERT_TRUE(window.ClickTickBox(box, true));
   window.OpenPage(0);
   window.Press(kAdd);
   window.Sync();

@@ -58,6 +58,14 @@ void TTessaloomWindow::ClickReally(HWND control) const {
   Sync();
 }
 
+bool TTessaloomWindow::ClickTickBox(HWND box, bool ticked) const {
+  ClickReally(box);
+  const LRESULT wanted = ticked ? BST_CHECKED : BST_UNCHECKED;
+  const bool reached = WaitFor(kReplyTimeoutMs, [&] { return SendMessageA(box, BM_GETCHECK, 0, 0) == wanted; });
+  Sync();
+  return reached;
+}
+
 void TTessaloomWindow::OpenPage(int index) const {
   HWND tabs = TheOnly(Descendants(main_, WC_TABCONTROLA), "page control");
   RECT r = TabItemRect(process_, tabs, index);
