@@ -8,7 +8,8 @@ file(MAKE_DIRECTORY ${jpeg_install}/include)
 
 ExternalProject_Add(libjpeg_turbo
   PREFIX ${jpeg_root}
-  DOWNLOAD_COMMAND ${PROJECT_SOURCE_DIR}/cmake/fetch-libjpeg-turbo.sh ${jpeg_root}/src/libjpeg_turbo
+  DOWNLOAD_COMMAND ${PROJECT_SOURCE_DIR}/cmake/fetch-debian-source.sh libjpeg-turbo
+                   ${jpeg_root}/src/libjpeg_turbo CMakeLists.txt
   CMAKE_ARGS
     -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
     -DCMAKE_INSTALL_PREFIX=${jpeg_install}

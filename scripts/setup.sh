@@ -10,7 +10,8 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   as_root dpkg --add-architecture i386
 fi
 
-# libjpeg-turbo is built from Debian's own source package, so apt needs the matching deb-src lines.
+# libjpeg-turbo, zlib and libpng are built from Debian's own source packages, so apt needs the
+# matching deb-src lines.
 src_list=/etc/apt/sources.list.d/tessaloom-src.sources
 if [ ! -f "$src_list" ]; then
   if [ -f /etc/apt/sources.list.d/debian.sources ]; then

@@ -1,12 +1,7 @@
 #include "app/bitmap_name.h"
 
-#include <algorithm>
+#include "framework/core/sysutils.h"
 
 bool IsBitmapName(const std::string& name) {
-  if (name.size() < 3)
-    return false;
-  std::string tail = name.substr(name.size() - 3);
-  std::transform(tail.begin(), tail.end(), tail.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-  return tail == "bmp";
+  return name.size() >= 3 && AsciiLowerCase(name.substr(name.size() - 3)) == "bmp";
 }

@@ -5,6 +5,7 @@
 
 #include "app/bitmap_name.h"
 #include "app/folder_path.h"
+#include "app/photo_name.h"
 
 #include <windows.h>
 
@@ -99,7 +100,7 @@ private:
 
 }  // namespace
 
-int ScanFolder(const std::string& folder, const TFolderScanSink& sink) {
+int ScanFolder(const std::string& folder, const TFolderScanSink& sink, bool photos) {
   int bitmaps = 0;
   std::deque<std::string> queue{WithTrailingBackslash(folder)};
   VisitedFolders visited;
@@ -120,7 +121,7 @@ int ScanFolder(const std::string& folder, const TFolderScanSink& sink) {
           queue.push_back(sub);
           if (sink.OnFolder)
             sink.OnFolder(sub);
-        } else if (IsBitmapName(entry.cFileName)) {
+        } else if (IsBitmapName(entry.cFileName) || (photos && IsPhotoName(entry.cFileName))) {
           ++bitmaps;
           if (sink.OnBitmap)
             sink.OnBitmap(path + entry.cFileName);
@@ -132,11 +133,12 @@ int ScanFolder(const std::string& folder, const TFolderScanSink& sink) {
   return bitmaps;
 }
 
-void ScanFolderIntoLists(const std::string& folder, TListBox& files, TListBox& folders) {
+void ScanFolderIntoLists(const std::string& folder, TListBox& files, TListBox& folders, bool photos) {
   std::vector<std::string> bitmaps;
   std::vector<std::string> subfolders = folders.Items();
   ScanFolder(folder, {[&](const std::string& path) { bitmaps.push_back(path); },
-                      [&](const std::string& path) { subfolders.push_back(path); }});
+                      [&](const std::string& path) { subfolders.push_back(path); }},
+             photos);
   files.SetItems(std::move(bitmaps));
   folders.SetItems(std::move(subfolders));
 }

@@ -1,11 +1,14 @@
 #include "app/main_form.h"
 
+#include "app/autostart.h"
 #include "app/exe_folder.h"
 #include "app/folder_dialog.h"
 #include "app/folder_scan.h"
 #include "app/main_form_layout.h"
+#include "app/photo_name.h"
 #include "app/res.h"
 #include "app/wallpaper_apply.h"
+#include "app/wallpaper_picture.h"
 #include "app/web_page.h"
 #include "framework/busy_cursor.h"
 #include "framework/button.h"
@@ -20,8 +23,8 @@
 #include "framework/ini_file.h"
 #include "framework/labeled_edit.h"
 #include "framework/list_box.h"
+#include "framework/menu_item.h"
 #include "framework/page_control.h"
-#include "framework/registry.h"
 #include "framework/status_bar.h"
 #include "framework/string_list_file.h"
 #include "framework/timer.h"
@@ -41,8 +44,7 @@ const bool kClassRegistered = RegisterClassAncestry("TForm1", "TForm");
 constexpr char kFileListName[] = "Filelist.txt";
 constexpr char kSettingsName[] = "Set.ini";
 constexpr char kDefaultWallpaperName[] = "Wallpaper.BMP";
-constexpr char kRunKey[] = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kRunValue[] = "Kestova";
+constexpr char kPhotoWallpaperName[] = "Current.BMP";  // a photo entry, made screen-sized
 constexpr uint32_t kFirstWallpaperDelay = 3000;  // ms from Start to list entry 0
 constexpr char kInformationPage[] = "http://www.brellow.example/tessaloom/info.html?qq=Tessaloom";
 constexpr char kHomePage[] = "http://www.brellow.example/?Kestovine";
@@ -68,6 +70,7 @@ const std::map<std::string, THandler>& Handlers() {
       {"TrayIcon1Click", &TForm1::TrayIcon1Click},
       {"N4Click", &TForm1::N4Click},
       {"N5Click", &TForm1::N5Click},
+      {"N9Click", &TForm1::N9Click},
       {"N3Click", &TForm1::N3Click},
       {"N8Click", &TForm1::N8Click},
       {"Button8Click", &TForm1::Button8Click},
@@ -121,6 +124,7 @@ void TForm1::BindFields() {
   Button6 = Find<TButton>(*this, "Button6");
   Image1 = Find<TImage>(*this, "Image1");
   CheckBoxRun = Find<TCheckBox>(*this, "CheckBoxRun");
+  CheckBoxAllPictures = Find<TCheckBox>(*this, "CheckBoxAllPictures");
   Timer_BiZhiGengHuan_T = Find<TLabeledEdit>(*this, "Timer_BiZhiGengHuan_T");
   piccount = Find<TLabeledEdit>(*this, "piccount");
   LabeledEditRandom = Find<TLabeledEdit>(*this, "LabeledEditRandom");
@@ -134,6 +138,7 @@ void TForm1::BindFields() {
   Timer_BiZhiGengHuan = Find<TTimer>(*this, "Timer_BiZhiGengHuan");
   TimerMpic = Find<TTimer>(*this, "TimerMpic");
   TrayIcon1 = Find<TTrayIcon>(*this, "TrayIcon1");
+  N9 = Find<TMenuItem>(*this, "N9");
 }
 
 TNotifyEvent TForm1::MethodAddress(const std::string& name) {
@@ -155,6 +160,7 @@ void TForm1::FormCreate(TComponent*) {
   } else {
     CreateEmptyFile(listPath);
   }
+  N9->SetEnabled(FileList->Count() > 0);
 
   ExtractResourceToFile("Wallpaper", "BMP", folder + kDefaultWallpaperName);
   StatusBar->SetPanelText(0, "共有壁纸" + IntToStr(FileList->Count()) + "张");
@@ -165,18 +171,15 @@ void TForm1::FormCreate(TComponent*) {
   SetWindowLongA(appWindow, GWL_EXSTYLE, GetWindowLongA(appWindow, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
 
   const std::string settingsPath = folder + kSettingsName;
-  if (FileExists(settingsPath))
-    Timer_BiZhiGengHuan_T->SetText(
-        TIniFile(settingsPath).ReadString("userinfo", "Timer", Timer_BiZhiGengHuan_T->Text()));
-  else
+  if (FileExists(settingsPath)) {
+    const TIniFile settings(settingsPath);
+    Timer_BiZhiGengHuan_T->SetText(settings.ReadString("userinfo", "Timer", Timer_BiZhiGengHuan_T->Text()));
+    CheckBoxAllPictures->SetChecked(settings.ReadString("userinfo", "AllPictures", "0") == "1");
+  } else {
     CreateEmptyFile(settingsPath);
+  }
 
-  TRegistry registry(KEY_READ);
-  registry.SetRootKey(HKEY_LOCAL_MACHINE);
-  std::string autoStart;
-  if (registry.OpenKey(kRunKey, false))
-    autoStart = registry.ReadString(kRunValue);
-  if (!autoStart.empty()) {
+  if (AutoStartRegistered()) {
     Application->ProcessMessages();
     SetPosition(TPosition::poDefault);
     SetBounds(-5000, Top(), Width(), Height());
@@ -188,15 +191,61 @@ void TForm1::FormCreate(TComponent*) {
   }
 }
 
-void TForm1::SaveFileList() {
+void TForm1::StoreFileList() {
+  N9->SetEnabled(FileList->Count() > 0);
   TStringList list;
   for (const std::string& item : FileList->Items())
     list.Add(item);
   SaveStringListToFile(list, ExeFolder() + kFileListName);
 }
 
+bool TForm1::PhotosCollected() const { return CheckBoxAllPictures->Checked(); }
+
+void TForm1::ReportSkipped(const std::string& entry, const std::string& reason) {
+  StatusBar->SetPanelText(1, "已跳过 " + entry + "：" + reason);
+}
+
+bool TForm1::ApplyEntry(const std::string& entry) {
+  ++attempts_;
+  std::string wallpaper = entry;
+  if (PhotosCollected() && IsPhotoName(entry)) {
+    wallpaper = ExeFolder() + kPhotoWallpaperName;
+    try {
+      WritePhotoWallpaper(entry, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), wallpaper);
+    } catch (const Exception& e) {
+      ReportSkipped(entry, e.Message());
+      skipped_ = entry;
+      return false;
+    }
+  }
+  ApplyWallpaper(wallpaper);
+  shown_ = entry;
+  skipped_.clear();
+  return true;
+}
+
 void TForm1::LoadPreview(const std::string& path) {
-  Image1->Picture().LoadFromFileWithin(path, Image1->Width(), Image1->Height());
+  if (!PhotosCollected() || !IsPhotoName(path)) {
+    Image1->Picture().LoadFromFileWithin(path, Image1->Width(), Image1->Height());
+    return;
+  }
+  if (path == skipped_)
+    return;  // the reason it was skipped is showing; the preview keeps the last good picture
+  try {
+    Image1->Picture().LoadFromFileWithin(path, Image1->Width(), Image1->Height());
+  } catch (const Exception& e) {
+    ReportSkipped(path, e.Message());
+  }
+}
+
+uint32_t TForm1::PeriodFromEdit() const {
+  const std::string periodText = Timer_BiZhiGengHuan_T->Text();
+  const int period = StrToInt(periodText);
+  // A negative period would become an interval of weeks: refuse it like a text that is no
+  // number, keeping the interval the timer has.
+  if (period < 0)
+    throw EConvertError("'" + periodText + "' is not a valid period: it must be 0 or more milliseconds");
+  return static_cast<uint32_t>(period);
 }
 
 void TForm1::Button4Click(TComponent*) {
@@ -206,19 +255,19 @@ void TForm1::Button4Click(TComponent*) {
   PicFilePath->SetText(folder);
   FileList->Clear();
   TBusyCursor busy;
-  ScanFolderIntoLists(folder, *FileList, *filepathList);
+  ScanFolderIntoLists(folder, *FileList, *filepathList, PhotosCollected());
   StatusBar->SetPanelText(0, "共" + IntToStr(FileList->Count()) + "张壁纸");
-  SaveFileList();
+  StoreFileList();
 }
 
 void TForm1::Button2Click(TComponent*) {
   FileList->DeleteSelected();
-  SaveFileList();
+  StoreFileList();
 }
 
 void TForm1::Button6Click(TComponent*) {
   FileList->Clear();
-  SaveFileList();
+  StoreFileList();
 }
 
 void TForm1::FileListClick(TComponent*) {
@@ -226,9 +275,10 @@ void TForm1::FileListClick(TComponent*) {
   if (index < 0)
     return;  // the caret names no entry: nothing to apply
   const std::string entry = FileList->Item(index);
-  ApplyWallpaper(entry);
+  const bool applied = ApplyEntry(entry);
   FilePath->SetText(entry);
-  StatusBar->SetPanelText(1, entry);
+  if (applied)
+    StatusBar->SetPanelText(1, entry);  // otherwise the reason it was skipped stays
   LoadPreview(FilePath->Text());
 }
 
@@ -239,17 +289,11 @@ void TForm1::ButtonStartClick(TComponent*) {
   }
   ButtonStart->SetEnabled(false);
   ButtonStop->SetEnabled(true);
-  ApplyWallpaper(ExeFolder() + kDefaultWallpaperName);
+  ApplyEntry(ExeFolder() + kDefaultWallpaperName);
   TimerMpic->SetEnabled(true);
   TimerMpic->SetInterval(kFirstWallpaperDelay);
   Timer_BiZhiGengHuan->SetEnabled(true);
-  const std::string periodText = Timer_BiZhiGengHuan_T->Text();
-  const int period = StrToInt(periodText);
-  // A negative period would become an interval of weeks: refuse it like a text that is no
-  // number, keeping the interval the timer has.
-  if (period < 0)
-    throw EConvertError("'" + periodText + "' is not a valid period: it must be 0 or more milliseconds");
-  Timer_BiZhiGengHuan->SetInterval(static_cast<uint32_t>(period));
+  Timer_BiZhiGengHuan->SetInterval(PeriodFromEdit());
 }
 
 void TForm1::ButtonStopClick(TComponent*) {
@@ -262,7 +306,7 @@ void TForm1::ButtonStopClick(TComponent*) {
 void TForm1::TimerMpicTimer(TComponent*) {
   // A list emptied since Start leaves nothing to apply; the one-shot still disarms.
   if (FileList->Count() > 0)
-    ApplyWallpaper(FileList->Item(0));
+    ApplyEntry(FileList->Item(0));
   TimerMpic->SetEnabled(false);
   TimerMpic->SetInterval(0);
 }
@@ -281,23 +325,35 @@ void TForm1::LabeledEditRandomChange(TComponent*) {
 }
 
 void TForm1::suijipicFILEChange(TComponent*) {
-  ApplyWallpaper(suijipicFILE->Text());
+  ApplyEntry(suijipicFILE->Text());
 }
 
 void TForm1::Button10Click(TComponent*) {
-  TIniFile(ExeFolder() + kSettingsName).WriteString("userinfo", "Timer", Timer_BiZhiGengHuan_T->Text());
+  TIniFile settings(ExeFolder() + kSettingsName);
+  settings.WriteString("userinfo", "Timer", Timer_BiZhiGengHuan_T->Text());
+  // Unticked and never saved ticked, the file stays as it always was.
+  if (CheckBoxAllPictures->Checked() || !settings.ReadString("userinfo", "AllPictures", "").empty())
+    settings.WriteString("userinfo", "AllPictures", CheckBoxAllPictures->Checked() ? "1" : "0");
   ShowMessage("配置选项保存成功!");
 }
 
 void TForm1::CheckBoxRunClick(TComponent*) {
-  TRegistry registry;
-  registry.SetRootKey(HKEY_LOCAL_MACHINE);
-  registry.OpenKey(kRunKey, false);
-  if (CheckBoxRun->Checked())
-    // Quoted: an unquoted path with spaces could start another program (C:\Program.exe).
-    registry.WriteString(kRunValue, "\"" + ExePath() + "\"");
-  else
-    registry.DeleteValue(kRunValue);
+  if (!CheckBoxRun->Checked()) {
+    if (!UnregisterAutoStart())
+      StatusBar->SetPanelText(1, "无权删除全机开机启动项，开机仍会自动启动（请以管理员身份运行后取消）");
+    return;
+  }
+  // Quoted: an unquoted path with spaces could start another program (C:\Program.exe).
+  switch (RegisterAutoStart("\"" + ExePath() + "\"")) {
+    case TAutoStartPlace::Machine:
+      break;
+    case TAutoStartPlace::User:
+      StatusBar->SetPanelText(1, "无权写入全机开机启动项，已写入当前用户的开机启动项");
+      break;
+    case TAutoStartPlace::MachineKept:
+      StatusBar->SetPanelText(1, "无权改写全机开机启动项，沿用已有的全机开机启动项");
+      break;
+  }
 }
 
 // Show and hide act on the window itself: the form's own visibility stays as it is.
@@ -321,6 +377,34 @@ void TForm1::ShowCentred() {
 void TForm1::N5Click(TComponent*) {
   ShowWindow(Handle(), SW_SHOW);
   ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm1::N9Click(TComponent*) {
+  const int count = FileList->Count();
+  if (count == 0)
+    return;
+  // The tick's draw, drawn again while it names the wallpaper shown now and another entry is
+  // there to take (bounded: a list of one path repeated has no other).
+  piccount->SetText(IntToStr(count));
+  int index = random_.Next(count);
+  for (int tries = 0; count > 1 && FileList->Item(index) == shown_ && tries < 64; ++tries)
+    index = random_.Next(count);
+  // Through the tick's edits, so the next tick goes on from this pick; when they held these
+  // texts already the chain tried nothing, and the entry is applied here.
+  const uint64_t attemptsBefore = attempts_;
+  LabeledEditRandom->SetText(IntToStr(index));
+  suijipicFILE->SetText(FileList->Item(index));
+  if (attempts_ == attemptsBefore)
+    ApplyEntry(FileList->Item(index));
+  LoadPreview(suijipicFILE->Text());
+
+  // Rotating from now: a stopped rotation takes the period typed, a running one keeps its own.
+  const uint32_t period = ButtonStart->Enabled() ? PeriodFromEdit() : Timer_BiZhiGengHuan->Interval();
+  ButtonStart->SetEnabled(false);
+  ButtonStop->SetEnabled(true);
+  Timer_BiZhiGengHuan->SetEnabled(false);
+  Timer_BiZhiGengHuan->SetInterval(period);
+  Timer_BiZhiGengHuan->SetEnabled(true);
 }
 
 void TForm1::N3Click(TComponent*) {

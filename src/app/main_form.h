@@ -10,6 +10,7 @@ class TImage;
 class TLabel;
 class TLabeledEdit;
 class TListBox;
+class TMenuItem;
 class TMemo;
 class TPageControl;
 class TStatusBar;
@@ -46,6 +47,7 @@ public:
   void TrayIcon1Click(TComponent* sender);
   void N4Click(TComponent* sender);  // 显示窗体: show, centred
   void N5Click(TComponent* sender);  // 隐藏窗体: hide
+  void N9Click(TComponent* sender);  // 下一张壁纸: another entry now, the period from now
   void N3Click(TComponent* sender);  // 退  出: close, which ends the program
   void N8Click(TComponent* sender);  // the maker's home page
   void Button8Click(TComponent* sender);  // 托盘: hide, rotation goes on
@@ -62,6 +64,7 @@ public:
   TButton* Button6 = nullptr;
   TImage* Image1 = nullptr;
   TCheckBox* CheckBoxRun = nullptr;
+  TCheckBox* CheckBoxAllPictures = nullptr;
   TLabeledEdit* Timer_BiZhiGengHuan_T = nullptr;
   TLabeledEdit* piccount = nullptr;
   TLabeledEdit* LabeledEditRandom = nullptr;
@@ -75,16 +78,30 @@ public:
   TTimer* Timer_BiZhiGengHuan = nullptr;
   TTimer* TimerMpic = nullptr;
   TTrayIcon* TrayIcon1 = nullptr;
+  TMenuItem* N9 = nullptr;
 
 private:
   void BindFields();
-  void SaveFileList();
-  // Loads the file into the preview, which only ever shows it stretched to its own size.
+  // Saves the list; 下一张壁纸 is offered while the list has entries.
+  void StoreFileList();
+  // Makes a list entry the wallpaper. With photos collected, a JPEG or PNG entry is made into
+  // Current.BMP first; one that cannot be is skipped, the reason in status panel 1. True when
+  // the wallpaper was changed.
+  bool ApplyEntry(const std::string& entry);
+  // Loads the file into the preview, which only ever shows it stretched to its own size. A
+  // photo that cannot be shown is reported in status panel 1 instead of an error box.
   void LoadPreview(const std::string& path);
   // Shown from the tray: restored first when minimised, then centred on the desktop.
   void ShowCentred();
+  bool PhotosCollected() const;
+  void ReportSkipped(const std::string& entry, const std::string& reason);
+  // The period typed in the settings page, in milliseconds.
+  uint32_t PeriodFromEdit() const;
 
-  TRandomDraw random_;  // seeded with 0 at start, never reseeded
+  TRandomDraw random_;      // seeded with 0 at start, never reseeded
+  std::string shown_;       // the entry last made the wallpaper
+  std::string skipped_;     // the photo entry last skipped, until an entry is applied
+  uint64_t attempts_ = 0;   // entries ApplyEntry was given so far
 };
 
 // The main window, known by the handlers before its creation handler runs.

@@ -79,6 +79,9 @@ TFormLayout MakeLayout() {
       {"TButton", "Button10", "GroupBox1", {
           {"Left", 8}, {"Top", 64}, {"Width", 75}, {"Height", 25}, {"Caption", std::string("保存配置")},
           {"OnClick", std::string("Button10Click")}}},
+      {"TCheckBox", "CheckBoxAllPictures", "GroupBox1", {
+          {"Left", 8}, {"Top", 100}, {"Width", 200}, {"Height", 17},
+          {"Caption", std::string("同时收集 JPG/PNG 图片")}}},
       {"TTabSheet", "TabSheet3", "PageControl1", {{"Caption", std::string("更新说明")}}},
       {"TMemo", "Memo1", "TabSheet3", {
           {"Align", std::string("alClient")}, {"ReadOnly", true},
@@ -128,6 +131,7 @@ TFormLayout MakeLayout() {
       {"TPopupMenu", "PopupMenu1", "", {{"AutoPopup", true}}},
       {"TMenuItem", "N4", "PopupMenu1", {{"Caption", std::string("显示窗体")}, {"OnClick", std::string("N4Click")}}},
       {"TMenuItem", "N5", "PopupMenu1", {{"Caption", std::string("隐藏窗体")}, {"OnClick", std::string("N5Click")}}},
+      {"TMenuItem", "N9", "PopupMenu1", {{"Caption", std::string("下一张壁纸")}, {"OnClick", std::string("N9Click")}}},
       {"TMenuItem", "N7", "PopupMenu1", {{"Caption", std::string("-")}}},
       {"TMenuItem", "N3", "PopupMenu1", {{"Caption", std::string("退  出")}, {"OnClick", std::string("N3Click")}}},
       {"TMenuItem", "N8", "PopupMenu1", {

@@ -2,10 +2,14 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
+#include "framework/graphics/picture_rows.h"
+#include "framework/system/file_stream.h"
 
 #include <csetjmp>
 #include <cstdio>
 #include <limits>
+#include <memory>
+#include <vector>
 
 #include <jpeglib.h>
 
@@ -31,11 +35,23 @@ void JumpOnError(j_common_ptr cinfo) {
 // Warnings (corrupt data the decoder steps over) and trace messages are not shown.
 void IgnoreMessage(j_common_ptr, int) {}
 
-// Owns the decompressor; a zeroed one may be destroyed before it was created.
+// Owns the decompressor, its errors routed to JumpOnError; a zeroed one may be destroyed
+// before it was created.
 struct Decompressor {
   jpeg_decompress_struct cinfo{};
   JpegErrors errors{};
+  Decompressor() {
+    cinfo.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = JumpOnError;
+    errors.base.emit_message = IgnoreMessage;
+  }
   ~Decompressor() { jpeg_destroy_decompress(&cinfo); }
+  Decompressor(const Decompressor&) = delete;
+  Decompressor& operator=(const Decompressor&) = delete;
+  // The error the decoder reported, once it has jumped back.
+  [[noreturn]] void ThrowError() const {
+    throw EInvalidGraphic(Format("JPEG error #%d: %s", errors.code, errors.message));
+  }
 };
 
 // Adobe's CMYK pictures store the inks inverted (0 = full ink), others plainly.
@@ -51,18 +67,117 @@ void CmykToBgr(const JSAMPLE* cmyk, uint8_t* bgr, JDIMENSION width, bool inverte
   }
 }
 
+// Feeds the decompressor from a file, a buffer at a time. At the end of the file (or a read
+// that fails) it hands over an end-of-picture marker, as libjpeg's own sources do, and notes
+// that the file ended early.
+struct FileSource {
+  jpeg_source_mgr base;        // libjpeg's part; first, so the pointers convert
+  TFileStream* file;           // the open file
+  bool endedEarly;             // the data ran out before the decoder was done
+  JOCTET buffer[64 * 1024];    // the bytes last read
+
+  static void Init(j_decompress_ptr) {}
+  static boolean Fill(j_decompress_ptr cinfo) {
+    auto* self = reinterpret_cast<FileSource*>(cinfo->src);
+    size_t got = 0;
+    try {
+      got = self->file->Read(self->buffer, sizeof self->buffer);
+    } catch (const Exception&) {
+      got = 0;  // exceptions must not cross libjpeg's frames: a failed read ends the data
+    }
+    if (got == 0) {
+      self->endedEarly = true;
+      self->buffer[0] = 0xFF;
+      self->buffer[1] = JPEG_EOI;
+      got = 2;
+    }
+    self->base.next_input_byte = self->buffer;
+    self->base.bytes_in_buffer = got;
+    return TRUE;
+  }
+  static void Skip(j_decompress_ptr cinfo, long count) {
+    auto* self = reinterpret_cast<FileSource*>(cinfo->src);
+    while (count > static_cast<long>(self->base.bytes_in_buffer)) {
+      count -= static_cast<long>(self->base.bytes_in_buffer);
+      Fill(cinfo);
+    }
+    if (count > 0) {
+      self->base.next_input_byte += count;
+      self->base.bytes_in_buffer -= static_cast<size_t>(count);
+    }
+  }
+  static void Term(j_decompress_ptr) {}
+};
+
+// The smallest scale n/8 at which a WIDTH x HEIGHT picture still covers the cover size.
+unsigned CoverScale(JDIMENSION width, JDIMENSION height, int coverWidth, int coverHeight) {
+  if (coverWidth <= 0 || coverHeight <= 0)
+    return 8;
+  for (unsigned n = 1; n < 8; ++n)
+    if ((uint64_t{width} * n + 7) / 8 >= static_cast<uint64_t>(coverWidth) &&
+        (uint64_t{height} * n + 7) / 8 >= static_cast<uint64_t>(coverHeight))
+      return n;
+  return 8;
+}
+
 }  // namespace
+
+void ReadJpegRows(const std::string& path, int coverWidth, int coverHeight, TPictureRows& rows) {
+  TFileStream file(path, TFileStream::fmOpenRead);
+  // As in DecodeJpeg, everything living across the jump is declared before setjmp; the source
+  // outlives the decompressor that reads from it.
+  auto source = std::make_unique<FileSource>();
+  Decompressor d;
+  std::vector<uint8_t> bgr, cmykRow;
+  if (setjmp(d.errors.escape))
+    d.ThrowError();
+
+  jpeg_create_decompress(&d.cinfo);
+  d.cinfo.mem->max_memory_to_use = static_cast<long>(kMaxPictureMemory);
+  source->file = &file;
+  source->endedEarly = false;
+  source->base.init_source = FileSource::Init;
+  source->base.fill_input_buffer = FileSource::Fill;
+  source->base.skip_input_data = FileSource::Skip;
+  source->base.resync_to_restart = jpeg_resync_to_restart;
+  source->base.term_source = FileSource::Term;
+  source->base.next_input_byte = nullptr;
+  source->base.bytes_in_buffer = 0;
+  d.cinfo.src = &source->base;
+  jpeg_read_header(&d.cinfo, TRUE);
+  const bool cmyk = d.cinfo.jpeg_color_space == JCS_CMYK || d.cinfo.jpeg_color_space == JCS_YCCK;
+  d.cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
+  d.cinfo.scale_num = CoverScale(d.cinfo.image_width, d.cinfo.image_height, coverWidth, coverHeight);
+  d.cinfo.scale_denom = 8;
+  jpeg_calc_output_dimensions(&d.cinfo);
+
+  const JDIMENSION width = d.cinfo.output_width, height = d.cinfo.output_height;
+  CheckPictureMemory(width, 1, 4);  // a row, in the widest form the decoder hands out
+  bgr.resize(size_t{width} * 3);
+  cmykRow.resize(cmyk ? size_t{width} * 4 : 0);
+  rows.Begin(static_cast<int>(width), static_cast<int>(height));
+  jpeg_start_decompress(&d.cinfo);
+  while (d.cinfo.output_scanline < height && !source->endedEarly) {
+    const int y = static_cast<int>(d.cinfo.output_scanline);
+    JSAMPROW row = cmyk ? cmykRow.data() : bgr.data();
+    jpeg_read_scanlines(&d.cinfo, &row, 1);
+    if (cmyk)
+      CmykToBgr(cmykRow.data(), bgr.data(), width, d.cinfo.saw_Adobe_marker);
+    rows.Row(y, bgr.data());
+  }
+  // Rows the data did not reach would come out grey: the picture is incomplete.
+  if (source->endedEarly)
+    throw EInvalidGraphic("JPEG file is truncated");
+  jpeg_finish_decompress(&d.cinfo);
+}
 
 TBitmap DecodeJpeg(const void* data, size_t size) {
   // Everything that lives across the jump is declared before setjmp, so the jump skips no
   // destructor; after the jump they are destroyed by the throw as usual.
   Decompressor d;
   TBitmap bitmap;
-  d.cinfo.err = jpeg_std_error(&d.errors.base);
-  d.errors.base.error_exit = JumpOnError;
-  d.errors.base.emit_message = IgnoreMessage;
   if (setjmp(d.errors.escape))
-    throw EInvalidGraphic(Format("JPEG error #%d: %s", d.errors.code, d.errors.message));
+    d.ThrowError();
 
   jpeg_create_decompress(&d.cinfo);
   const unsigned long length =

@@ -8,6 +8,7 @@
 #include "framework/graphics/icon.h"
 #include "framework/graphics/jpeg_image.h"
 #include "framework/graphics/metafile.h"
+#include "framework/graphics/png_image.h"
 #include "framework/system/resource.h"
 
 #include <cstdint>
@@ -29,6 +30,8 @@ std::unique_ptr<TGraphic> GraphicFor(const std::string& extension) {
     return std::make_unique<TBitmap>();
   if (ext == "jpg" || ext == "jpeg")
     return std::make_unique<TJPEGImage>();
+  if (ext == "png")
+    return std::make_unique<TPNGImage>();
   if (ext == "ico")
     return std::make_unique<TIcon>();
   if (ext == "emf" || ext == "wmf")

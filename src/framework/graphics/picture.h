@@ -10,7 +10,7 @@
 class TPicture {
 public:
   // Picks the kind by the extension, in any letter case: "bmp" bitmap, "jpg"/"jpeg" JPEG,
-  // "ico" icon, "emf"/"wmf" metafile. Another extension raises EInvalidGraphic
+  // "png" PNG, "ico" icon, "emf"/"wmf" metafile. Another extension raises EInvalidGraphic
   // "Unknown picture file extension (.%s)" before the file is opened; a missing file
   // EFOpenError naming the path. On any failure the old picture stays and OnChange is not fired.
   void LoadFromFile(const std::string& path);

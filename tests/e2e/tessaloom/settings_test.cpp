@@ -4,6 +4,7 @@
 
 #include "deadline.h"
 #include "message_box.h"
+#include "tessaloom/run_value.h"
 #include "remote_controls.h"
 #include "scratch_files.h"
 #include "window_search.h"
@@ -13,34 +14,10 @@ namespace {
 
 using Settings = TessaloomTest;
 
-constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kRunValue[] = "Kestova";
-
 // The machine-wide Run value; whatever a test leaves there is removed again.
-class TRunValue {
+class TRunValue : public TRunValueAt {
 public:
-  ~TRunValue() { Remove(); }
-  static void Write(const std::string& data) {
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
-    RegSetValueExA(key, kRunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                   static_cast<DWORD>(data.size() + 1));
-    RegCloseKey(key);
-  }
-  static std::optional<std::string> Read() {
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer;
-    if (RegGetValueA(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
-      return std::nullopt;
-    return std::string(buffer);
-  }
-  static void Remove() {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-      RegDeleteValueA(key, kRunValue);
-      RegCloseKey(key);
-    }
-  }
+  TRunValue() : TRunValueAt(HKEY_LOCAL_MACHINE) {}
 };
 
 // What a button's parent receives when the user clicks it; also for a button on a page that

@@ -2,6 +2,7 @@
 
 #include "deadline.h"
 #include "harness_error.h"
+#include "real_input.h"
 #include "remote_controls.h"
 #include "window_search.h"
 
@@ -46,6 +47,37 @@ std::string TTessaloomWindow::Panel(int panel) const {
 }
 
 int TTessaloomWindow::ListCount() const { return e2e::ListCount(fileList_); }
+
+void TTessaloomWindow::ClickReally(HWND control) const {
+  RECT r{};
+  GetWindowRect(control, &r);
+  const POINT middle{(r.right - r.left) / 2, (r.bottom - r.top) / 2};
+  if (!WaitUntilClickable(control, middle))
+    throw THarnessError("the control cannot be reached by a click");
+  ClickAt(r.left + middle.x, r.top + middle.y);
+  Sync();
+}
+
+bool TTessaloomWindow::ClickTickBox(HWND box, bool ticked) const {
+  ClickReally(box);
+  const LRESULT wanted = ticked ? BST_CHECKED : BST_UNCHECKED;
+  const bool reached = WaitFor(kReplyTimeoutMs, [&] { return SendMessageA(box, BM_GETCHECK, 0, 0) == wanted; });
+  Sync();
+  return reached;
+}
+
+void TTessaloomWindow::OpenPage(int index) const {
+  HWND tabs = TheOnly(Descendants(main_, WC_TABCONTROLA), "page control");
+  RECT r = TabItemRect(process_, tabs, index);
+  const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  if (!WaitUntilClickable(tabs, middle))
+    throw THarnessError("the page tabs cannot be reached by a click");
+  MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  if (!WaitFor(kReplyTimeoutMs, [&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index; }))
+    throw THarnessError("page " + std::to_string(index) + " did not open");
+  Sync();
+}
 
 void TTessaloomWindow::Sync() const { e2e::Sync(process_, statusBar_, kWindowTimeoutMs); }
 

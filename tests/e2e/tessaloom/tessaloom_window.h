@@ -30,6 +30,14 @@ public:
   std::string Panel(int panel) const;
   int ListCount() const;
 
+  // A real click in the middle of the control (a button, a tick box), once it can be reached.
+  void ClickReally(HWND control) const;
+  // A real click on the tick box; true once it shows TICKED and the click's handler has run.
+  // Real input reaches the program on its own way, so the box's state is what tells.
+  bool ClickTickBox(HWND box, bool ticked) const;
+  // A real click on the page tab INDEX (0 管理壁纸, 1 个性设置, 2 更新说明); waits until it is shown.
+  void OpenPage(int index) const;
+
   // Waits until everything posted to the window so far has been handled.
   void Sync() const;
 
