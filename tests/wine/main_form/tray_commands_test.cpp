@@ -77,14 +77,15 @@ TEST_F(TrayCommandsTest, TheMenuShowsCentredHidesEvenAHiddenWindowAndExitEndsThe
   PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
-TEST_F(TrayCommandsTest, TheMenuHoldsTheFiveItemsInOrder) {
+TEST_F(TrayCommandsTest, TheMenuHoldsItsItemsInOrderWithTheNextWallpaperAfterHide) {
   TForm1& form = Start();
   TPopupMenu* menu = form.TrayIcon1->PopupMenu();
   ASSERT_NE(menu, nullptr);
   std::vector<std::string> captions;
   for (int i = 0; i < menu->Count(); ++i)
     captions.push_back(menu->Items(i)->Caption());
-  EXPECT_EQ(captions, (std::vector<std::string>{"显示窗体", "隐藏窗体", "-", "退  出", "Brellow友情开发制作"}));
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"显示窗体", "隐藏窗体", "下一张壁纸", "-", "退  出", "Brellow友情开发制作"}));
 }
 
 }  // namespace
