@@ -3,9 +3,9 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
 #include "framework/graphics/picture_rows.h"
+#include "framework/graphics/plain_jump.h"
 #include "framework/system/file_stream.h"
 
-#include <csetjmp>
 #include <cstdio>
 #include <limits>
 #include <memory>
@@ -129,7 +129,7 @@ void ReadJpegRows(const std::string& path, int coverWidth, int coverHeight, TPic
   auto source = std::make_unique<FileSource>();
   Decompressor d;
   std::vector<uint8_t> bgr, cmykRow;
-  if (setjmp(d.errors.escape))
+  if (PLAIN_SETJMP(d.errors.escape))
     d.ThrowError();
 
   jpeg_create_decompress(&d.cinfo);
@@ -176,7 +176,7 @@ TBitmap DecodeJpeg(const void* data, size_t size) {
   // destructor; after the jump they are destroyed by the throw as usual.
   Decompressor d;
   TBitmap bitmap;
-  if (setjmp(d.errors.escape))
+  if (PLAIN_SETJMP(d.errors.escape))
     d.ThrowError();
 
   jpeg_create_decompress(&d.cinfo);

@@ -4,10 +4,10 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/format.h"
 #include "framework/graphics/picture_rows.h"
+#include "framework/graphics/plain_jump.h"
 #include "framework/system/file_stream.h"
 
 #include <algorithm>
-#include <csetjmp>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -87,7 +87,7 @@ void ReadPng(ByteReader read, TPictureRows& rows) {
   r.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &errors, JumpOnError, IgnoreWarning);
   if (!r.png)
     throw EOutOfResources("Out of system resources");
-  if (setjmp(errors.escape))
+  if (PLAIN_SETJMP(errors.escape))
     throw EInvalidGraphic(Format("PNG error: %s", errors.message));
   r.info = png_create_info_struct(r.png);
   if (!r.info)
