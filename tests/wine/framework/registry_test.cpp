@@ -20,6 +20,8 @@ bool KeyExists(const std::string& path) {
 }
 
 std::string Sub(const std::string& name) { return std::string(kScratch) + "\\" + name; }
+// The same key named from the root, as a leading backslash does.
+std::string RootedSub(const std::string& name) { return std::string(1, '\\').append(Sub(name)); }
 
 class Registry : public ::testing::Test {
 protected:
@@ -50,7 +52,7 @@ TEST_F(Registry, OpenWithoutCreateNeverCreates) {
   EXPECT_NE(reg.CurrentKey(), nullptr);
   // A failed open keeps the key that was open.
   const HKEY open = reg.CurrentKey();
-  EXPECT_FALSE(reg.OpenKey("\\" + Sub("Nothing"), false));
+  EXPECT_FALSE(reg.OpenKey(RootedSub("Nothing"), false));
   EXPECT_EQ(reg.CurrentKey(), open);
 }
 
@@ -101,10 +103,10 @@ TEST_F(Registry, ValuesWrittenByOthers) {
 
 TEST_F(Registry, LeadingBackslashStartsAtTheRootOtherwiseAtTheOpenKey) {
   TRegistry reg;
-  ASSERT_TRUE(reg.OpenKey("\\" + Sub("A"), true));
+  ASSERT_TRUE(reg.OpenKey(RootedSub("A"), true));
   ASSERT_TRUE(reg.OpenKey("Child", true));
   EXPECT_TRUE(KeyExists(Sub("A\\Child")));
-  ASSERT_TRUE(reg.OpenKey("\\" + Sub("B"), true));
+  ASSERT_TRUE(reg.OpenKey(RootedSub("B"), true));
   EXPECT_TRUE(KeyExists(Sub("B")));
   EXPECT_FALSE(KeyExists(Sub("A\\Child\\") + Sub("B"))) << "not under the open key";
 }

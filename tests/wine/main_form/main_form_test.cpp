@@ -222,6 +222,9 @@ TEST_F(MainFormTest, SavingThePeriodWritesTheSettingsFileAndSaysSo) {
   EXPECT_EQ(boxes_, std::vector<std::string>{"Tapestrel|配置选项保存成功!"});
 }
 
+// What the Run value holds: the program's path in quotes.
+std::string QuotedExePath() { return std::string(1, '"').append(ExePath()).append(1, '"'); }
+
 // The machine-wide Run value, removed again whatever the test does.
 class RunValue {
 public:
@@ -243,7 +246,7 @@ TEST_F(MainFormTest, TheAutomaticStartValueHoldsTheQuotedPathAndUntickingRemoves
   RunValue run;
   TForm1& form = Start();
   form.CheckBoxRun->SetChecked(true);
-  EXPECT_EQ(run.Read(), "\"" + ExePath() + "\"");
+  EXPECT_EQ(run.Read(), QuotedExePath());
   form.CheckBoxRun->SetChecked(false);
   EXPECT_EQ(run.Read(), "<missing>");
 }
@@ -261,7 +264,7 @@ TEST_F(MainFormTest, AStartWithTheValuePresentOpensOutOfSightStartsAndRewritesTh
   // The list is empty: the start action says so, out of sight, and the box is ticked all the same.
   EXPECT_EQ(boxes_, std::vector<std::string>{"Tapestrel|壁纸文件列表不能为空"});
   EXPECT_TRUE(form.CheckBoxRun->Checked());
-  EXPECT_EQ(run.Read(), "\"" + ExePath() + "\"");
+  EXPECT_EQ(run.Read(), QuotedExePath());
 }
 
 TEST_F(MainFormTest, ARunValueOfAnotherTypeIsReportedAndTheRestOfTheStartUpIsSkipped) {
