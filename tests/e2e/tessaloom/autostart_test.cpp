@@ -57,13 +57,8 @@ TEST_F(AutoStart, AStartFromTheUsersValueOpensOutOfSightRotatesAndTicksTheBox) {
   const std::vector<std::string> paths = PrepareListOfBitmaps(2);
   const TTessaloomWindow window = Launch();
   window.Sync();
-  RECT placed;
-  GetWindowRect(window.Main(), &placed);
-  EXPECT_EQ(placed.left, -5000);
-  EXPECT_FALSE(IsWindowEnabled(window.Button(kStart))) << "the rotation did not start";
-  EXPECT_EQ(SendMessageA(Box(window), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(user_.Read(), std::optional<std::string>(Quoted())) << "the value names the program where it is now";
-  EXPECT_EQ(WatchWallpaperChanges(8000, 2), (std::vector<std::string>{DefaultWallpaperPath(), paths[0]}));
+  ExpectAnAutomaticStart(window, paths[0]);
 }
 
 TEST_F(AutoStart, UntickingRemovesBothValuesAndReportsARefusedMachineWideDelete) {

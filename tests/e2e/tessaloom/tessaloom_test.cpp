@@ -4,6 +4,7 @@
 #include "message_box.h"
 #include "scratch_files.h"
 #include "screenshot.h"
+#include "window_search.h"
 
 namespace e2e {
 
@@ -58,6 +59,17 @@ std::vector<std::string> TessaloomTest::WatchWallpaperChanges(DWORD ms, size_t s
     return changes.size() >= stopAfter;
   }, 10);
   return changes;
+}
+
+void TessaloomTest::ExpectAnAutomaticStart(const TTessaloomWindow& window, const std::string& first) const {
+  RECT placed;
+  GetWindowRect(window.Main(), &placed);
+  EXPECT_EQ(placed.left, -5000);
+  EXPECT_FALSE(IsWindowEnabled(window.Button(kStart))) << "the rotation did not start";
+  HWND box = FindDescendant(window.Main(), "Button", "开机自动更换桌面壁纸...");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(WatchWallpaperChanges(8000, 2), (std::vector<std::string>{DefaultWallpaperPath(), first}));
 }
 
 }  // namespace e2e

@@ -38,6 +38,10 @@ protected:
   // until STOP_AFTER changes were seen.
   std::vector<std::string> WatchWallpaperChanges(DWORD ms, size_t stopAfter) const;
 
+  // What a start from a Run value shows: the window out of sight, the rotation started, the
+  // start-with-Windows box ticked, and the default wallpaper followed by the list's FIRST entry.
+  void ExpectAnAutomaticStart(const TTessaloomWindow& window, const std::string& first) const;
+
   std::unique_ptr<TProgramUnderTest> program_;
 
 private:
