@@ -150,7 +150,6 @@ TNotifyEvent TForm1::MethodAddress(const std::string& name) {
 
 void TForm1::FormCreate(TComponent*) {
   const std::string folder = ExeFolder();
-  TrayIcon1->SetIconVisible(true);
 
   const std::string listPath = folder + kFileListName;
   if (FileExists(listPath)) {
@@ -162,7 +161,6 @@ void TForm1::FormCreate(TComponent*) {
   }
   N9->SetEnabled(FileList->Count() > 0);
 
-  ExtractResourceToFile("Wallpaper", "BMP", folder + kDefaultWallpaperName);
   StatusBar->SetPanelText(0, "共有壁纸" + IntToStr(FileList->Count()) + "张");
 
   // No taskbar button: the application window that would carry it is hidden for good.
@@ -180,6 +178,8 @@ void TForm1::FormCreate(TComponent*) {
   }
 
   if (AutoStartRegistered()) {
+    // Off screen there is no first paint to wait for, and Start applies the default wallpaper.
+    FinishStart();
     Application->ProcessMessages();
     SetPosition(TPosition::poDefault);
     SetBounds(-5000, Top(), Width(), Height());
@@ -188,7 +188,25 @@ void TForm1::FormCreate(TComponent*) {
   } else {
     SetPosition(TPosition::poDesktopCenter);
     CheckBoxRun->SetChecked(false);
+    FinishStartAfterFirstPaint();
   }
+}
+
+// The window's first paint does not wait for the tray icon (the shell's DLL and the tray) or the
+// default wallpaper's file: they follow the first tick of a timer, whose message comes only when
+// no paint is pending.
+void TForm1::FinishStartAfterFirstPaint() {
+  finishStart_.SetInterval(USER_TIMER_MINIMUM);
+  finishStart_.SetOnTimer([this](TComponent*) { FinishStart(); });
+}
+
+void TForm1::FinishStart() {
+  finishStart_.SetEnabled(false);
+  if (startFinished_)
+    return;
+  startFinished_ = true;
+  TrayIcon1->SetIconVisible(true);
+  ExtractResourceToFile("Wallpaper", "BMP", ExeFolder() + kDefaultWallpaperName);
 }
 
 void TForm1::StoreFileList() {
