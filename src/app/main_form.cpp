@@ -111,6 +111,11 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   SetName("Form1");
   RegisterSkinDataClass();
   RegisterTrayIconClass();
+  // The tray icon the layout makes visible reaches the shell after the first paint.
+  struct THold {
+    THold() { TTrayIcon::HoldNewIcons(true); }
+    ~THold() { TTrayIcon::HoldNewIcons(false); }
+  } hold;
   ReadFormLayout(*this, MainFormLayout());
   BindFields();
 }
@@ -150,6 +155,7 @@ TNotifyEvent TForm1::MethodAddress(const std::string& name) {
 
 void TForm1::FormCreate(TComponent*) {
   const std::string folder = ExeFolder();
+  FinishStartAfterFirstPaint();  // armed first, so a failing step below cannot lose the tray icon
 
   const std::string listPath = folder + kFileListName;
   if (FileExists(listPath)) {
@@ -161,6 +167,7 @@ void TForm1::FormCreate(TComponent*) {
   }
   N9->SetEnabled(FileList->Count() > 0);
 
+  ExtractResourceToFile("Wallpaper", "BMP", folder + kDefaultWallpaperName);
   StatusBar->SetPanelText(0, "共有壁纸" + IntToStr(FileList->Count()) + "张");
 
   // No taskbar button: the application window that would carry it is hidden for good.
@@ -178,8 +185,7 @@ void TForm1::FormCreate(TComponent*) {
   }
 
   if (AutoStartRegistered()) {
-    // Off screen there is no first paint to wait for, and Start applies the default wallpaper.
-    FinishStart();
+    FinishStart();  // off screen there is no first paint to wait for
     Application->ProcessMessages();
     SetPosition(TPosition::poDefault);
     SetBounds(-5000, Top(), Width(), Height());
@@ -188,13 +194,12 @@ void TForm1::FormCreate(TComponent*) {
   } else {
     SetPosition(TPosition::poDesktopCenter);
     CheckBoxRun->SetChecked(false);
-    FinishStartAfterFirstPaint();
   }
 }
 
-// The window's first paint does not wait for the tray icon (the shell's DLL and the tray) or the
-// default wallpaper's file: they follow the first tick of a timer, whose message comes only when
-// no paint is pending.
+// The window's first paint does not wait for the tray icon (the shell's DLL and the tray): it
+// follows the first tick of a timer, whose message comes only when no paint is pending. The
+// icon's requests held since the layout was read go first, then FormCreate's own.
 void TForm1::FinishStartAfterFirstPaint() {
   finishStart_.SetInterval(USER_TIMER_MINIMUM);
   finishStart_.SetOnTimer([this](TComponent*) { FinishStart(); });
@@ -205,8 +210,8 @@ void TForm1::FinishStart() {
   if (startFinished_)
     return;
   startFinished_ = true;
+  TrayIcon1->ReleaseShell();
   TrayIcon1->SetIconVisible(true);
-  ExtractResourceToFile("Wallpaper", "BMP", ExeFolder() + kDefaultWallpaperName);
 }
 
 void TForm1::StoreFileList() {

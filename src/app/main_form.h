@@ -28,7 +28,7 @@ public:
 
   // Start-up.
   void FormCreate(TComponent* sender);
-  // True once the start's work that waits for the first paint is done.
+  // True once the tray icon, which waits for the first paint, has been made.
   bool StartFinished() const { return startFinished_; }
   // The wallpaper list.
   void Button4Click(TComponent* sender);  // Add: choose a folder and scan it
@@ -84,7 +84,7 @@ public:
 
 private:
   void BindFields();
-  // The start's work the first paint does not wait for: the tray icon, the default wallpaper.
+  // The start's work the first paint does not wait for: the tray icon.
   void FinishStartAfterFirstPaint();
   void FinishStart();
   // Saves the list; 下一张壁纸 is offered while the list has entries.
