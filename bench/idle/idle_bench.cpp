@@ -14,6 +14,7 @@
 #include "app/main_form.h"
 #include "app/program.h"
 #include "framework/button.h"
+#include "thread_message_hooks.h"
 
 #include <windows.h>
 
@@ -43,7 +44,6 @@ struct TCounts {
 };
 
 DWORD mainThread = 0;
-HHOOK getMessageHook = nullptr, sentHook = nullptr;
 LARGE_INTEGER frequency{};
 std::mutex countsLock;
 TCounts counts;
@@ -94,23 +94,12 @@ void Act(UINT action) {
   }
 }
 
-LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && wParam == PM_REMOVE) {
-    const MSG& message = *reinterpret_cast<const MSG*>(lParam);
-    if (!message.hwnd && message.message >= kActHide && message.message <= kActClose)
-      Act(message.message);
-    else
-      Count(message.hwnd, message.message);
-  }
-  return CallNextHookEx(getMessageHook, code, wParam, lParam);
-}
-
-LRESULT CALLBACK SentMessageProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION) {
-    const CWPSTRUCT& message = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-    Count(message.hwnd, message.message);
-  }
-  return CallNextHookEx(sentHook, code, wParam, lParam);
+// The driver's requests arrive as thread messages; everything else is counted.
+void Note(HWND window, UINT message) {
+  if (!window && message >= kActHide && message <= kActClose)
+    Act(message);
+  else
+    Count(window, message);
 }
 
 TCounts Measure(DWORD ms) {
@@ -184,13 +173,10 @@ int main(int argc, char** argv) {
   static TPlan plan{Seconds(argc, argv, 1, 60) * 1000, Seconds(argc, argv, 2, 100) * 1000};
   WriteOneEntryList();
   mainThread = GetCurrentThreadId();
-  getMessageHook = SetWindowsHookExA(WH_GETMESSAGE, GetMessageProc, nullptr, mainThread);
-  sentHook = SetWindowsHookExA(WH_CALLWNDPROC, SentMessageProc, nullptr, mainThread);
+  const TThreadMessageHooks hooks(Note);
   HANDLE driver = CreateThread(nullptr, 0, Drive, &plan, 0, nullptr);
   const int result = RunProgram(true);
   WaitForSingleObject(driver, INFINITE);
   CloseHandle(driver);
-  for (HHOOK hook : {getMessageHook, sentHook})
-    UnhookWindowsHookEx(hook);
   return result;
 }
