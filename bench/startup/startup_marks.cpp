@@ -8,6 +8,7 @@
 // Wine's counter is one clock for every process). Recording stops at the first WM_CLOSE; the
 // marks are written to startup_marks.txt in the current folder when the program has ended.
 #include "app/program.h"
+#include "thread_message_hooks.h"
 
 #include <windows.h>
 
@@ -30,7 +31,7 @@ LARGE_INTEGER frequency{};
 std::vector<TMark> marks;
 std::set<std::string> seen;      // labels already marked: only first occurrences count
 bool recording = true;           // until the first WM_CLOSE
-HHOOK cbtHook = nullptr, getMessageHook = nullptr, sentHook = nullptr;
+HHOOK cbtHook = nullptr;
 
 double NowMs() {
   LARGE_INTEGER now;
@@ -76,22 +77,6 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(cbtHook, code, wParam, lParam);
 }
 
-LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && wParam == PM_REMOVE) {
-    const MSG& message = *reinterpret_cast<const MSG*>(lParam);
-    NoteMessage(message.hwnd, message.message);
-  }
-  return CallNextHookEx(getMessageHook, code, wParam, lParam);
-}
-
-LRESULT CALLBACK SentMessageProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION) {
-    const CWPSTRUCT& message = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-    NoteMessage(message.hwnd, message.message);
-  }
-  return CallNextHookEx(sentHook, code, wParam, lParam);
-}
-
 void WriteMarks() {
   FILE* out = std::fopen("startup_marks.txt", "w");
   if (!out)
@@ -108,13 +93,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const char* start = std::getenv("TL_LAUNCH_QPC");
   launch.QuadPart = start ? std::strtoll(start, nullptr, 10) : 0;
   MarkFirst("WinMain entered");
-  const DWORD thread = GetCurrentThreadId();
-  cbtHook = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, thread);
-  getMessageHook = SetWindowsHookExA(WH_GETMESSAGE, GetMessageProc, nullptr, thread);
-  sentHook = SetWindowsHookExA(WH_CALLWNDPROC, SentMessageProc, nullptr, thread);
-  const int result = RunProgram(SKINNED != 0);
-  for (HHOOK hook : {cbtHook, getMessageHook, sentHook})
-    UnhookWindowsHookEx(hook);
+  cbtHook = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+  int result = 0;
+  {
+    const TThreadMessageHooks hooks(NoteMessage);
+    result = RunProgram(SKINNED != 0);
+  }
+  UnhookWindowsHookEx(cbtHook);
   WriteMarks();
   return result;
 }

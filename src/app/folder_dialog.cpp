@@ -1,5 +1,7 @@
 #include "app/folder_dialog.h"
 
+#include "framework/system/system_function.h"
+
 #include <shlobj.h>
 
 #include <vector>
@@ -23,6 +25,12 @@ bool ScriptedAnswer(std::string& answer) {
   return true;
 }
 
+// The dialog's DLLs, loaded the first time a folder is chosen.
+const TSystemFunction<decltype(CoInitializeEx)> coInitializeEx{"ole32.dll", "CoInitializeEx"};
+const TSystemFunction<decltype(CoUninitialize)> coUninitialize{"ole32.dll", "CoUninitialize"};
+const TSystemFunction<decltype(CoTaskMemFree)> coTaskMemFree{"ole32.dll", "CoTaskMemFree"};
+const TSystemFunction<decltype(SHBrowseForFolderA)> browseForFolder{"shell32.dll", "SHBrowseForFolderA"};
+const TSystemFunction<decltype(SHGetPathFromIDListA)> pathFromIdList{"shell32.dll", "SHGetPathFromIDListA"};
 
 }  // namespace
 
@@ -35,19 +43,19 @@ bool ChooseFolder(HWND owner, const std::string& title, std::string& folder) {
     return true;
   }
   // The dialog is a shell COM object: the thread needs COM while it is open.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const HRESULT com = coInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   char display[MAX_PATH] = {};
   BROWSEINFOA info = {};
   info.hwndOwner = owner;
   info.pszDisplayName = display;
   info.lpszTitle = title.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS;
-  LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+  LPITEMIDLIST chosen = browseForFolder(&info);
   char path[MAX_PATH] = {};
-  const bool ok = chosen && SHGetPathFromIDListA(chosen, path);
-  CoTaskMemFree(chosen);
+  const bool ok = chosen && pathFromIdList(chosen, path);
+  coTaskMemFree(chosen);
   if (SUCCEEDED(com))
-    CoUninitialize();
+    coUninitialize();
   if (!ok)
     return false;
   folder = path;

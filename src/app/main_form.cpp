@@ -111,6 +111,11 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   SetName("Form1");
   RegisterSkinDataClass();
   RegisterTrayIconClass();
+  // The tray icon the layout makes visible reaches the shell after the first paint.
+  struct THold {
+    THold() { TTrayIcon::HoldNewIcons(true); }
+    ~THold() { TTrayIcon::HoldNewIcons(false); }
+  } hold;
   ReadFormLayout(*this, MainFormLayout());
   BindFields();
 }
@@ -150,7 +155,7 @@ TNotifyEvent TForm1::MethodAddress(const std::string& name) {
 
 void TForm1::FormCreate(TComponent*) {
   const std::string folder = ExeFolder();
-  TrayIcon1->SetIconVisible(true);
+  FinishStartAfterFirstPaint();  // armed first, so a failing step below cannot lose the tray icon
 
   const std::string listPath = folder + kFileListName;
   if (FileExists(listPath)) {
@@ -180,6 +185,7 @@ void TForm1::FormCreate(TComponent*) {
   }
 
   if (AutoStartRegistered()) {
+    FinishStart();  // off screen there is no first paint to wait for
     Application->ProcessMessages();
     SetPosition(TPosition::poDefault);
     SetBounds(-5000, Top(), Width(), Height());
@@ -189,6 +195,23 @@ void TForm1::FormCreate(TComponent*) {
     SetPosition(TPosition::poDesktopCenter);
     CheckBoxRun->SetChecked(false);
   }
+}
+
+// The window's first paint does not wait for the tray icon (the shell's DLL and the tray): it
+// follows the first tick of a timer, whose message comes only when no paint is pending. The
+// icon's requests held since the layout was read go first, then FormCreate's own.
+void TForm1::FinishStartAfterFirstPaint() {
+  finishStart_.SetInterval(USER_TIMER_MINIMUM);
+  finishStart_.SetOnTimer([this](TComponent*) { FinishStart(); });
+}
+
+void TForm1::FinishStart() {
+  finishStart_.SetEnabled(false);
+  if (startFinished_)
+    return;
+  startFinished_ = true;
+  TrayIcon1->ReleaseShell();
+  TrayIcon1->SetIconVisible(true);
 }
 
 void TForm1::StoreFileList() {

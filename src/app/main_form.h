@@ -1,6 +1,7 @@
 #pragma once
 #include "app/random_draw.h"
 #include "framework/form.h"
+#include "framework/timer.h"
 
 class TButton;
 class TCheckBox;
@@ -15,7 +16,6 @@ class TMemo;
 class TPageControl;
 class TStatusBar;
 class TTabSheet;
-class TTimer;
 class TTrayIcon;
 
 // The main window "Muravane": the wallpaper list, its preview and the rotation. Its controls
@@ -28,6 +28,8 @@ public:
 
   // Start-up.
   void FormCreate(TComponent* sender);
+  // True once the tray icon, which waits for the first paint, has been made.
+  bool StartFinished() const { return startFinished_; }
   // The wallpaper list.
   void Button4Click(TComponent* sender);  // Add: choose a folder and scan it
   void Button2Click(TComponent* sender);  // Delete the selected entries
@@ -82,6 +84,9 @@ public:
 
 private:
   void BindFields();
+  // The start's work the first paint does not wait for: the tray icon.
+  void FinishStartAfterFirstPaint();
+  void FinishStart();
   // Saves the list; 下一张壁纸 is offered while the list has entries.
   void StoreFileList();
   // Makes a list entry the wallpaper. With photos collected, a JPEG or PNG entry is made into
@@ -102,6 +107,8 @@ private:
   std::string shown_;       // the entry last made the wallpaper
   std::string skipped_;     // the photo entry last skipped, until an entry is applied
   uint64_t attempts_ = 0;   // entries ApplyEntry was given so far
+  TTimer finishStart_;      // runs FinishStart once the first paint is through
+  bool startFinished_ = false;
 };
 
 // The main window, known by the handlers before its creation handler runs.

@@ -1,7 +1,10 @@
 #include "app/web_page.h"
 
+#include "framework/system/system_function.h"
+
 #include <shellapi.h>
 
 void OpenWebPage(HWND owner, const std::string& address) {
-  ShellExecuteA(owner, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  static const TSystemFunction<decltype(ShellExecuteA)> shellExecute{"shell32.dll", "ShellExecuteA"};
+  shellExecute(owner, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -9,16 +9,11 @@ constexpr UINT_PTR kTimerId = 1;
 
 }  // namespace
 
-TTimer::TTimer(TComponent* owner)
-    : TComponent(owner),
-      window_(kTimerWindowClass, TMessageWindowStyle{},
-              [this](HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-                return HandleMessage(window, msg, wParam, lParam);
-              }) {}
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
 
 TTimer::~TTimer() {
   if (running_)
-    KillTimer(window_.Handle(), kTimerId);
+    KillTimer(window_->Handle(), kTimerId);
 }
 
 void TTimer::SetEnabled(bool enabled) {
@@ -42,12 +37,19 @@ void TTimer::SetOnTimer(TimerEvent handler) {
 
 void TTimer::UpdateTimer() {
   if (running_) {
-    KillTimer(window_.Handle(), kTimerId);
+    KillTimer(window_->Handle(), kTimerId);
     running_ = false;
   }
   if (!enabled_ || interval_ == 0 || !onTimer_)
     return;
-  if (!SetTimer(window_.Handle(), kTimerId, interval_, nullptr))
+  // Made on the first start: most timers of a program wait disabled, and each window costs the
+  // start-up a round trip to the window manager.
+  if (!window_)
+    window_.emplace(kTimerWindowClass, TMessageWindowStyle{},
+                    [this](HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+                      return HandleMessage(window, msg, wParam, lParam);
+                    });
+  if (!SetTimer(window_->Handle(), kTimerId, interval_, nullptr))
     throw EOutOfResources("Not enough timers available");
   running_ = true;
 }

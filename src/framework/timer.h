@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // A timer component: ticks only while it is enabled, its interval is above 0 and a tick
 // handler is bound. Setting Enabled or Interval to the value it has does nothing; any real
@@ -37,5 +38,5 @@ private:
   uint32_t interval_ = 1000;
   TimerEvent onTimer_;
   bool running_ = false;   // a platform timer is set
-  TMessageWindow window_;  // message-only window that receives WM_TIMER; last, so it goes first
+  std::optional<TMessageWindow> window_;  // receives WM_TIMER, from the first start; last, so it goes first
 };

@@ -22,6 +22,8 @@ bool IsMdiParent(HWND window) {
   return FindWindowExA(window, nullptr, "MDIClient", nullptr) != nullptr;
 }
 
+bool holdNewIcons = false;  // icons made now hold their shell requests
+
 }  // namespace
 
 TTrayIcon::TTrayIcon(TComponent* owner)
@@ -31,6 +33,7 @@ TTrayIcon::TTrayIcon(TComponent* owner)
       clickTimer_(1000, [this](TSimpleTimer*) { ClickTimerExpired(); }),
       exitTimer_(20, [this](TSimpleTimer*) { ExitCheck(); }),
       handler_(&TTrayIconHandler::Acquire(this)) {
+  shellHeld_ = holdNewIcons;
   icon_.OnChange = [this] { RefreshIcon(); };
   iconData_.cbSize = sizeof iconData_;
   iconData_.hWnd = TrayWindow();
@@ -113,7 +116,22 @@ void TTrayIcon::FillIconData() {
     hint_.copy(iconData_.szTip, WholeCharactersWithin(hint_, sizeof iconData_.szTip - 1));
 }
 
+void TTrayIcon::HoldNewIcons(bool hold) {
+  holdNewIcons = hold;
+}
+
+void TTrayIcon::ReleaseShell() {
+  if (!shellHeld_)
+    return;
+  shellHeld_ = false;
+  if (iconVisible_)
+    Notify(NIM_ADD);
+  Notify(NIM_SETVERSION);
+}
+
 bool TTrayIcon::Notify(DWORD message) {
+  if (shellHeld_)
+    return true;  // sent as the icon then is, at ReleaseShell
   FillIconData();
   return ShellNotifyIcon(message, iconData_);
 }

@@ -63,6 +63,12 @@ public:
   void SetIcon(const TIcon& icon);
   bool IconVisible() const { return iconVisible_; }
   void SetIconVisible(bool visible);
+  // Icons made while held keep their requests to the shell (its DLL and the tray are slow to
+  // reach) until ReleaseShell, which sends what they then are: a program holds them while its
+  // main window is made and releases them once it has painted.
+  static void HoldNewIcons(bool hold);
+  void ReleaseShell();
+
   int IconIndex() const { return iconIndex_; }
   void SetIconIndex(int index);
   TPopupMenu* PopupMenu() const { return popupMenu_; }
@@ -158,6 +164,7 @@ private:
   bool showHint_ = true;                 // the tooltip is given to the shell
   TIcon icon_;                           // the icon shown
   bool iconVisible_ = false;             // the icon is in the notification area
+  bool shellHeld_ = false;               // requests wait for ReleaseShell
   int iconIndex_ = 0;                    // current index into iconList_
   TPopupMenu* popupMenu_ = nullptr;      // menu the mouse opens, not owned
   bool leftPopup_ = false;               // the left button opens the menu too

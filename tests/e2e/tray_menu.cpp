@@ -18,9 +18,14 @@ BOOL CALLBACK NoteShownChild(HWND child, LPARAM found) {
 }
 
 // Where a click reaches the icon on the screen; nullopt when the notification area did not come.
+// The area shows only while it holds an icon, and the program adds its icon after its window
+// has painted, so a window on screen does not mean the icon is there yet.
 std::optional<POINT> TrayIconPoint(const TDeadline& deadline) {
   HWND tray = nullptr;
-  if (!WaitFor(deadline.RemainingMs(), [&] { return (tray = FindWindowA(nullptr, "Wine System Tray")) != nullptr; }))
+  if (!WaitFor(deadline.RemainingMs(), [&] {
+        tray = FindWindowA(nullptr, "Wine System Tray");
+        return tray && IsWindowVisible(tray);
+      }))
     return std::nullopt;
   HWND icon = nullptr;
   EnumChildWindows(tray, NoteShownChild, reinterpret_cast<LPARAM>(&icon));

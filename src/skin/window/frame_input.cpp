@@ -90,7 +90,7 @@ LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam) {
   active_ = wParam != 0;
-  timer_.SetEnabled(active_);
+  WatchCaptionHint();
   if (!active_ && skinData_)
     ResetCaptionHint();
   if (formKind_ == fkMDIFrame && mdiClient_)
@@ -262,6 +262,18 @@ void TWinSkinForm::ResetCaptionHint() {
     skinData_->HideCaptionHint();
 }
 
+void TWinSkinForm::SetHotObject(TNCObject* object) {
+  hotObject_ = object;
+  if (object)
+    WatchCaptionHint();
+}
+
+// The tick runs only while a caption button is hot, so an idle window has no timer: a button
+// turns hot on the frame's mouse move, and the tick itself notices the pointer leaving.
+void TWinSkinForm::WatchCaptionHint() {
+  timer_.SetEnabled(active_ && hotObject_);
+}
+
 void TWinSkinForm::CaptionHintTick() {
   if (trackingMenu_ || !skinData_)
     return;
@@ -283,6 +295,7 @@ void TWinSkinForm::CaptionHintTick() {
       over = button.get();
   if (!over) {
     ResetCaptionHint();
+    WatchCaptionHint();
     return;
   }
   hoverTime_ += kHintTickMs;

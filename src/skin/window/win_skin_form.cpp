@@ -213,7 +213,7 @@ void TWinSkinForm::InitSkin() {
   }
   SkinApplied();
   state_ = ssRunning;
-  timer_.SetEnabled(active_);
+  WatchCaptionHint();
   // Documents opened before skinning began are skinned with their frame.
   if (formKind_ == fkMDIFrame && mdiClient_)
     if (TSkinManage* manager = SkinManage())

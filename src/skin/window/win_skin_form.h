@@ -101,7 +101,7 @@ public:
 
   // Non-client objects.
   TNCObject* HotObject() const { return hotObject_; }
-  void SetHotObject(TNCObject* object) { hotObject_ = object; }
+  void SetHotObject(TNCObject* object);
   void ResetCaptionHint();
   void DrawSysButton(TWinSysButton& button, int frame);
   const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return captionButtons_; }
@@ -211,6 +211,8 @@ private:
   LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
   LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
   void CaptionHintTick();
+  // Runs the hint tick while the window is active and a caption button is hot.
+  void WatchCaptionHint();
 
   bool Maximized() const { return showState_ == ssMaximized; }
   bool Minimized() const { return showState_ == ssMinimized; }
@@ -226,7 +228,7 @@ private:
   int dispatchDepth_ = 0;             // messages inside the window procedure
 
   bool initialized_ = false;          // the set-up message was handled
-  TTimer timer_;                      // hover and hint check, while active
+  TTimer timer_;                      // hover and hint check, while a caption button is hot
   std::wstring captionSuffix_ = L"  ";
   std::wstring captionPrefix_ = L" ";
   bool mdiMenuUpdate_ = true;         // an MDI frame's saved MenuUpdate of the skin

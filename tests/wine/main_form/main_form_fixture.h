@@ -60,6 +60,12 @@ protected:
   TForm1& Start() {
     CreateForm(Form1);
     Form1->Handle();
+    // The tray icon follows the first paint, on a timer's tick.
+    for (int i = 0; i < 200 && !Form1->StartFinished(); ++i) {
+      app_.ProcessMessages();
+      Sleep(5);
+    }
+    EXPECT_TRUE(Form1->StartFinished());
     return *Form1;
   }
 

@@ -221,6 +221,46 @@ TEST_F(SkinnedWindowTest, ACaptionButtonsHintShowsAfterOneSecondAndGoesAfterThre
   SetCursorPos(0, 0);
 }
 
+// Timer messages this thread takes from its queue while the hook is set.
+int timerMessages = 0;
+HHOOK timerHook = nullptr;
+LRESULT CALLBACK CountTimers(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == PM_REMOVE && reinterpret_cast<const MSG*>(lParam)->message == WM_TIMER)
+    ++timerMessages;
+  return CallNextHookEx(timerHook, code, wParam, lParam);
+}
+
+// An active window the pointer is away from has nothing to check; the hint's tick runs while a
+// caption button is hot and stops once the pointer has left it.
+TEST_F(SkinnedWindowTest, TheHintTickRunsOnlyWhileACaptionButtonIsHot) {
+  StartSkinning();
+  TTestForm& form = ShowForm("Idle");
+  HWND window = form.Handle();
+  SetForegroundWindow(window);
+  const RECT r = WindowRect(window);
+  SetCursorPos(r.right + 200, r.bottom + 200);
+  Pump(400);
+  timerHook = SetWindowsHookExA(WH_GETMESSAGE, CountTimers, nullptr, GetCurrentThreadId());
+  auto timersIn = [](int ms) {
+    timerMessages = 0;
+    Pump(ms);
+    return timerMessages;
+  };
+  EXPECT_EQ(GetForegroundWindow(), window);
+  EXPECT_EQ(timersIn(800), 0) << "active, the pointer elsewhere";
+
+  const RECT bounds = CaptionButton(*Skinner(window), caClose)->Bounds;
+  const POINT centre{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+  SetCursorPos(r.left + centre.x, r.top + centre.y);
+  SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(window, centre));
+  EXPECT_GE(timersIn(800), 2) << "a caption button hot";
+
+  SetCursorPos(r.right + 200, r.bottom + 200);
+  Pump(600);  // the tick sees the pointer gone, cools the button, and stops
+  EXPECT_EQ(timersIn(800), 0) << "the pointer gone again";
+  UnhookWindowsHookEx(timerHook);
+}
+
 // The maximise button works only for a window with a maximise box: there a click maximises and
 // a second click (on the restore button then shown in its place) restores; without one it is
 // drawn disabled and a click changes nothing.

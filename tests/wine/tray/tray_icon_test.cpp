@@ -286,6 +286,40 @@ TEST_F(TrayIconTest, LoadedAppliesTheStoredIconVisible) {
   EXPECT_EQ(messages, (std::vector<DWORD>{NIM_MODIFY, NIM_ADD, NIM_SETVERSION}));
 }
 
+// Icons made while held send nothing until released, then what they are by then (the hint set
+// meanwhile included); icons made after the hold ends, and released ones, send at once.
+TEST_F(TrayIconTest, AHeldIconSendsItsStateOnlyWhenReleased) {
+  TTrayIcon::HoldNewIcons(true);
+  TTrayIcon shown(&root_), hidden(&root_);
+  TTrayIcon::HoldNewIcons(false);
+  TTrayIcon free(&root_);
+  for (TTrayIcon* icon : {&shown, &hidden, &free}) {
+    icon->SetIconVisible(icon != &hidden);
+    icon->Loaded();
+  }
+  shown.SetHint("Kestova");
+  auto messagesOf = [&](const TTrayIcon& icon) {
+    std::vector<DWORD> messages;
+    for (const ShellCall& call : calls_)
+      if (call.data.uID == icon.IconData().uID)
+        messages.push_back(call.message);
+    return messages;
+  };
+  EXPECT_TRUE(messagesOf(shown).empty());
+  EXPECT_TRUE(messagesOf(hidden).empty());
+  EXPECT_EQ(messagesOf(free), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_ADD, NIM_SETVERSION}));
+
+  calls_.clear();
+  shown.ReleaseShell();
+  hidden.ReleaseShell();
+  shown.ReleaseShell();  // a second release sends nothing
+  EXPECT_EQ(messagesOf(shown), (std::vector<DWORD>{NIM_ADD, NIM_SETVERSION}));
+  EXPECT_STREQ(CallsOf(NIM_ADD).at(0).data.szTip, "Kestova");
+  EXPECT_EQ(messagesOf(hidden), (std::vector<DWORD>{NIM_SETVERSION}));
+  shown.SetIconVisible(false);
+  EXPECT_EQ(messagesOf(shown).back(), static_cast<DWORD>(NIM_DELETE));
+}
+
 TEST_F(TrayIconTest, DestructionRemovesTheIconAndTheLastOneTheWindow) {
   auto first = std::make_unique<TTrayIcon>(&root_);
   auto second = std::make_unique<TTrayIcon>(&root_);
