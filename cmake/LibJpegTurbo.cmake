@@ -1,6 +1,7 @@
 # Static libjpeg-turbo for the cross target, built from Debian's own source package.
 # Provides JPEG::JPEG.
 include(ExternalProject)
+include(ImportBuiltLibrary)
 
 set(jpeg_root ${CMAKE_BINARY_DIR}/libjpeg-turbo)
 set(jpeg_install ${jpeg_root}/install)
@@ -20,8 +21,4 @@ ExternalProject_Add(libjpeg_turbo
   BUILD_BYPRODUCTS ${jpeg_install}/lib/libjpeg.a
 )
 
-add_library(JPEG::JPEG STATIC IMPORTED GLOBAL)
-set_target_properties(JPEG::JPEG PROPERTIES
-  IMPORTED_LOCATION ${jpeg_install}/lib/libjpeg.a
-  INTERFACE_INCLUDE_DIRECTORIES ${jpeg_install}/include)
-add_dependencies(JPEG::JPEG libjpeg_turbo)
+import_built_library(JPEG::JPEG ${jpeg_install}/lib/libjpeg.a ${jpeg_install}/include libjpeg_turbo)

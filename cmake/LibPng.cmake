@@ -1,6 +1,7 @@
 # Static zlib and libpng for the cross target, built from Debian's own source packages.
 # Provides PNG::PNG (zlib included).
 include(ExternalProject)
+include(ImportBuiltLibrary)
 
 set(png_root ${CMAKE_BINARY_DIR}/libpng)
 set(png_install ${png_root}/install)
@@ -39,15 +40,5 @@ ExternalProject_Add(libpng_static
   BUILD_BYPRODUCTS ${png_install}/lib/libpng.a
 )
 
-add_library(ZLIB::ZLIB STATIC IMPORTED GLOBAL)
-set_target_properties(ZLIB::ZLIB PROPERTIES
-  IMPORTED_LOCATION ${png_install}/lib/libz.a
-  INTERFACE_INCLUDE_DIRECTORIES ${png_install}/include)
-add_dependencies(ZLIB::ZLIB zlib_static)
-
-add_library(PNG::PNG STATIC IMPORTED GLOBAL)
-set_target_properties(PNG::PNG PROPERTIES
-  IMPORTED_LOCATION ${png_install}/lib/libpng.a
-  INTERFACE_INCLUDE_DIRECTORIES ${png_install}/include
-  INTERFACE_LINK_LIBRARIES ZLIB::ZLIB)
-add_dependencies(PNG::PNG libpng_static)
+import_built_library(ZLIB::ZLIB ${png_install}/lib/libz.a ${png_install}/include zlib_static)
+import_built_library(PNG::PNG ${png_install}/lib/libpng.a ${png_install}/include libpng_static ZLIB::ZLIB)
