@@ -15,5 +15,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# One file that runs on a bare Windows: no libstdc++, libgcc or winpthread DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# One file that runs on a bare Windows: no libstdc++, libgcc or winpthread DLLs. Its sections
+# start on page boundaries in the file, as in memory, so the loader maps them straight from the
+# file instead of reading each into memory at every start (Wine reads a 512-byte-aligned image
+# whole, about 40 ms of the program's start).
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--file-alignment=4096")

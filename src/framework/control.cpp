@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <mutex>
 #include <unordered_map>
 
@@ -115,7 +116,8 @@ void TWinControl::SetParent(TWinControl* parent) {
     return;
   parent_->controls_.push_back(this);
   if (parent_->HandleAllocated()) {
-    CreateHandle();
+    if (visible_)
+      CreateHandle();
     parent_->AlignControls();
   }
 }
@@ -132,7 +134,9 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 
 void TWinControl::SetVisible(bool visible) {
   visible_ = visible;
-  if (handle_)
+  if (!handle_ && visible && parent_ && parent_->HandleAllocated())
+    CreateHandle();  // created visible
+  else if (handle_)
     ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
 }
 
@@ -151,6 +155,7 @@ void TWinControl::SetCaption(const std::string& caption) {
   caption_ = caption;
   if (handle_)
     SetWindowTextA(handle_, caption_.c_str());
+  CaptionChanged();
 }
 
 void TWinControl::SetAlign(TAlign align) {
@@ -270,13 +275,18 @@ void TWinControl::AlignControls() {
   aligning_ = false;
 }
 
+// Children with a tab order come first, in that order; the others follow in creation order, so
+// a window made late takes the place it would have had if made with its parent's.
 void TWinControl::ApplyTabOrder() {
   std::vector<TWinControl*> ordered;
   for (TWinControl* child : controls_)
-    if (child->handle_ && child->tabOrder_ >= 0)
+    if (child->handle_)
       ordered.push_back(child);
+  const auto position = [](const TWinControl* child) {
+    return child->tabOrder_ >= 0 ? child->tabOrder_ : std::numeric_limits<int>::max();
+  };
   std::stable_sort(ordered.begin(), ordered.end(),
-                   [](const TWinControl* a, const TWinControl* b) { return a->tabOrder_ < b->tabOrder_; });
+                   [&](const TWinControl* a, const TWinControl* b) { return position(a) < position(b); });
   HWND after = HWND_TOP;
   for (TWinControl* child : ordered) {
     SetWindowPos(child->handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -326,15 +336,27 @@ void TWinControl::CreateHandle() {
     Bind(created);
   SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), 0);
   HandleCreated();
-  // Children placed before this window existed get theirs now.
-  for (TWinControl* child : controls_)
-    if (!child->handle_)
-      child->CreateHandle();
+  // Children placed before this window existed get theirs now, if they are shown; the others
+  // when they are first shown or asked for.
+  creatingChildren_ = true;
+  try {
+    for (TWinControl* child : controls_)
+      if (!child->handle_ && child->visible_)
+        child->CreateHandle();
+  } catch (...) {
+    creatingChildren_ = false;
+    throw;
+  }
+  creatingChildren_ = false;
   ApplyTabOrder();
   AlignControls();
   // A top-level window is shown by its owner's Show, once its children are in place.
   if (visible_ && !parentWindow)
     ShowWindow(handle_, SW_SHOWNORMAL);
+  if (parent_ && !parent_->creatingChildren_) {
+    parent_->ApplyTabOrder();
+    SendMessageA(GetAncestor(handle_, GA_ROOT), CM_CONTROLCREATED, reinterpret_cast<WPARAM>(handle_), 0);
+  }
 }
 
 HWND TWinControl::CreateWindowHandle(const TCreateParams& params, const char* windowClass, HWND owner) {

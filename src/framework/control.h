@@ -51,8 +51,15 @@ constexpr UINT CM_MOUSELEAVE = CM_BASE + 5;
 // To a windowless control at the start of its destructor, through its hooks: a hook on it takes
 // itself out here, while the control is still whole.
 constexpr UINT CM_CONTROLDESTROYING = CM_BASE + 6;
+// To the top-level window when a control got its window after its parent had one (shown for the
+// first time, asked for its window, or placed on a parent with a window), once the windows of
+// its children are made too: wParam is the control's window. A skinner finds such late windows
+// here; the windows made with their parent's were there when it looked.
+constexpr UINT CM_CONTROLCREATED = CM_BASE + 7;
 
-// A control placed on a parent at a position, backed by a real window once its parent has one.
+// A control placed on a parent at a position, backed by a real window once its parent has one
+// and it is shown, or as soon as its window is asked for: a control that is not shown (a page
+// not yet chosen, a hidden edit that only holds text) costs no window until it is needed.
 // Every message of the window, from WM_NCCREATE to WM_NCDESTROY, passes through the control's
 // chain of message hooks before default handling: that is where a skinner hooks in.
 class TWinControl : public TComponent {
@@ -157,6 +164,8 @@ protected:
   // An owner-drawn control paints what the parent was asked to (WM_DRAWITEM).
   virtual bool DrawItemReflect(const DRAWITEMSTRUCT&) { return false; }
   virtual void HandleCreated() {}
+  // After SetCaption, with or without a window.
+  virtual void CaptionChanged() {}
   // The client area the aligned children share; a page control gives its display area.
   virtual RECT AlignArea();
   void AlignControls();
@@ -206,4 +215,5 @@ private:
   TColorBrush brush_;              // of the background last painted
   bool frameworkClass_ = false;    // our own window class, whose background we paint
   bool aligning_ = false;          // AlignControls moves children, which must not re-enter it
+  bool creatingChildren_ = false;  // CreateHandle is making the children's windows
 };

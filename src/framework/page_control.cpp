@@ -25,13 +25,10 @@ TWinControl::TCreateParams TTabSheet::CreateParams() {
   return params;
 }
 
-LRESULT TTabSheet::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = TWinControl::DefaultHandler(msg, wParam, lParam);
-  // A caption set while the window exists must reach the tab as well.
-  if (msg == WM_SETTEXT)
-    if (TPageControl* pages = PageControl())
-      pages->UpdateTabs();
-  return result;
+// The caption is shown on the tab, whether the sheet has its window yet or not.
+void TTabSheet::CaptionChanged() {
+  if (TPageControl* pages = PageControl())
+    pages->UpdateTabs();
 }
 
 TTabSheet::~TTabSheet() {

@@ -18,11 +18,10 @@ public:
   // The page control this sheet is placed on (its parent), or null.
   TPageControl* PageControl() const;
 
-  LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
 protected:
   TCreateParams CreateParams() override;
   void HandleCreated() override;
+  void CaptionChanged() override;
 };
 
 // Tabs (drawn as buttons unless told otherwise) beside a display area that shows the active

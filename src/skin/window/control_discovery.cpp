@@ -89,6 +89,22 @@ void TWinSkinForm::DiscoverChildren(TWinControl& control) {
     DiscoverControl(*control.Controls(i), &control);
 }
 
+// A page shown for the first time makes its controls' windows then: they are skinned before
+// their first paint, as the ones found at set-up were.
+void TWinSkinForm::DiscoverLateControl(HWND window) {
+  if (!initialized_ || !form_ || !skinData_ || state_ == ssDestroying || state_ == ssReleased)
+    return;
+  if (TWinControl* control = TWinControl::FromHandle(window))
+    DiscoverTree(*control);
+}
+
+void TWinSkinForm::DiscoverTree(TWinControl& control) {
+  DiscoverControl(control, form_);
+  for (int i = 0; i < control.ControlCount(); ++i)
+    if (control.Controls(i)->HandleAllocated())
+      DiscoverTree(*control.Controls(i));
+}
+
 bool TWinSkinForm::IsSkinned(TWinControl& control) const {
   if (control.HandleAllocated() && control.Perform(SKM_ISSKINNED, 0, 0) == 1)
     return true;
@@ -109,11 +125,6 @@ void TWinSkinForm::DiscoverControl(TWinControl& control, TComponent* container) 
   if (!control.Parent() || IsSkinned(control))
     return;
   const std::string className = AsciiUpperCase(control.ClassName());
-  try {
-    control.Handle();
-  } catch (...) {
-    return;  // a control without a window stays as it is; the walk goes on
-  }
   if (!control.HandleAllocated())
     return;
   if (skinData_->OnSkinControl) {

@@ -293,6 +293,9 @@ LRESULT TWinSkinForm::FormHook(unsigned id, UINT msg, WPARAM wParam, LPARAM lPar
       return OnMenuChanged(id, wParam, lParam);
     case CM_DIALOGCHAR:
       return OnDialogChar(id, wParam, lParam);
+    case CM_CONTROLCREATED:
+      DiscoverLateControl(reinterpret_cast<HWND>(wParam));
+      break;
   }
   return form_->CallNextHook(id, msg, wParam, lParam);
 }

@@ -137,6 +137,9 @@ private:
   void DiscoverFormControls(TForm& form);
   void DiscoverComponents(TComponent& container);
   void DiscoverChildren(TWinControl& control);
+  // A control of the form that got its window after discovery, with the controls on it.
+  void DiscoverLateControl(HWND window);
+  void DiscoverTree(TWinControl& control);
   void DiscoverControl(TWinControl& control, TComponent* container);
   bool ApplyBuiltInRules(TWinControl& control, const std::string& className);
   bool ApplySkin3rd(const std::string& className, TWinControl& control);

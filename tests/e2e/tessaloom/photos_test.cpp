@@ -101,6 +101,7 @@ TEST_F(Photos, AddCollectsJpegAndPngOnlyOnceTheBoxIsTickedAndSaveKeepsIt) {
 
   const TTessaloomWindow again = Launch();
   again.Sync();
+  again.OpenPage(1);
   EXPECT_EQ(SendMessageA(FindDescendant(again.Main(), "Button", kAllPicturesBox), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 

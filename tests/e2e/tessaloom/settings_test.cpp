@@ -47,6 +47,7 @@ TEST_F(Settings, ASavedPeriodIsInTheSettingsFileAndComesBackAtTheNextStart) {
 
   window = Launch();
   window.Sync();
+  window.OpenPage(1);
   EXPECT_NE(EditWithText(window.Main(), "7000"), nullptr) << "the saved period did not come back";
   EXPECT_EQ(EditWithText(window.Main(), "25000"), nullptr);
 }

@@ -110,8 +110,12 @@ TEST_F(SkinnedWindow, TheButtonsAndTheCheckBoxAreDrawnFromTheSkinAndWorkUnderRea
   window.Sync();
   HWND check = FindDescendant(main, "Button", "开机自动更换桌面壁纸...");
   ASSERT_NE(check, nullptr);
-  for (const char* text : {kAdd, kDelete, kClear, kStart, kStop, "检测更新", "关于", "托盘", "保存配置"})
+  for (const char* text : {kAdd, kDelete, kClear, kStart, kStop, "检测更新", "关于", "托盘"})
     EXPECT_EQ(SendMessageA(window.Button(text), kIsSkinned, 0, 0), 1) << text;
+  EXPECT_EQ(FindDescendant(main, "Button", "保存配置"), nullptr) << "a page not shown yet has no windows";
+  window.OpenPage(1);
+  EXPECT_EQ(SendMessageA(window.Button("保存配置"), kIsSkinned, 0, 0), 1) << "skinned when its page is first shown";
+  window.OpenPage(0);
   EXPECT_EQ(SendMessageA(check, kIsSkinned, 0, 0), 1);
   SetCursorPos(0, 0);
   window.Sync();
@@ -248,13 +252,11 @@ TEST_F(SkinnedWindow, TheWallpaperListShowsTheSkinsScrollBarThatScrollsUnderReal
 
 TEST_F(SkinnedWindow, ThePeriodIsEditedAndSavedThroughTheSkinnedEdit) {
   const TTessaloomWindow window = Launch();
-  HWND period = nullptr;
-  for (HWND edit : Descendants(window.Main(), "Edit"))
-    if ((StyleOf(edit) & WS_VISIBLE) && EditText(edit) == "25000")
-      period = edit;
-  ASSERT_NE(period, nullptr);
-  EXPECT_TRUE(WaitFor(5000, [&] { return SendMessageA(period, kIsSkinned, 0, 0) == 1; })) << "the edit is skinned";
-  window.SetPeriod("7000");
+  ASSERT_TRUE(WaitFor(5000, [&] { return SendMessageA(window.Main(), kIsSkinned, 0, 0) == 1; }));
+  SetForegroundWindow(window.Main());
+  HWND period = window.PeriodEdit();
+  EXPECT_EQ(SendMessageA(period, kIsSkinned, 0, 0), 1) << "the edit made when its page was first shown is skinned";
+  SetEditText(period, "7000");
   HWND save = FindDescendant(window.Main(), "Button", "保存配置");
   PostMessageA(GetParent(save), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(save), BN_CLICKED), reinterpret_cast<LPARAM>(save));
   const TMessageBox box = WaitForMessageBox(program_->Process().Id(), "Tapestrel", kWindowTimeoutMs);

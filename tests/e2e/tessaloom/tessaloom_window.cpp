@@ -81,12 +81,18 @@ void TTessaloomWindow::OpenPage(int index) const {
 
 void TTessaloomWindow::Sync() const { e2e::Sync(process_, statusBar_, kWindowTimeoutMs); }
 
-void TTessaloomWindow::SetPeriod(const std::string& milliseconds) const {
+HWND TTessaloomWindow::PeriodEdit() const {
+  OpenPage(1);
   std::vector<HWND> edits;
   for (HWND edit : Descendants(main_, "Edit"))
     if ((StyleOf(edit) & WS_VISIBLE) && EditText(edit) == "25000")
       edits.push_back(edit);
-  SetEditText(TheOnly(edits, "period edit reading 25000"), milliseconds);
+  return TheOnly(edits, "period edit reading 25000");
+}
+
+void TTessaloomWindow::SetPeriod(const std::string& milliseconds) const {
+  SetEditText(PeriodEdit(), milliseconds);
+  OpenPage(0);
 }
 
 }  // namespace e2e

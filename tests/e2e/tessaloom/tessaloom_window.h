@@ -41,8 +41,11 @@ public:
   // Waits until everything posted to the window so far has been handled.
   void Sync() const;
 
-  // Sets the rotation period: the period edit is the only edit shown in its own right whose
-  // text is the default "25000", so this works before the period was changed.
+  // The period edit: the only edit shown in its own right whose text is the default "25000",
+  // so this works before the period was changed. Its page is opened by a real click and stays
+  // open: the page's controls get their windows when it is first shown.
+  HWND PeriodEdit() const;
+  // Sets the rotation period in the period edit, then opens the first page again.
   void SetPeriod(const std::string& milliseconds) const;
 
 private:

@@ -10,6 +10,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -145,6 +146,62 @@ TEST_F(PageControlTest, TabsFollowCaptionsAndPagesThatGo) {
   EXPECT_EQ(pages_->ActivePageIndex(), 0);
   EXPECT_TRUE(Shown(0));
   EXPECT_THROW(pages_->Pages(2), std::out_of_range);
+}
+
+// Pages not shown and controls hidden cost no window until they are shown or asked for; the
+// top-level window hears once of each late window, which takes its place in the window order.
+TEST_F(PageControlTest, PagesAndHiddenControlsGetTheirWindowsWhenFirstShownOrAskedFor) {
+  auto* memo = new TMemo(&form_);
+  memo->SetParent(pages_->Pages(1));
+  TWinControl* row[3];
+  for (TWinControl*& control : row) {
+    control = new TWinControl(&form_);
+    control->SetParent(pages_->Pages(0));
+  }
+  row[1]->SetVisible(false);
+  auto* storage = new TMemo(&form_);
+  storage->SetVisible(false);
+  storage->SetParent(&form_);
+  std::vector<HWND> notices;
+  TWinControl::THookId hook = 0;
+  hook = form_.AddMessageHook([&](UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == CM_CONTROLCREATED)
+      notices.push_back(reinterpret_cast<HWND>(wParam));
+    return form_.CallNextHook(hook, msg, wParam, lParam);
+  });
+
+  form_.Handle();
+  EXPECT_TRUE(pages_->Pages(0)->HandleAllocated());
+  EXPECT_FALSE(pages_->Pages(1)->HandleAllocated());
+  EXPECT_FALSE(pages_->Pages(2)->HandleAllocated());
+  EXPECT_FALSE(memo->HandleAllocated());
+  EXPECT_FALSE(row[1]->HandleAllocated());
+  EXPECT_FALSE(storage->HandleAllocated());
+  EXPECT_EQ(TabText(1), "个性设置") << "a tab without its sheet's window";
+  EXPECT_TRUE(notices.empty()) << "windows made with their parent's are not late";
+
+  ClickTab(1);
+  ASSERT_TRUE(pages_->Pages(1)->HandleAllocated());
+  EXPECT_TRUE(Shown(1));
+  EXPECT_FALSE(Shown(0));
+  ASSERT_TRUE(memo->HandleAllocated());
+  EXPECT_TRUE(IsWindowVisible(memo->Handle()));
+  EXPECT_EQ(notices, std::vector<HWND>{Sheet(1)}) << "one notice for the sheet and its memo";
+
+  row[1]->SetVisible(true);
+  ASSERT_TRUE(row[1]->HandleAllocated());
+  EXPECT_EQ(GetWindow(row[0]->Handle(), GW_HWNDNEXT), row[1]->Handle()) << "in creation order";
+  EXPECT_EQ(GetWindow(row[1]->Handle(), GW_HWNDNEXT), row[2]->Handle());
+
+  storage->SetText("kept");
+  EXPECT_FALSE(storage->HandleAllocated()) << "text needs no window";
+  HWND made = storage->Handle();
+  EXPECT_FALSE(IsWindowVisible(made));
+  EXPECT_EQ(storage->Text(), "kept");
+  char text[16] = {};
+  GetWindowTextA(made, text, sizeof text);
+  EXPECT_STREQ(text, "kept");
+  EXPECT_EQ(notices, (std::vector<HWND>{Sheet(1), row[1]->Handle(), made}));
 }
 
 }  // namespace

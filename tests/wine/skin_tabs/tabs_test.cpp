@@ -4,6 +4,7 @@
 
 #include "tabs_fixture.h"
 
+#include "framework/button.h"
 #include "framework/page_control.h"
 #include "framework/status_bar.h"
 #include "skin/controls/skin_tabs.h"
@@ -70,12 +71,14 @@ TEST_F(TabsTest, APageControlsButtonTabsShowTheSelectedPageAndSwitchByMouse) {
   for (const char* caption : {"Manage", "Personal", "News"})
     AddPage(pages, caption);
   TStatusBar& status = Place<TStatusBar>(*form_, 0, 200, 360, 20);
+  TButton& later = Place<TButton>(*pages.Pages(2), 10, 10, 80, 24, "Later");
   int changes = 0;
   pages.OnChange = [&](TComponent*) { ++changes; };
   ShowAndSkin();
   EXPECT_EQ(KindOf(pages), "TSkinTabBtn");
   EXPECT_EQ(KindOf(*pages.Pages(0)), "TSkinTabSheet");
   EXPECT_EQ(KindOf(status), "TSkinStatusBar");
+  EXPECT_FALSE(later.HandleAllocated()) << "its page is not shown yet";
 
   MakeSolid(data.Elements().Buttons, 5);
   HWND tabs = pages.Handle();
@@ -85,10 +88,12 @@ TEST_F(TabsTest, APageControlsButtonTabsShowTheSelectedPageAndSwitchByMouse) {
     RepaintNow(tabs);
     EXPECT_EQ(pages.ActivePageIndex(), selected);
     EXPECT_TRUE(IsWindowVisible(pages.Pages(selected)->Handle()));
+    EXPECT_EQ(KindOf(*pages.Pages(selected)), "TSkinTabSheet") << "page " << selected;
     for (int i = 0; i < 3; ++i)
       EXPECT_EQ(TabCorner(tabs, i), StripColour(i == selected ? 2 : 1)) << "tab " << i << " with " << selected;
   }
   EXPECT_EQ(changes, 2) << "the first click was on the page already shown";
+  EXPECT_EQ(KindOf(later), "TSkinButton") << "skinned when its page was first shown";
   // The keyboard's focus on another button leaves the page shown pressed.
   SetFocus(tabs);
   SendMessageA(tabs, TCM_SETCURFOCUS, 2, 0);
