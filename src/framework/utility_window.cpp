@@ -7,12 +7,16 @@ const TMessageWindowStyle kUtilityStyle{.exStyle = WS_EX_TOOLWINDOW, .style = WS
 
 }  // namespace
 
-TUtilityWindow::TUtilityWindow(Procedure procedure)
-    : window_(kUtilityClass, kUtilityStyle,
-              [this](HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-                return Dispatch(window, msg, wParam, lParam);
-              }) {
-  procedure_ = std::move(procedure);
+TUtilityWindow::TUtilityWindow(Procedure procedure) : procedure_(std::move(procedure)) {}
+
+HWND TUtilityWindow::Handle() const {
+  if (!window_) {
+    window_.emplace(kUtilityClass, kUtilityStyle, [this](HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+      return Dispatch(window, msg, wParam, lParam);
+    });
+    created_ = true;
+  }
+  return window_->Handle();
 }
 
 TUtilityWindow::~TUtilityWindow() {
@@ -20,8 +24,8 @@ TUtilityWindow::~TUtilityWindow() {
   procedure_ = nullptr;
 }
 
-LRESULT TUtilityWindow::Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!procedure_)
+LRESULT TUtilityWindow::Dispatch(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) const {
+  if (!created_ || !procedure_)
     return DefWindowProcA(window, msg, wParam, lParam);
   return procedure_(msg, wParam, lParam);
 }

@@ -82,7 +82,7 @@ bool TSimpleTimer::Arm() {
 bool TSimpleTimer::Disarm(bool clearEnabled) {
   if (clearEnabled)
     enabled_ = false;
-  const bool killed = KillTimer(handler_->Handle(), id_) != 0;
+  const bool killed = handler_->HandleAllocated() && KillTimer(handler_->Handle(), id_) != 0;
   if (killed)
     handler_->TimerStopped();
   return killed;

@@ -9,15 +9,17 @@
 
 class TSimpleTimer;
 
-// The hidden window every TSimpleTimer of the process shares. It lives from the first timer's
-// construction to the last one's destruction, and turns WM_TIMER back into the timer whose
-// identifier (its address) the message carries.
+// The hidden window every TSimpleTimer of the process shares. The handler lives from the first
+// timer's construction to the last one's destruction, its window from the first timer armed;
+// it turns WM_TIMER back into the timer whose identifier (its address) the message carries.
 class TSimpleTimerHandler {
 public:
   // The handler of the process, or null while no timer exists.
   static TSimpleTimerHandler* Instance();
 
   HWND Handle() const { return window_.Handle(); }
+  // False until a timer was first armed: no window, so no timer to stop.
+  bool HandleAllocated() const { return window_.HandleAllocated(); }
   // Number of TSimpleTimer objects alive.
   uint32_t ReferenceCount() const { return static_cast<uint32_t>(timers_.size()); }
   // Number of timers armed with the platform; never below 0.

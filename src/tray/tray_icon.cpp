@@ -36,7 +36,6 @@ TTrayIcon::TTrayIcon(TComponent* owner)
   shellHeld_ = holdNewIcons;
   icon_.OnChange = [this] { RefreshIcon(); };
   iconData_.cbSize = sizeof iconData_;
-  iconData_.hWnd = TrayWindow();
   iconData_.uID = iconId_;
   iconData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   iconData_.uCallbackMessage = kTrayCallbackMessage;
@@ -109,6 +108,7 @@ size_t WholeCharactersWithin(const std::string& text, size_t limit) {
 }  // namespace
 
 void TTrayIcon::FillIconData() {
+  iconData_.hWnd = TrayWindow();  // made with the first request to the shell, not before
   iconData_.hIcon = icon_.Handle();
   // At most 127 bytes of the hint, always zero-terminated by the buffer's last byte.
   std::fill(std::begin(iconData_.szTip), std::end(iconData_.szTip), '\0');

@@ -12,15 +12,17 @@ class TTrayIcon;
 // wParam is the icon's identifier, lParam the notification.
 constexpr UINT kTrayCallbackMessage = 0x800;
 
-// The hidden window every TTrayIcon of the process shares. It lives from the first icon's
-// construction to the last one's destruction, turns the callback message back into the
-// component the identifier names, and cannot be closed from outside.
+// The hidden window every TTrayIcon of the process shares. The handler lives from the first
+// icon's construction to the last one's destruction, its window from the first request to the
+// shell; it turns the callback message back into the component the identifier names, and
+// cannot be closed from outside.
 class TTrayIconHandler {
 public:
   // The handler of the process, or null while no tray icon exists.
   static TTrayIconHandler* Instance();
 
   HWND Handle() const { return window_.Handle(); }
+  bool HandleAllocated() const { return window_.HandleAllocated(); }
   // Number of live tray icon components.
   uint32_t ReferenceCount() const { return static_cast<uint32_t>(icons_.size()); }
 

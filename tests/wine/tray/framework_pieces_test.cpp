@@ -105,11 +105,16 @@ TEST_F(FrameworkPiecesTest, TheMainWindowAndShowMainFormAreTheApplications) {
 // ---- Utility window and subclassing ----
 
 TEST_F(FrameworkPiecesTest, AUtilityWindowGuardsItsProcedure) {
-  TUtilityWindow window([](UINT msg, WPARAM, LPARAM) -> LRESULT {
+  std::vector<UINT> seen;
+  TUtilityWindow window([&](UINT msg, WPARAM, LPARAM) -> LRESULT {
+    seen.push_back(msg);
     if (msg == WM_APP)
       throw std::runtime_error("Procedure failed");
     return msg == WM_APP + 1 ? 5 : 0;
   });
+  EXPECT_FALSE(window.HandleAllocated()) << "made when first asked for";
+  ASSERT_TRUE(IsWindow(window.Handle()));
+  EXPECT_TRUE(seen.empty()) << "creation messages get default handling";
   EXPECT_EQ(SendMessageA(window.Handle(), WM_APP + 1, 0, 0), 5);
   EXPECT_EQ(SendMessageA(window.Handle(), WM_APP, 0, 0), 0);
   ASSERT_EQ(errors_.size(), 1u);

@@ -325,10 +325,13 @@ TEST_F(TrayIconTest, DestructionRemovesTheIconAndTheLastOneTheWindow) {
   auto second = std::make_unique<TTrayIcon>(&root_);
   ASSERT_NE(TTrayIconHandler::Instance(), nullptr);
   EXPECT_EQ(TTrayIconHandler::Instance()->ReferenceCount(), 2u);
-  HWND window = TTrayIconHandler::Instance()->Handle();
-  EXPECT_EQ(first->IconData().hWnd, second->IconData().hWnd);
+  EXPECT_FALSE(TTrayIconHandler::Instance()->HandleAllocated()) << "no window before a request to the shell";
   const UINT firstId = first->IconData().uID;
   first->SetIconVisible(true);
+  second->SetIconVisible(true);
+  HWND window = TTrayIconHandler::Instance()->Handle();
+  EXPECT_EQ(first->IconData().hWnd, window);
+  EXPECT_EQ(second->IconData().hWnd, window);
   calls_.clear();
   first.reset();
   ASSERT_EQ(calls_.size(), 1u);
