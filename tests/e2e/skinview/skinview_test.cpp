@@ -188,7 +188,13 @@ TEST_F(SkinViewTest, TheHelpMenuOpensAMessageBoxAndAStandardDialogBox) {
   ExpectBoxAndDismiss("A message box");
 
   ChooseFromMenu('h', 'd');
-  HWND dialog = WaitForWindow("#32770", "Sample dialog");
+  HWND dialog = WaitForWindow("#32770", "Sample dialog", kReplyTimeoutMs);
+  if (!dialog) {
+    // The menu opened but the box's activation change cancelled it before the choice came (it
+    // closed without the dialog); a user chooses again, and so does the test, once.
+    ChooseFromMenu('h', 'd');
+    dialog = WaitForWindow("#32770", "Sample dialog");
+  }
   ASSERT_NE(dialog, nullptr);
   struct Row {
     const char* className;
