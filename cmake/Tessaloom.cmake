@@ -42,6 +42,14 @@ function(tessaloom_default_wine_session)
   set_tests_properties(wine_default_session_stop PROPERTIES FIXTURES_CLEANUP WineDefaultSession)
 endfunction()
 
+# How a GoogleTest program's run is judged. Under Wine a program that dies of a stack overflow
+# ends with exit code 0 and prints no summary, so a run passes only when the summary was printed
+# and no test failed, whatever the exit code.
+function(tessaloom_gtest_outcome)
+  set_tests_properties(${ARGN} PROPERTIES PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ tests?\\."
+                       FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
+endfunction()
+
 # A test program run under the shared Wine session.
 function(tessaloom_wine_test target)
   # Every test file starts with these; parsing them once per program instead of once per file
@@ -51,6 +59,7 @@ function(tessaloom_wine_test target)
            COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/wine-run.sh ${TESSALOOM_WINE_SESSION}
                    $<TARGET_FILE:${target}>)
   set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED WineSession TIMEOUT 300)
+  tessaloom_gtest_outcome(${target})
 endfunction()
 
 # The program's resources on a target: icons, banner, default wallpaper, the skin engine's
