@@ -335,11 +335,11 @@ void TWinControl::CreateHandle() {
   if (handle_ != created)  // no hook could be installed: bind now, later than we would like
     Bind(created);
   SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), 0);
-  HandleCreated();
-  // Children placed before this window existed get theirs now, if they are shown; the others
-  // when they are first shown or asked for.
+  // Children placed before this window existed get theirs now, if they are shown (those its
+  // creation handler shows among them); the others when they are first shown or asked for.
   creatingChildren_ = true;
   try {
+    HandleCreated();
     for (TWinControl* child : controls_)
       if (!child->handle_ && child->visible_)
         child->CreateHandle();

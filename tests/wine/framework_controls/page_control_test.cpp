@@ -185,7 +185,7 @@ TEST_F(PageControlTest, PagesAndHiddenControlsGetTheirWindowsWhenFirstShownOrAsk
   EXPECT_TRUE(Shown(1));
   EXPECT_FALSE(Shown(0));
   ASSERT_TRUE(memo->HandleAllocated());
-  EXPECT_TRUE(IsWindowVisible(memo->Handle()));
+  EXPECT_TRUE(GetWindowLongA(memo->Handle(), GWL_STYLE) & WS_VISIBLE) << "shown in its page";
   EXPECT_EQ(notices, std::vector<HWND>{Sheet(1)}) << "one notice for the sheet and its memo";
 
   row[1]->SetVisible(true);
@@ -202,6 +202,7 @@ TEST_F(PageControlTest, PagesAndHiddenControlsGetTheirWindowsWhenFirstShownOrAsk
   GetWindowTextA(made, text, sizeof text);
   EXPECT_STREQ(text, "kept");
   EXPECT_EQ(notices, (std::vector<HWND>{Sheet(1), row[1]->Handle(), made}));
+  form_.RemoveMessageHook(hook);  // it refers to this test's locals
 }
 
 }  // namespace
