@@ -45,6 +45,31 @@ bool RegisterFrameworkClass(HINSTANCE instance, const char* name) {
 
 }  // namespace
 
+// One creation hook serves every window made while it is installed, a control's and its
+// children's: each install and removal is a round trip to the window manager.
+class TWinControl::TCreationHookScope {
+public:
+  TCreationHookScope() {
+    if (depth_++ == 0)
+      hook_ = SetWindowsHookExA(WH_CBT, &TWinControl::CreationHook, nullptr, GetCurrentThreadId());
+  }
+  ~TCreationHookScope() {
+    if (--depth_ == 0 && hook_) {
+      UnhookWindowsHookEx(hook_);
+      hook_ = nullptr;
+    }
+  }
+  TCreationHookScope(const TCreationHookScope&) = delete;
+  TCreationHookScope& operator=(const TCreationHookScope&) = delete;
+
+private:
+  static thread_local int depth_;
+  static thread_local HHOOK hook_;
+};
+
+thread_local int TWinControl::TCreationHookScope::depth_ = 0;
+thread_local HHOOK TWinControl::TCreationHookScope::hook_ = nullptr;
+
 TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {}
 
 TWinControl::~TWinControl() {
@@ -277,19 +302,26 @@ void TWinControl::AlignControls() {
 
 // Children with a tab order come first, in that order; the others follow in creation order, so
 // a window made late takes the place it would have had if made with its parent's.
-void TWinControl::ApplyTabOrder() {
-  std::vector<TWinControl*> ordered;
-  for (TWinControl* child : controls_)
-    if (child->handle_)
-      ordered.push_back(child);
+std::vector<TWinControl*> TWinControl::TabOrderedChildren() const {
+  std::vector<TWinControl*> ordered = controls_;
   const auto position = [](const TWinControl* child) {
     return child->tabOrder_ >= 0 ? child->tabOrder_ : std::numeric_limits<int>::max();
   };
   std::stable_sort(ordered.begin(), ordered.end(),
                    [&](const TWinControl* a, const TWinControl* b) { return position(a) < position(b); });
+  return ordered;
+}
+
+void TWinControl::ApplyTabOrder() {
+  std::vector<TWinControl*> ordered = TabOrderedChildren();
+  std::erase_if(ordered, [](const TWinControl* child) { return !child->handle_; });
   HWND after = HWND_TOP;
   for (TWinControl* child : ordered) {
-    SetWindowPos(child->handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Windows made in order are in place already; moving one to where it is would still cost
+    // a full position change.
+    const HWND before = after == HWND_TOP ? nullptr : after;
+    if (GetWindow(child->handle_, GW_HWNDPREV) != before)
+      SetWindowPos(child->handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     after = child->handle_;
   }
 }
@@ -313,7 +345,7 @@ void TWinControl::CreateHandle() {
     params.Style |= WS_DISABLED;
   // The window is bound at its creation notification, so that its first messages (and the skin
   // manager's own WH_CBT hook, which runs after this newer one) already find the object.
-  HHOOK creationHook = SetWindowsHookExA(WH_CBT, &TWinControl::CreationHook, nullptr, GetCurrentThreadId());
+  const TCreationHookScope creationHook;
   creatingControl = this;
   defaultProc_ = params.DefaultProcedure;
   HWND created = nullptr;
@@ -321,13 +353,9 @@ void TWinControl::CreateHandle() {
     created = CreateWindowHandle(params, windowClass, owner);
   } catch (...) {
     creatingControl = nullptr;
-    if (creationHook)
-      UnhookWindowsHookEx(creationHook);
     throw;
   }
   creatingControl = nullptr;
-  if (creationHook)
-    UnhookWindowsHookEx(creationHook);
   if (!created) {
     handle_ = nullptr;
     return;
@@ -337,10 +365,11 @@ void TWinControl::CreateHandle() {
   SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), 0);
   // Children placed before this window existed get theirs now, if they are shown (those its
   // creation handler shows among them); the others when they are first shown or asked for.
+  // Made in tab order, each new window lands where the tab order puts it.
   creatingChildren_ = true;
   try {
     HandleCreated();
-    for (TWinControl* child : controls_)
+    for (TWinControl* child : TabOrderedChildren())
       if (!child->handle_ && child->visible_)
         child->CreateHandle();
   } catch (...) {

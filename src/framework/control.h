@@ -184,6 +184,8 @@ private:
   friend class TGraphicControl;  // enters and leaves graphics_
 
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  class TCreationHookScope;
+  std::vector<TWinControl*> TabOrderedChildren() const;
   static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
   void Bind(HWND hwnd);
   void Unbind(HWND hwnd);

@@ -147,14 +147,19 @@ void TPageControl::PageRemoved(TTabSheet* page) {
 void TPageControl::UpdateTabs() {
   if (HandleAllocated()) {
     HWND tabs = Handle();
-    SendMessageA(tabs, TCM_DELETEALLITEMS, 0, 0);
-    const int count = PageCount();
-    for (int i = 0; i < count; ++i) {
-      std::string caption = Pages(i)->Caption();
-      TCITEMA item{};
-      item.mask = TCIF_TEXT;
-      item.pszText = caption.data();
-      SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    std::vector<std::string> captions;
+    for (int i = 0; i < PageCount(); ++i)
+      captions.push_back(Pages(i)->Caption());
+    if (tabs != tabsWindow_ || captions != tabCaptions_) {
+      SendMessageA(tabs, TCM_DELETEALLITEMS, 0, 0);
+      for (size_t i = 0; i < captions.size(); ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = captions[i].data();
+        SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+      }
+      tabsWindow_ = tabs;
+      tabCaptions_ = std::move(captions);
     }
     SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
   }

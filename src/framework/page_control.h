@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class TPageControl;
 
@@ -65,6 +66,10 @@ private:
   void ApplyStyle();
 
   TTabSheet* activePage_ = nullptr;  // null: the first page
+  // The captions last given to the tab control's window, and that window: a rebuild that would
+  // change nothing is skipped, each insertion redraws the tabs.
+  std::vector<std::string> tabCaptions_;
+  HWND tabsWindow_ = nullptr;
   TTabPosition tabPosition_ = TTabPosition::tpTop;
   TTabStyle style_ = TTabStyle::tsButtons;
 };

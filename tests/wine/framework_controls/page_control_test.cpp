@@ -205,4 +205,41 @@ TEST_F(PageControlTest, PagesAndHiddenControlsGetTheirWindowsWhenFirstShownOrAsk
   form_.RemoveMessageHook(hook);  // it refers to this test's locals
 }
 
+// Windows made together are made in tab order, so each lands in its place without being moved
+// there afterwards; controls without a tab order follow in creation order.
+int zOrderMoves = 0;
+
+LRESULT CALLBACK CountZOrderMoves(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && sent->message == WM_WINDOWPOSCHANGING &&
+      !(reinterpret_cast<const WINDOWPOS*>(sent->lParam)->flags & SWP_NOZORDER))
+    ++zOrderMoves;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(PageControlTest, WindowsMadeTogetherTakeTheTabOrderWithoutBeingMoved) {
+  TWinControl* buttons[4];
+  for (TWinControl*& button : buttons) {
+    button = new TWinControl(&form_);
+    button->SetParent(&form_);
+  }
+  buttons[0]->SetTabOrder(2);
+  buttons[1]->SetTabOrder(0);
+  buttons[2]->SetTabOrder(1);
+  zOrderMoves = 0;
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountZOrderMoves, nullptr, GetCurrentThreadId());
+  form_.Handle();
+  UnhookWindowsHookEx(hook);
+
+  std::vector<HWND> order;
+  for (HWND child = GetWindow(form_.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    order.push_back(child);
+  EXPECT_EQ(order, (std::vector<HWND>{buttons[1]->Handle(), buttons[2]->Handle(), buttons[0]->Handle(),
+                                      pages_->Handle(), buttons[3]->Handle()}));
+  EXPECT_EQ(zOrderMoves, 0);
+
+  buttons[3]->SetTabOrder(3);
+  EXPECT_EQ(GetWindow(buttons[0]->Handle(), GW_HWNDNEXT), buttons[3]->Handle()) << "a later change still moves it";
+}
+
 }  // namespace
