@@ -114,6 +114,19 @@ void TForm::HandleCreated() {
   }
 }
 
+namespace {
+
+std::function<void(TForm&)>& BeforeFirstShow() {
+  static std::function<void(TForm&)> handler;
+  return handler;
+}
+
+}  // namespace
+
+void TForm::SetBeforeFirstShow(std::function<void(TForm&)> handler) {
+  BeforeFirstShow() = std::move(handler);
+}
+
 void TForm::Show() {
   HWND hwnd = Handle();
   if (formStyle_ == TFormStyle::fsMDIChild) {
@@ -122,6 +135,11 @@ void TForm::Show() {
     return;
   }
   ApplyPosition();
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    if (const auto& handler = BeforeFirstShow())
+      handler(*this);
+  }
   SetVisible(true);
   SetForegroundWindow(hwnd);
 }

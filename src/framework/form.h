@@ -6,6 +6,7 @@
 #include "framework/system/gdi_handles.h"
 #include "framework/published.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,6 +47,10 @@ public:
 
   void Show();
   void Hide() { SetVisible(false); }
+  // Told of each form Show is about to show for the first time, placed but not yet visible:
+  // whatever changes how the window looks can do it while none of it is on the screen. One
+  // handler for all forms; an empty one for none.
+  static void SetBeforeFirstShow(std::function<void(TForm&)> handler);
   // The main form's close ends the program; an MDI child's destroys its window; any other form
   // is hidden.
   void Close();
@@ -108,6 +113,7 @@ private:
   TFormStyle formStyle_ = TFormStyle::fsNormal;
   HWND client_ = nullptr;                    // an MDI frame's client window
   TMenuItem* windowMenu_ = nullptr;          // lists an MDI frame's children, not owned
+  bool shownBefore_ = false;                 // Show has shown the window once
 };
 
 // Creates a form of class F as the application's (the first one is the main form), makes

@@ -61,9 +61,11 @@ TSkinManage::TSkinManage() {
   timer_.SetEnabled(false);
   timer_.SetInterval(100);
   timer_.SetOnTimer([this](TComponent*) { RunPendingAction(); });
+  TForm::SetBeforeFirstShow([this](TForm& form) { SkinBeforeFirstShow(form); });
 }
 
 TSkinManage::~TSkinManage() {
+  TForm::SetBeforeFirstShow(nullptr);
   state_ = kManagerShuttingDown;
   active_ = false;
   timer_.SetEnabled(false);
@@ -172,35 +174,48 @@ void TSkinManage::Purge() {
 }
 
 bool TSkinManage::SkinWindow(HWND window) {
-  if (!active_ || !window || !IsWindow(window))
+  if (!Attach(window))
     return false;
+  PostMessageA(window, SKM_INITSKIN, 0, 1000);
+  return true;
+}
+
+void TSkinManage::SkinBeforeFirstShow(TForm& form) {
+  const HWND window = form.Handle();
+  if (Attach(window))
+    SendMessageA(window, SKM_INITSKIN, 0, 1000);
+}
+
+TWinSkinForm* TSkinManage::Attach(HWND window) {
+  if (!active_ || !window || !IsWindow(window))
+    return nullptr;
   Purge();
   if (SendMessageA(window, SKM_ISSKINNED, 0, 0) == 1 || FindFormSkinner(window))
-    return false;
+    return nullptr;
   TWinControl* object = FindFormObject(window);
   auto* form = dynamic_cast<TForm*>(object);
   if (!forcing_ && IsPlainChild(window))
-    return false;
+    return nullptr;
   const std::string className = WindowClassName(window);
   const bool ownModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)) ==
                          GetModuleHandleA(nullptr);
   if (!form && !ownModule && className != "#32770")
-    return false;
+    return nullptr;
   RECT rect{};
   GetWindowRect(window, &rect);
   const bool mdiChild = GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_MDICHILD;
   if ((rect.right - rect.left) * (rect.bottom - rect.top) == 0 && !mdiChild)
-    return false;
+    return nullptr;
   if (form && form->Tag() == 99)
-    return false;
+    return nullptr;
   if (Contains(className, "TcxPopupEditPopupWindow") || Contains(className, "TTERenderWindow") ||
       className == "TApplication")
-    return false;
+    return nullptr;
   if (!PassesNameFilter(window, className))
-    return false;
+    return nullptr;
   TSkinData* skinData = SelectSkinData(window, className);
   if (!skinData || skinData->NoSkin())
-    return false;
+    return nullptr;
   auto skinner = std::make_unique<TWinSkinForm>(window, className, form);
   TWinSkinForm& attached = *skinner;
   forms_.push_back(std::move(skinner));
@@ -208,8 +223,7 @@ bool TSkinManage::SkinWindow(HWND window) {
     attached.AttachForm(*skinData);
   else
     attached.AttachHandle(*skinData);
-  PostMessageA(window, SKM_INITSKIN, 0, 1000);
-  return true;
+  return &attached;
 }
 
 bool TSkinManage::PassesNameFilter(HWND window, const std::string& className) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class TForm;
 class TSkinData;
 class TWinControl;
 class TWinSkinForm;
@@ -40,6 +41,9 @@ public:
   void SetState(int state) override { state_ = state; }
   void SetActive(bool active) override { active_ = active; }
   bool SkinWindow(HWND window) override;
+  // Skins a form about to be shown for the first time, its frame set up at once: shown, the
+  // window is painted once, in its skin, with no frame change on the screen after it.
+  void SkinBeforeFirstShow(TForm& form);
 
   bool Active() const { return active_; }
   // Skins a visible top-level form's window.
@@ -78,6 +82,9 @@ private:
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
   void HandleCreate(HWND window, const CBT_CREATEWNDA& create);
   void Purge();
+  // The skinner now attached to WINDOW, or null if it is not to be skinned; its set-up is
+  // still to come.
+  TWinSkinForm* Attach(HWND window);
   bool PassesNameFilter(HWND window, const std::string& className);
   void UnskinAndFree(size_t index);
   void Activate(TSkinData& requester);

@@ -92,6 +92,33 @@ TEST_F(SkinnedWindowTest, TheClientAreaKeepsItsSizeInsideTheSkinsBordersAndTheCa
     EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, ScreenPoint(window, c.at)), c.hit) << c.where;
 }
 
+// Shown for the first time, a form is in its skin already: neither the system's frame nor a
+// change of frame ever reaches the screen.
+TEST_F(SkinnedWindowTest, AFormIsFirstShownInItsSkinnedFrameAndShape) {
+  StartSkinning(Compressed(PlainFrameSkin(4, 24, 4, 4, 1)));
+  forms_.push_back(std::make_unique<TTestForm>("First show", 320, 210));
+  TTestForm& form = *forms_.back();
+  HWND window = form.Handle();
+  int shows = 0;
+  TWinControl::THookId hook = 0;
+  hook = form.AddMessageHook([&](UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_SHOWWINDOW && wParam && shows++ == 0) {
+      const TWinSkinForm* skinner = Skinner(window);
+      EXPECT_TRUE(skinner && skinner->State() == ssRunning) << "skinned before it is visible";
+      const RECT r = WindowRect(window);
+      EXPECT_EQ(r.right - r.left, 320 + 4 + 4);
+      EXPECT_EQ(r.bottom - r.top, 210 + 24 + 4);
+      UniqueRgn region(CreateRectRgn(0, 0, 0, 0));
+      EXPECT_NE(GetWindowRgn(window, region.Get()), ERROR);
+      EXPECT_FALSE(PtInRegion(region.Get(), 0, 0)) << "the shaped corner is cut";
+    }
+    return form.CallNextHook(hook, msg, wParam, lParam);
+  });
+  form.Show();
+  form.RemoveMessageHook(hook);
+  EXPECT_EQ(shows, 1);
+}
+
 TEST_F(SkinnedWindowTest, ANewTitleIsPaintedOnTheSkinnedCaptionNotTheSystemOne) {
   TSkinData& data = StartSkinning();
   TTestForm& form = ShowForm("Before");
