@@ -21,7 +21,15 @@ if [ ! -f "$src_list" ]; then
   fi
 fi
 
-as_root apt-get update -qq
+# A mirror in the middle of a sync serves index files that do not match its release file, and
+# apt-get update fails until the sync is over; installing from the partial lists would mix
+# package versions across architectures.
+for attempt in 1 2 3 4 5 6; do
+  as_root apt-get update -qq && break
+  [ "$attempt" -lt 6 ] || exit 1
+  echo "setup: apt-get update failed (attempt $attempt of 6); trying again in 60 s" >&2
+  sleep 60
+done
 DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends \
   cmake ninja-build make dpkg-dev \
   g++ clang libclang-rt-14-dev \
