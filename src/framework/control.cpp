@@ -414,6 +414,13 @@ LRESULT TWinControl::Reflect(HWND child, UINT msg, WPARAM wParam, LPARAM lParam)
   return CallWindowDefault(msg, wParam, lParam);
 }
 
+bool TWinControl::HasNonClientArea() const {
+  RECT window, client;
+  GetWindowRect(handle_, &window);
+  GetClientRect(handle_, &client);
+  return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
+
 LRESULT TWinControl::CallWindowDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcA(oldProc_ ? oldProc_ : DefWindowProcA, handle_, msg, wParam, lParam);
 }
@@ -498,6 +505,12 @@ LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       if (frameworkClass_)
         return EraseBackground(reinterpret_cast<HDC>(wParam));
+      break;
+    case WM_NCPAINT:
+      // A window whose client area is all of it has no frame to paint; the default painting
+      // would still fetch a window DC and the system's metrics for nothing.
+      if (!HasNonClientArea())
+        return 0;
       break;
   }
   return CallWindowDefault(msg, wParam, lParam);

@@ -174,6 +174,8 @@ protected:
   // Gives the DC the control's background colour and returns its brush: the answer to the
   // WM_CTLCOLOR* message the control's window sends its parent.
   HBRUSH ColorBrush(HDC dc);
+  // Whether the window is larger than its client area: a border, a caption or scroll bars.
+  bool HasNonClientArea() const;
 
   // The window's own procedure, below every framework handling.
   LRESULT CallWindowDefault(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -55,3 +55,22 @@ TEST_F(MemoTest, ALongTextIsNotCutWhenTheWindowIsCreatedAndTypingIsKept) {
 }
 
 }  // namespace
+
+// The memo's edge and scroll bar lie outside its client area: painted over, a frame repaint
+// must bring them back (windows without such an area skip that paint).
+TEST_F(MemoTest, ItsEdgeAndScrollBarArePaintedAgainWhenTheFrameIsRepainted) {
+  ShowWindow(form_.Handle(), SW_SHOWNOACTIVATE);
+  const HWND window = memo_->Handle();
+  UpdateWindow(window);
+  const COLORREF sentinel = RGB(255, 0, 255);
+  HDC dc = GetWindowDC(window);
+  const RECT whole{0, 0, 200, 100};
+  HBRUSH brush = CreateSolidBrush(sentinel);
+  FillRect(dc, &whole, brush);
+  DeleteObject(brush);
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_NE(GetPixel(dc, 0, 0), sentinel) << "the edge";
+  EXPECT_NE(GetPixel(dc, 190, 50), sentinel) << "the scroll bar";
+  ReleaseDC(window, dc);
+  ShowWindow(form_.Handle(), SW_HIDE);
+}
