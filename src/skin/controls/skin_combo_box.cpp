@@ -82,7 +82,7 @@ void TSkinComBox::SubclassEdit() {
 }
 
 bool TSkinComBox::EditFilter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  result = DefSubclassProc(editWindow_, msg, wParam, lParam);
+  result = editHook_->Default(msg, wParam, lParam);
   if (!isActive_)
     return true;
   switch (msg) {

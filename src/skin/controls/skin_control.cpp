@@ -156,7 +156,7 @@ void TSkinControl::CallOriginal(TSkinMessage& message) {
   else if (hookId_ && graphicControl_)
     message.Result = graphicControl_->CallNextHook(hookId_, message.Msg, message.WParam, message.LParam);
   else if (subclass_ && subclass_->Installed())
-    message.Result = DefSubclassProc(windowHandle_, message.Msg, message.WParam, message.LParam);
+    message.Result = subclass_->Default(message.Msg, message.WParam, message.LParam);
   else if (windowHandle_)
     message.Result = DefWindowProcW(windowHandle_, message.Msg, message.WParam, message.LParam);
 }

@@ -47,7 +47,7 @@ bool TWinSkinForm::Filter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
 }
 
 LRESULT TWinSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return DefSubclassProc(handle_, msg, wParam, lParam);
+  return subclass_->Default(msg, wParam, lParam);
 }
 
 bool TWinSkinForm::MaximizedMDIChild() const {
@@ -351,7 +351,7 @@ LRESULT TWinSkinForm::PassDialogChar(WPARAM wParam, LPARAM lParam) const {
 bool TWinSkinForm::ClientFilter(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   TDispatchCount count(dispatchDepth_);
   TSkinManage* manager = SkinManage();
-  auto clientDefault = [&] { return DefSubclassProc(mdiClient_, msg, wParam, lParam); };
+  auto clientDefault = [&] { return clientSubclass_->Default(msg, wParam, lParam); };
   switch (msg) {
     case WM_NCDESTROY:
       result = clientDefault();

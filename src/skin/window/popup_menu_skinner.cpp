@@ -158,5 +158,5 @@ void TWinSkinPopMenu::BuildBackground() {
 }
 
 LRESULT TWinSkinPopMenu::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return DefSubclassProc(window_, msg, wParam, lParam);
+  return subclass_->Default(msg, wParam, lParam);
 }

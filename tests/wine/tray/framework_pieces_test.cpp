@@ -173,6 +173,55 @@ TEST_F(FrameworkPiecesTest, SubclassesOfOneWindowChainAndComeOffInAnyOrder) {
   EXPECT_EQ(SendMessageA(window.Handle(), WM_APP, 0, 0), 1) << "gone after the message";
 }
 
+namespace {
+WNDPROC procedureUnderOurs = nullptr;  // for a procedure put over a subclassed window's
+LRESULT CALLBACK ProcedureOverOurs(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(procedureUnderOurs, hwnd, msg, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(FrameworkPiecesTest, SubclassesHandOnFromBelowThemselvesAndGiveTheProcedureBack) {
+  TUtilityWindow window([&](UINT msg, WPARAM, LPARAM) -> LRESULT { return msg == WM_APP ? 1 : 0; });
+  const HWND handle = window.Handle();
+  const LONG_PTR own = GetWindowLongPtrW(handle, GWLP_WNDPROC);
+  std::vector<std::string> seen;
+  std::wstring setText;
+  auto a = std::make_unique<TWindowSubclass>(handle, [&](UINT msg, WPARAM, LPARAM lParam, LRESULT&) {
+    if (msg == WM_SETTEXT)
+      setText = reinterpret_cast<const wchar_t*>(lParam);  // filters see the Unicode form
+    if (msg == WM_APP)
+      seen.push_back("a");
+    return false;
+  });
+  // One that takes itself out inside its filter still hands the message to what is below it.
+  std::unique_ptr<TWindowSubclass> b;
+  b = std::make_unique<TWindowSubclass>(handle, [&](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg != WM_APP)
+      return false;
+    b->Remove();
+    seen.push_back("b");
+    result = b->Default(msg, wParam, lParam) + 10;
+    return true;
+  });
+  EXPECT_EQ(SendMessageA(handle, WM_APP, 0, 0), 11);
+  EXPECT_EQ(seen, (std::vector<std::string>{"b", "a"}));
+  SendMessageA(handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("tray"));
+  EXPECT_EQ(setText, L"tray");
+  b.reset();
+  a.reset();
+  EXPECT_EQ(GetWindowLongPtrW(handle, GWLP_WNDPROC), own) << "the last one out gives it back";
+
+  // A procedure put over ours later keeps working when the filter comes off under it.
+  a = std::make_unique<TWindowSubclass>(handle, [](UINT, WPARAM, LPARAM, LRESULT&) { return false; });
+  procedureUnderOurs = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ProcedureOverOurs)));
+  a.reset();
+  EXPECT_EQ(GetWindowLongPtrW(handle, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&ProcedureOverOurs));
+  EXPECT_EQ(SendMessageA(handle, WM_APP, 0, 0), 1);
+  SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedureUnderOurs));
+  EXPECT_EQ(SendMessageA(handle, WM_APP, 0, 0), 1);
+}
+
 // ---- Popup menus ----
 
 TEST_F(FrameworkPiecesTest, TheNativeMenuFollowsTheItems) {
