@@ -9,11 +9,10 @@ TApplication* Application = nullptr;
 namespace {
 
 constexpr char kApplicationClass[] = "TApplication";
-constexpr char kApplicationProperty[] = "TlApplicationObject";  // the object behind the window
-
+// The object behind the window is its user data (a property would cost a request per message).
 LRESULT CALLBACK ApplicationWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
-  if (auto* app = static_cast<TApplication*>(GetPropA(hwnd, kApplicationProperty)))
+  if (auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)))
     if (app->RunMainWindowHooks(msg, wParam, lParam, result))
       return result;
   return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -56,7 +55,7 @@ TApplication::TApplication() {
                                 WS_SYSMENU | WS_MINIMIZEBOX,
                             GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                             nullptr, nullptr, instance, nullptr);
-  SetPropA(handle_, kApplicationProperty, this);
+  SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   messageBox_ = [](HWND owner, const std::string& text, const std::string& caption, UINT flags) {
     return ::MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
   };
@@ -67,7 +66,7 @@ TApplication::~TApplication() {
     forms_.pop_back();
   mainForm_ = nullptr;
   if (handle_) {
-    RemovePropA(handle_, kApplicationProperty);
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
     DestroyWindow(handle_);
   }
 }

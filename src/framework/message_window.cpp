@@ -9,8 +9,6 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
 
-constexpr char kObjectProperty[] = "TlMessageWindowObject";  // the owner behind the window
-
 // The module that holds the window procedure, which is the one its classes belong to.
 HINSTANCE ModuleInstance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
@@ -50,14 +48,15 @@ TMessageWindow::~TMessageWindow() {
     DestroyWindow(handle_);
 }
 
+// The owner is kept in the window's user data: reading it back costs no request to the window
+// manager, where a property would cost one on every message.
 LRESULT CALLBACK TMessageWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = static_cast<TMessageWindow*>(GetPropA(hwnd, kObjectProperty));
+  auto* self = reinterpret_cast<TMessageWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (msg == WM_NCCREATE) {
     // Null when another module creates a window of this class by name: it stays unbound.
     self = static_cast<TMessageWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     if (self) {
-      if (!SetPropA(hwnd, kObjectProperty, self))
-        return FALSE;
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
       self->handle_ = hwnd;
     }
   }
@@ -66,7 +65,7 @@ LRESULT CALLBACK TMessageWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
   // Unbound before the handler sees the last message: it may free the owner, and nothing after
   // the handler touches the owner, which any message may have freed.
   if (msg == WM_NCDESTROY) {
-    RemovePropA(hwnd, kObjectProperty);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     self->handle_ = nullptr;
   }
   LRESULT result = 0;
