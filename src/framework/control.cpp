@@ -152,8 +152,11 @@ void TWinControl::SetParentComponent(TComponent* parent) {
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
+  // The bounds follow the window (WM_WINDOWPOSCHANGED), so equal bounds mean the window is
+  // there already: moving it again would still cost a round of messages and a repaint.
+  const bool moved = left != left_ || top != top_ || width != width_ || height != height_;
   left_ = left, top_ = top, width_ = width, height_ = height;
-  if (handle_)
+  if (handle_ && moved)
     MoveWindow(handle_, left, top, width, height, TRUE);
 }
 

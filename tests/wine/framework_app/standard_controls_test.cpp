@@ -98,6 +98,25 @@ TEST_F(StandardControlsTest, AlignedChildrenShareTheParentsClientArea) {
   EXPECT_EQ(bottom->Top(), client.bottom - 23);
   EXPECT_EQ(fill->Top(), 73);
   EXPECT_EQ(fill->Height(), client.bottom - 73 - 23);
+
+  // A size message at the same size (a first show sends one) moves no child window; a new
+  // size moves them all.
+  int moves = 0;
+  TWinControl* const aligned[] = {top, bottom, fill};
+  TWinControl::THookId ids[3] = {};
+  for (int i = 0; i < 3; ++i)
+    ids[i] = aligned[i]->AddMessageHook([&, i](UINT msg, WPARAM w, LPARAM l) {
+      moves += msg == WM_WINDOWPOSCHANGING;
+      return aligned[i]->CallNextHook(ids[i], msg, w, l);
+    });
+  SendMessageA(parent_.Handle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+  EXPECT_EQ(moves, 0);
+  SetWindowPos(parent_.Handle(), nullptr, 0, 0, 250, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(moves, 3);
+  GetClientRect(parent_.Handle(), &client);
+  EXPECT_EQ(bottom->Top(), client.bottom - 23);
+  for (int i = 0; i < 3; ++i)
+    aligned[i]->RemoveMessageHook(ids[i]);
 }
 
 TEST_F(StandardControlsTest, ControlsOfADestroyedParentLetGoOfTheirWindows) {
