@@ -109,6 +109,10 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     return;
   if (frameKind_ == fkNoCaption || MaximizedMDIChild() || !skinData_ || skinData_->NoSkin())
     return;
+  // Nothing drawn on a hidden window is seen, and showing it asks for the frame again: an
+  // activation before the first show would paint the whole frame for nobody.
+  if (!dc && !IsWindowVisible(handle_))
+    return;
   std::optional<TWindowDC> own;
   if (!dc) {
     own.emplace(handle_, true);

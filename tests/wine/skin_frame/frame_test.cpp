@@ -119,6 +119,32 @@ TEST_F(SkinnedWindowTest, AFormIsFirstShownInItsSkinnedFrameAndShape) {
   EXPECT_EQ(shows, 1);
 }
 
+// A hidden form's frame is not painted when its activation changes: shown again, it wears the
+// frame of the state it is in then.
+TEST_F(SkinnedWindowTest, AFormActivatedWhileHiddenIsShownInItsActiveFrame) {
+  TTestSkin skin = PlainFrameSkin(4, 24, 4, 4, 0);
+  constexpr TColour kActive = 0x203040, kInactive = 0x406020;
+  TBitmap left = Solid(2 * 4, 40, kActive);  // the active frame, then the inactive one
+  for (int y = 0; y < 40; ++y)
+    for (int x = 4; x < 8; ++x)
+      SetPixel(left, x, y, kInactive);
+  for (TPackageEntry& entry : skin.Pictures)
+    if (entry.Name == "left.bmp")
+      entry.Bytes = BmpFile(left);
+  StartSkinning(Compressed(skin));
+  HWND first = ShowForm("First").Handle();
+  ShowForm("Second");
+  const int middle = (WindowRect(first).bottom - WindowRect(first).top) / 2;
+  ASSERT_EQ(WindowPixel(first, 1, middle), PicturePixel(Solid(1, 1, kInactive), 0, 0));
+
+  ShowWindow(first, SW_HIDE);
+  SetForegroundWindow(first);
+  ASSERT_EQ(GetActiveWindow(), first);
+  ShowWindow(first, SW_SHOWNA);
+  Pump(50);
+  EXPECT_EQ(WindowPixel(first, 1, middle), PicturePixel(Solid(1, 1, kActive), 0, 0));
+}
+
 TEST_F(SkinnedWindowTest, ANewTitleIsPaintedOnTheSkinnedCaptionNotTheSystemOne) {
   TSkinData& data = StartSkinning();
   TTestForm& form = ShowForm("Before");
